@@ -1,0 +1,48 @@
+#include "simulation_state.h"
+
+#include "local_date.h"
+#include "rounding.h"
+
+SimulationState& Simulation()
+{
+    static SimulationState state;
+    return state;
+}
+
+double DayNumberOfDate(int year, int month, int day)
+{
+    double y;
+    double m;
+    if (month >= 3) {
+        y = year;
+        m = month + 1;
+    } else {
+        y = year - 1;
+        m = month + 13;
+    }
+    const double b = IntPart(y / 400) + 2 - IntPart(y / 100);
+    y = y - 100;
+    // The month factor is exactly 30.6 (its double lies just above), so the
+    // whole products 153, 306 and 459 truncate to themselves.
+    return IntPart(365.25 * y) + IntPart(30.6 * m) + day - 50.5 + b;
+}
+
+void ComputeStartDayNumber()
+{
+    SimulationState& s = Simulation();
+    const TLocalDate today = CurrentLocalDate();
+    s.StartYear = today.Year;
+    s.StartMonth = today.Month;
+    s.StartDay = today.Day;
+    s.DayNumber = DayNumberOfDate(s.StartYear, s.StartMonth, s.StartDay);
+}
+
+void InitSimulationState()
+{
+    SimulationState& s = Simulation();
+    s.AreaWidth = 433;
+    s.AreaHeight = 433;
+    ComputeStartDayNumber();
+    s.StepDays = 1;
+    s.OrbitScale = 140;
+}

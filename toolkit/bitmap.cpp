@@ -1,0 +1,69 @@
+#include "bitmap.h"
+#include "canvas.h"
+
+namespace {
+
+// Qt's RGB32 keeps 0xffRRGGBB; a TColor keeps red in the low byte.
+inline QRgb ToQRgb(TColor c)
+{
+    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+inline TColor FromQRgb(QRgb p)
+{
+    return RGB(std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p)));
+}
+
+} // namespace
+
+TBitmap::TBitmap() = default;
+
+TBitmap::TBitmap(int width, int height)
+{
+    SetSize(width, height);
+}
+
+TBitmap::~TBitmap() = default;
+
+void TBitmap::SetSize(int width, int height)
+{
+    if (width <= 0 || height <= 0) {
+        FImage = QImage();
+        return;
+    }
+    if (width == FImage.width() && height == FImage.height())
+        return;
+    FImage = QImage(width, height, QImage::Format_RGB32);
+    FImage.fill(0xFFFFFFFFu);
+}
+
+TCanvas& TBitmap::Canvas()
+{
+    if (!FCanvas)
+        FCanvas = std::make_unique<TCanvas>(*this);
+    return *FCanvas;
+}
+
+TColor TBitmap::Pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= FImage.width() || y >= FImage.height())
+        return clBlack;
+    return FromQRgb(reinterpret_cast<const QRgb*>(FImage.constScanLine(y))[x]);
+}
+
+void TBitmap::SetPixel(int x, int y, TColor c)
+{
+    if (x < 0 || y < 0 || x >= FImage.width() || y >= FImage.height())
+        return;
+    reinterpret_cast<QRgb*>(FImage.scanLine(y))[x] = ToQRgb(ColorToRGB(c));
+}
+
+void TBitmap::Assign(const QImage& image)
+{
+    FImage = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
+}
+
+bool TBitmap::SaveToPng(const QString& path) const
+{
+    return FImage.save(path, "PNG");
+}

@@ -1,0 +1,124 @@
+#pragma once
+#include "colors.h"
+#include "font.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+class TBitmap;
+
+struct TPoint {
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+// A box given by its corners; the right and bottom edges are excluded
+// wherever a box is drawn.
+struct TRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+enum TBrushStyle { bsSolid, bsClear };
+
+// Copy modes of StretchDraw and Draw: plain copy, AND and OR of the pixels.
+enum TCopyMode : std::uint32_t {
+    cmSrcCopy = 0x00CC0020,
+    cmSrcAnd = 0x008800C6,
+    cmSrcPaint = 0x00EE0086,
+};
+
+class TPen {
+public:
+    TColor Color() const { return FColor; }
+    void SetColor(TColor v) { FColor = v; }
+
+private:
+    TColor FColor = clBlack;
+};
+
+class TBrush {
+public:
+    TColor Color() const { return FColor; }
+    // Setting a colour also turns a clear brush solid.
+    void SetColor(TColor v)
+    {
+        FColor = v;
+        FStyle = bsSolid;
+    }
+    TBrushStyle Style() const { return FStyle; }
+    void SetStyle(TBrushStyle v) { FStyle = v; }
+
+private:
+    TColor FColor = clWhite;
+    TBrushStyle FStyle = bsSolid;
+};
+
+// Drawing on a TBitmap with the classic raster rules:
+// - pen one pixel wide;
+// - boxes exclude their right and bottom edges, swapped corners allowed;
+// - lines leave out their end point, which becomes the current position;
+// - pies and arcs run counterclockwise from the ray through the start point to
+//   the ray through the end point (rays from the box centre); equal rays give
+//   the whole ellipse;
+// - polygons fill even-odd;
+// - text is rendered by Qt's font engine into the same pixels; a clear brush
+//   leaves the background untouched, a solid one paints it in the brush colour.
+// Everything is clipped to the bitmap.
+// A new canvas has a black pen, a solid white brush, the default font and the
+// plain copy mode.
+class TCanvas {
+public:
+    explicit TCanvas(TBitmap& target);
+
+    TPen& Pen() { return FPen; }
+    const TPen& Pen() const { return FPen; }
+    TBrush& Brush() { return FBrush; }
+    const TBrush& Brush() const { return FBrush; }
+    TFont& Font() { return FFont; }
+    const TFont& Font() const { return FFont; }
+    void SetFont(const TFont& f) { FFont.Assign(f); }
+    TCopyMode CopyMode() const { return FCopyMode; }
+    void SetCopyMode(TCopyMode v) { FCopyMode = v; }
+    TPoint PenPos() const { return FPenPos; }
+    void SetPenPos(TPoint p) { FPenPos = p; }
+
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    void Rectangle(int x1, int y1, int x2, int y2);
+    void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    void Ellipse(int x1, int y1, int x2, int y2);
+    void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void Polygon(const std::vector<TPoint>& points);
+    void FillRect(const TRect& r); // brush only, no outline
+
+    void TextOut(int x, int y, const QString& text);
+    int TextWidth(const QString& text) const;
+    int TextHeight(const QString& text) const;
+
+    // Copies the source scaled into rect, combined by the copy mode.
+    void StretchDraw(const TRect& rect, const TBitmap& source);
+    // Copies the source unscaled with its top-left corner at (x, y).
+    void Draw(int x, int y, const TBitmap& source);
+
+    TColor Pixel(int x, int y) const;
+    void SetPixel(int x, int y, TColor c);
+
+private:
+    TBitmap& FTarget;
+    TPen FPen;
+    TBrush FBrush;
+    TFont FFont;
+    TCopyMode FCopyMode = cmSrcCopy;
+    TPoint FPenPos;
+};

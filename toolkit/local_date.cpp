@@ -1,0 +1,32 @@
+#include "local_date.h"
+
+#include <ctime>
+
+namespace {
+
+std::function<TLocalDate()>& Source()
+{
+    static std::function<TLocalDate()> source;
+    return source;
+}
+
+} // namespace
+
+TLocalDate CurrentLocalDate()
+{
+    if (Source())
+        return Source()();
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    TLocalDate d;
+    d.Year = static_cast<std::uint16_t>(local.tm_year + 1900);
+    d.Month = static_cast<std::uint16_t>(local.tm_mon + 1);
+    d.Day = static_cast<std::uint16_t>(local.tm_mday);
+    return d;
+}
+
+void SetLocalDateSource(std::function<TLocalDate()> source)
+{
+    Source() = std::move(source);
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+
+// The local calendar date. Free of Qt so that the simulation core can use it.
+struct TLocalDate {
+    std::uint16_t Year = 0;
+    std::uint16_t Month = 0; // 1 to 12
+    std::uint16_t Day = 0;   // 1 to 31
+};
+
+TLocalDate CurrentLocalDate();
+// Tests inject a date here; an empty function restores the system clock.
+void SetLocalDateSource(std::function<TLocalDate()> source);
