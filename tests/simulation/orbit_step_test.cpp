@@ -1,0 +1,119 @@
+#include "simulation_state.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+class OrbitStepTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SimulationState& s = Simulation();
+        s = SimulationState{};
+        s.AreaWidth = 433;
+        s.AreaHeight = 433;
+        s.OrbitScale = 140;
+    }
+    void TearDown() override { Simulation() = SimulationState{}; }
+
+    static const SimulationState& StepAt(double dayNumber)
+    {
+        Simulation().DayNumber = dayNumber;
+        ComputeOrbitStep();
+        ComputePlanetPixel();
+        return Simulation();
+    }
+    static double Degrees(double storedRadians) { return storedRadians * 180 / std::numbers::pi + 90; }
+};
+
+TEST_F(OrbitStepTest, WorkedValuesOfTheStartDay)
+{
+    const SimulationState& s = StepAt(703812.5);
+    EXPECT_NEAR(s.AnomalyPhase, 0.876618, 5e-7);
+    EXPECT_NEAR(s.EccPerTurn, 0.00253780, 5e-9);
+    EXPECT_NEAR(s.CentreEquation, -1.29883, 5e-6);
+    EXPECT_NEAR(s.Eccentricity, 0.0159455, 5e-8);
+    EXPECT_NEAR(s.MeanAnomaly, 3.93716, 5e-6);
+    EXPECT_NEAR(s.TrueAnomaly, 3.73044, 5e-6);
+    EXPECT_NEAR(s.MeanRadius, 141.544, 5e-4);
+    EXPECT_NEAR(s.TrueRadius, 141.845, 5e-4);
+    EXPECT_EQ(s.MeanX, 317);
+    EXPECT_EQ(s.MeanY, 315);
+    EXPECT_EQ(s.TrueX, 295);
+    EXPECT_EQ(s.TrueY, 304);
+    EXPECT_NEAR(Degrees(s.MeanAnomaly), 315.582, 5e-4);
+    EXPECT_NEAR(Degrees(s.TrueAnomaly), 303.739, 5e-4);
+}
+
+TEST_F(OrbitStepTest, WorkedValuesOneDayLater)
+{
+    const SimulationState& s = StepAt(703813.5);
+    EXPECT_EQ(s.MeanX, 319);
+    EXPECT_EQ(s.MeanY, 313);
+    EXPECT_EQ(s.TrueX, 297);
+    EXPECT_EQ(s.TrueY, 303);
+    EXPECT_NEAR(Degrees(s.MeanAnomaly), 316.6, 0.05);
+    EXPECT_NEAR(Degrees(s.TrueAnomaly), 304.9, 0.05);
+}
+
+TEST_F(OrbitStepTest, EccentricityDriftsWithTheDayNumber)
+{
+    EXPECT_NEAR(StepAt(0).Eccentricity, 0.0167510, 5e-8);
+    EXPECT_NEAR(StepAt(703812.5).Eccentricity, 0.0159455, 5e-8);
+}
+
+// When q passes a whole number the phase jumps from just under 0.995766 to
+// just above -0.004234, while the marks move on smoothly.
+TEST_F(OrbitStepTest, PhaseWrapsAtWholeRevolutions)
+{
+    const double turn = 365.26 * 1927; // a day number where q is whole
+    const SimulationState before = StepAt(turn - 0.25);
+    const SimulationState after = StepAt(turn + 0.25);
+    EXPECT_GT(before.AnomalyPhase, 0.99);
+    EXPECT_LT(before.AnomalyPhase, 0.995766);
+    EXPECT_GE(after.AnomalyPhase, -0.004234);
+    EXPECT_LT(after.AnomalyPhase, 0.0);
+    EXPECT_NEAR(Degrees(before.MeanAnomaly), 358.5, 0.5);
+    EXPECT_NEAR(Degrees(after.MeanAnomaly), -1.5, 0.5);
+    EXPECT_LE(std::abs(before.MeanX - after.MeanX), 2);
+    EXPECT_LE(std::abs(before.MeanY - after.MeanY), 2);
+}
+
+// At phase 0 both anomalies coincide and both marks stand right of the
+// centre on the horizontal through it.
+TEST_F(OrbitStepTest, PhaseZeroPutsBothBodiesOnTheHorizontal)
+{
+    const double dayNumber = 365.26 * (1927 + 0.004234);
+    const SimulationState& s = StepAt(dayNumber);
+    EXPECT_NEAR(s.AnomalyPhase, 0.0, 1e-9);
+    EXPECT_NEAR(s.MeanAnomaly, s.TrueAnomaly, 1e-6);
+    EXPECT_GT(s.MeanX, 216 + 130);
+    EXPECT_EQ(s.MeanY, 216);
+    EXPECT_EQ(s.TrueY, 216);
+}
+
+// A pixel that falls exactly halfway goes to the even neighbour: a planet at
+// -pi/2 (sin is exactly -1) with radius 0.5 stands at cx + 0.5.
+TEST_F(OrbitStepTest, HalfwayPixelsRoundToEven)
+{
+    SimulationState& s = Simulation();
+    s.TrueAnomaly = -std::numbers::pi / 2;
+    s.TrueRadius = 0.5;
+    ComputePlanetPixel();
+    EXPECT_EQ(s.TrueX, 216); // 216.5
+    s.AreaWidth = 435;
+    ComputePlanetPixel();
+    EXPECT_EQ(s.TrueX, 218); // 217.5
+}
+
+TEST_F(OrbitStepTest, FallingDayNumbersRunBackwards)
+{
+    const SimulationState a = StepAt(703812.5);
+    const SimulationState b = StepAt(703811.5);
+    EXPECT_LT(Degrees(b.MeanAnomaly), Degrees(a.MeanAnomaly));
+}
+
+} // namespace
