@@ -1,0 +1,91 @@
+#pragma once
+#include "component.h"
+#include "font.h"
+#include "notify_event.h"
+
+#include <QLineEdit>
+#include <cstdint>
+
+class TSpinButton;
+class TTimerSpeedButton;
+struct TRect;
+
+// A one-line edit that holds a 32-bit integer, with a pair of auto-repeating
+// up and down buttons inside its right edge. The value lives in the text:
+// reading parses it, writing replaces it.
+class TSpinEdit : public QLineEdit, public TComponent {
+    Q_OBJECT
+
+public:
+    explicit TSpinEdit(QWidget* parent = nullptr);
+    ~TSpinEdit() override;
+
+    // Text that is not a number reads as MinValue; no limit applies on reading.
+    std::int32_t Value() const;
+    // Writes the clamped value; the text is replaced only when it differs.
+    void SetValue(std::int32_t v);
+
+    // The limits only take effect at the next write, step or focus loss.
+    // Equal limits (0 and 0 by default) mean no limits at all.
+    std::int32_t MinValue() const { return FMinValue; }
+    void SetMinValue(std::int32_t v) { FMinValue = v; }
+    std::int32_t MaxValue() const { return FMaxValue; }
+    void SetMaxValue(std::int32_t v) { FMaxValue = v; }
+    std::int32_t Increment() const { return FIncrement; }
+    void SetIncrement(std::int32_t v) { FIncrement = v; }
+    // False forbids typing, cutting and pasting, but not stepping.
+    bool EditorEnabled() const { return FEditorEnabled; }
+    void SetEditorEnabled(bool v) { FEditorEnabled = v; }
+    bool ReadOnly() const { return isReadOnly(); }
+    void SetReadOnly(bool v) { setReadOnly(v); }
+    bool AutoSelect() const { return FAutoSelect; }
+    void SetAutoSelect(bool v) { FAutoSelect = v; }
+    QString Text() const { return text(); }
+    void SetText(const QString& v) { setText(v); }
+    // Applies a font description; Qt's font() reads the font in use.
+    void SetFont(const TFont& f);
+
+    // Places the control; a height below MinimumHeight() is raised to it.
+    void SetBounds(int left, int top, int width, int height);
+
+    TSpinButton* Button() const { return FButton; }
+    std::int32_t ClampValue(std::int32_t v) const;
+    int MinimumHeight() const;
+    // The rectangle the text is laid out in, in client coordinates.
+    TRect TextRect() const;
+
+    virtual bool AcceptsKeyChar(char16_t key) const;
+    virtual void StepUp(QObject* Sender = nullptr);
+    virtual void StepDown(QObject* Sender = nullptr);
+
+    // Once after every change of the text, never for an equal write.
+    TNotifyEvent OnChange;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+private:
+    bool EditingAllowed() const;
+    void PlaceButton();
+    void UpdateTextRect();
+
+    std::int32_t FMinValue = 0;
+    std::int32_t FMaxValue = 0;
+    std::int32_t FIncrement = 1;
+    TSpinButton* FButton = nullptr;
+    bool FEditorEnabled = true;
+    bool FAutoSelect = true;
+    // Set while the focus has just arrived with a mouse press whose target
+    // is not known yet (the text area or a button half).
+    bool FEnteredByPress = false;
+};
