@@ -1,0 +1,425 @@
+#include "meter.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Logarithmic mode refuses bounds and thresholds below this floor. It is an
+// extended-precision constant, so a double is compared with it exactly.
+constexpr long double LogFloor = 1e-100L;
+
+bool BelowLogFloor(double v)
+{
+    return static_cast<long double>(v) < LogFloor;
+}
+
+bool AtOrBelowLogFloor(double v)
+{
+    return static_cast<long double>(v) <= LogFloor;
+}
+
+} // namespace
+
+TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner)
+{
+    // Mouse moves without a held button must reach OnMouseMoveInMeter too.
+    setMouseTracking(true);
+
+    // Width, then height: each goes through SetBounds while the rims are 0.
+    SetWidth(297);
+    SetHeight(209);
+
+    FLogarithmic = false;
+    FShortTicks = true;
+    FScaleLine = true;
+    FLimWatHighOn = true;
+    FLimWatLowOn = true;
+    FOFL = false;
+    FUFL = false;
+    FColorScale = clNavy;
+    FMeterLayout = mlCirc90;
+    CalcMeterGeometry();
+
+    FFrameStyle = fsRaised;
+    FLimWatActCol = clRed;
+    FLimWatPsvCol = clGray;
+    FColorBakG = clWhite;
+    FColorCover = clBtnFace;
+    FColorScheme = csBWG;
+    FColorBakGLow = clLime;
+    FColorBakGNorm = clOrange;
+    FColorBakGHigh = clRed;
+    FLowThreshold = 0.0;
+    FHighThreshold = 1.0;
+    FScaleBakWidth = 0.0;
+    FScaleBkVis = false;
+    FScaleVis = true;
+    FNrTicks = 3;
+
+    for (TNeedleLayout* layout : {&FNeedleLayout, &FNeedle2Layout}) {
+        layout->SetColorBody(clSilver);
+        layout->SetColorOutline(clBlack);
+        layout->SetHeadSize(20);
+        layout->SetThickness(0);
+        layout->SetPercentNeedleLength(100);
+        layout->SetHeadAngle(30);
+        layout->SetHeadMidLeng(20);
+        layout->SetShadowDx(0);
+        layout->SetShadowDy(0);
+        layout->SetShadowColor(clGray);
+        layout->SetVisible(layout == &FNeedleLayout);
+        // Any needle setting changed later repaints the gauge at once.
+        layout->OnChange = [this](TNeedleLayout*) { Paint(); };
+    }
+    FAnchorCovrd = true;
+    FSizeAnchor = 24;
+
+    FFontCaption.Assign(FFont);
+    // A new label font shows at the next paint the toolkit asks for.
+    FFont.OnChange = [this] { update(); };
+
+    FColGrayLine = clGray;
+    FColWhiteLine = clWhite;
+    FDecPlaces = 1;
+    FTRim = 8;
+    FBRim = 10;
+    FSRim = 10;
+
+    FValue = 0.0;
+    FMinValue = 0.0;
+    FMaxValue = 1.0;
+    FValue2 = 0.0;
+
+    AuxBGBmp.SetSize(10, 10);
+    AuxACBmp.SetSize(10, 10);
+    AuxACMaskBmp.SetSize(10, 10);
+}
+
+TMeter::~TMeter()
+{
+    // Painting must not run from the layouts while they go away.
+    FNeedleLayout.OnChange = nullptr;
+    FNeedle2Layout.OnChange = nullptr;
+    FFont.OnChange = nullptr;
+}
+
+template <typename T>
+void TMeter::StoreAndRepaintIfChanged(T& field, T v)
+{
+    if (field == v)
+        return;
+    field = v;
+    Paint();
+}
+
+void TMeter::SetAnchorSize(int v) { StoreAndRepaintIfChanged(FSizeAnchor, v); }
+void TMeter::SetAnchorCovered(bool v) { StoreAndRepaintIfChanged(FAnchorCovrd, v); }
+void TMeter::SetColorBakG(TColor v) { StoreAndRepaintIfChanged(FColorBakG, v); }
+void TMeter::SetColorCover(TColor v) { StoreAndRepaintIfChanged(FColorCover, v); }
+void TMeter::SetColorScale(TColor v) { StoreAndRepaintIfChanged(FColorScale, v); }
+void TMeter::SetColorSclBkLow(TColor v) { StoreAndRepaintIfChanged(FColorBakGLow, v); }
+void TMeter::SetColorSclBkNorm(TColor v) { StoreAndRepaintIfChanged(FColorBakGNorm, v); }
+void TMeter::SetColorSclBkHigh(TColor v) { StoreAndRepaintIfChanged(FColorBakGHigh, v); }
+void TMeter::SetFrameStyle(TFrameStyle v) { StoreAndRepaintIfChanged(FFrameStyle, v); }
+void TMeter::SetLimWatchHighOn(bool v) { StoreAndRepaintIfChanged(FLimWatHighOn, v); }
+void TMeter::SetLimWatchLowOn(bool v) { StoreAndRepaintIfChanged(FLimWatLowOn, v); }
+void TMeter::SetLimWatchActColor(TColor v) { StoreAndRepaintIfChanged(FLimWatActCol, v); }
+void TMeter::SetLimWatchPsvColor(TColor v) { StoreAndRepaintIfChanged(FLimWatPsvCol, v); }
+void TMeter::SetMeterShortTicks(bool v) { StoreAndRepaintIfChanged(FShortTicks, v); }
+void TMeter::SetMeterScaleLine(bool v) { StoreAndRepaintIfChanged(FScaleLine, v); }
+void TMeter::SetRimBottom(int v) { StoreAndRepaintIfChanged(FBRim, v); }
+void TMeter::SetRimTop(int v) { StoreAndRepaintIfChanged(FTRim, v); }
+void TMeter::SetRimSide(int v) { StoreAndRepaintIfChanged(FSRim, v); }
+
+void TMeter::SetBkgndFillMode(TBkgFill v)
+{
+    FBGFillMode = v;
+    Paint();
+}
+
+void TMeter::SetCaption(const QString& v)
+{
+    FCaption = v;
+    Paint();
+}
+
+void TMeter::SetScaleBkWidth(double v)
+{
+    FScaleBakWidth = v < 0 ? 0.0 : v > 100 ? 100.0 : v;
+    Paint();
+}
+
+void TMeter::SetScaleBkVisible(bool v)
+{
+    FScaleBkVis = v;
+    Paint();
+}
+
+void TMeter::SetScaleVisible(bool v)
+{
+    FScaleVis = v;
+    Paint();
+}
+
+void TMeter::SetFontCaption(const TFont& v)
+{
+    FFontCaption.Assign(v);
+    Paint();
+}
+
+void TMeter::SetColorScheme(TColorScheme v)
+{
+    if (v == FColorScheme)
+        return;
+    FColorScheme = v;
+    if (v == csSystem) {
+        FColGrayLine = clBtnShadow;
+        FColWhiteLine = clBtnHighlight;
+    } else {
+        FColGrayLine = clGray;
+        FColWhiteLine = clWhite;
+    }
+    Paint();
+}
+
+void TMeter::SetMeterDecPlaces(int v)
+{
+    // Compared before clamping: 9 with 4 stored still repaints.
+    if (v == FDecPlaces)
+        return;
+    FDecPlaces = std::clamp(v, 0, 4);
+    Paint();
+}
+
+void TMeter::SetMeterNrTicks(int v)
+{
+    if (v == FNrTicks)
+        return;
+    FNrTicks = std::clamp(v, 2, 21);
+    Paint();
+}
+
+void TMeter::SetMeterLayout(TMeterLayout v)
+{
+    if (v == FMeterLayout)
+        return;
+    FMeterLayout = v;
+    CalcMeterGeometry();
+    Paint();
+}
+
+void TMeter::SetNeedleLayout(const TNeedleLayout* v)
+{
+    if (!v)
+        return;
+    FNeedleLayout.Assign(*v);
+    Paint();
+}
+
+void TMeter::SetNeedleLayoutSec(const TNeedleLayout* v)
+{
+    if (!v)
+        return;
+    FNeedle2Layout.Assign(*v);
+    Paint();
+}
+
+// Sets the limit flags for a value and fires the one matching range event.
+// With equal thresholds a value equal to them counts as overflow.
+void TMeter::ClassifyValue(double v)
+{
+    if (v >= FHighThreshold) {
+        FOFL = true;
+        if (OnOverFlow)
+            OnOverFlow(this);
+    } else if (v > FLowThreshold) {
+        if (OnNormalRange)
+            OnNormalRange(this);
+    } else {
+        FUFL = true;
+        if (OnUnderFlow)
+            OnUnderFlow(this);
+    }
+}
+
+namespace {
+
+// NaN falls to the minimum, as any value not at or above it does.
+double ClampIntoScale(double v, double min, double max)
+{
+    if (v > max)
+        return max;
+    if (v >= min)
+        return v;
+    return min;
+}
+
+} // namespace
+
+void TMeter::SetValue(double v)
+{
+    if (Loading()) {
+        FValue = v;
+        return;
+    }
+    // The unclamped value is compared, so an out-of-range value set twice
+    // classifies and repaints both times.
+    if (v == FValue)
+        return;
+    FValue = ClampIntoScale(v, FMinValue, FMaxValue);
+    FOFL = false;
+    FUFL = false;
+    if (FNeedleLayout.Visible())
+        ClassifyValue(FValue);
+    Paint();
+}
+
+void TMeter::SetValueSec(double v)
+{
+    if (Loading()) {
+        FValue2 = v;
+        return;
+    }
+    if (v == FValue2)
+        return;
+    FValue2 = ClampIntoScale(v, FMinValue, FMaxValue);
+    FOFL = false;
+    FUFL = false;
+    // A hidden secondary needle shows nothing, so nothing to repaint.
+    if (!FNeedle2Layout.Visible())
+        return;
+    ClassifyValue(FValue2);
+    Paint();
+}
+
+void TMeter::SetMeterMinValue(double v)
+{
+    // A NaN bound would break every later comparison.
+    if (std::isnan(v))
+        return;
+    if (FLogarithmic && BelowLogFloor(v))
+        return;
+    if (Loading()) {
+        FMinValue = v;
+        return;
+    }
+    if (v == FMinValue)
+        return;
+    FMinValue = v;
+    if (!(FMaxValue > v))
+        FMaxValue = v + 1;
+    for (double* d : {&FValue, &FValue2, &FLowThreshold, &FHighThreshold})
+        if (*d < FMinValue)
+            *d = FMinValue;
+    Paint();
+}
+
+void TMeter::SetMeterMaxValue(double v)
+{
+    if (std::isnan(v))
+        return;
+    if (FLogarithmic && BelowLogFloor(v))
+        return;
+    if (Loading()) {
+        FMaxValue = v;
+        return;
+    }
+    if (v == FMaxValue)
+        return;
+    FMaxValue = v;
+    if (FMinValue >= v) {
+        FMinValue = v - 1;
+        if (FLogarithmic && FMinValue <= 0)
+            FMinValue = v / 10;
+    }
+    for (double* d : {&FValue, &FValue2, &FLowThreshold, &FHighThreshold})
+        if (*d > FMaxValue)
+            *d = FMaxValue;
+    Paint();
+}
+
+void TMeter::SetThresholdLow(double v)
+{
+    if (std::isnan(v))
+        return;
+    if (FLogarithmic && BelowLogFloor(v))
+        return;
+    if (Loading()) {
+        FLowThreshold = v;
+        return;
+    }
+    if (v == FLowThreshold)
+        return;
+    FLowThreshold = v;
+    if (FLowThreshold < FMinValue)
+        FLowThreshold = FMinValue;
+    if (FLowThreshold > FMaxValue)
+        FLowThreshold = FMaxValue;
+    if (FLowThreshold > FHighThreshold)
+        FHighThreshold = FLowThreshold;
+    // Only the primary value is tested, whatever the needles' visibility.
+    FUFL = false;
+    if (FValue <= FLowThreshold) {
+        FUFL = true;
+        if (OnUnderFlow)
+            OnUnderFlow(this);
+    }
+    Paint();
+}
+
+void TMeter::SetThresholdHigh(double v)
+{
+    if (std::isnan(v))
+        return;
+    if (FLogarithmic && BelowLogFloor(v))
+        return;
+    if (Loading()) {
+        FHighThreshold = v;
+        return;
+    }
+    if (v == FHighThreshold)
+        return;
+    FHighThreshold = v;
+    if (FHighThreshold < FMinValue)
+        FHighThreshold = FMinValue;
+    if (FHighThreshold > FMaxValue)
+        FHighThreshold = FMaxValue;
+    if (FHighThreshold < FLowThreshold)
+        FLowThreshold = FHighThreshold;
+    FOFL = false;
+    if (FValue >= FHighThreshold) {
+        FOFL = true;
+        if (OnOverFlow)
+            OnOverFlow(this);
+    }
+    Paint();
+}
+
+void TMeter::SetLogarithmic(bool v)
+{
+    if (Loading()) {
+        FLogarithmic = v;
+        return;
+    }
+    if (v == FLogarithmic)
+        return;
+    // Switching on with a bound at or below the floor is refused silently.
+    if (AtOrBelowLogFloor(FMinValue) || AtOrBelowLogFloor(FMaxValue))
+        FLogarithmic = false;
+    else
+        FLogarithmic = v;
+    Paint();
+}
+
+void TMeter::Loaded()
+{
+    TComponent::Loaded();
+    // Only the primary value is brought into the scale; no event, no flags.
+    if (FValue > FMaxValue)
+        FValue = FMaxValue;
+    else if (FValue < FMinValue)
+        FValue = FMinValue;
+    ReloadImages();
+    Paint();
+}

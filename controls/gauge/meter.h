@@ -1,0 +1,266 @@
+#pragma once
+#include "bitmap.h"
+#include "canvas.h"
+#include "colors.h"
+#include "component.h"
+#include "font.h"
+#include "meter_paint_values.h"
+#include "meter_types.h"
+#include "needle_layout.h"
+#include "shift_state.h"
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class TMeter;
+
+using TMeterNotifyEvent = std::function<void(TMeter* Sender)>;
+using TMouseMoveInMeterEvent =
+    std::function<void(TMeter* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>;
+using TMouseMoveEvent = std::function<void(TMeter* Sender, TShiftState Shift, int X, int Y)>;
+using TmtBeforeDrawScaleLabelEvent = std::function<void(
+    TMeter* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>;
+using TBeforeDrawNeedleEvent = std::function<void(TMeter* Sender, TCanvas& Canvas, bool& NeedleDrawn)>;
+using TMeterRenderedEvent = std::function<void(TMeter* Sender, TCanvas& Canvas)>;
+
+// An analog gauge: a circular scale between a minimum and a maximum with a
+// primary and a secondary needle, coloured scale bands, two limit lamps, a
+// caption and optional background and anchor images.
+//
+// The control has no native window. Its face is composed in one go into a
+// work bitmap by Paint() and kept in Face(); the widget shows that face.
+// Setters that repaint call Paint() synchronously, once; events fire after
+// the new value and flags are stored and before that repaint.
+class TMeter : public QWidget, public TComponent {
+public:
+    explicit TMeter(QWidget* AOwner = nullptr);
+    ~TMeter() override;
+
+    // --- published properties ---------------------------------------------
+    int AnchorSize() const { return FSizeAnchor; }
+    void SetAnchorSize(int v);
+    bool AnchorCovered() const { return FAnchorCovrd; }
+    void SetAnchorCovered(bool v);
+    const QString& AnchorImage() const { return FACoverFName; }
+    void SetAnchorImage(const QString& v);
+    const QString& BackGroundImg() const { return FBakGndFName; }
+    void SetBackGroundImg(const QString& v);
+    TBkgFill BkgndFillMode() const { return FBGFillMode; }
+    void SetBkgndFillMode(TBkgFill v);
+    const QString& Caption() const { return FCaption; }
+    void SetCaption(const QString& v);
+    TColor ColorBakG() const { return FColorBakG; }
+    void SetColorBakG(TColor v);
+    TColor ColorCover() const { return FColorCover; }
+    void SetColorCover(TColor v);
+    TColor ColorScale() const { return FColorScale; }
+    void SetColorScale(TColor v);
+    TColorScheme ColorScheme() const { return FColorScheme; }
+    void SetColorScheme(TColorScheme v);
+    TColor ColorSclBkLow() const { return FColorBakGLow; }
+    void SetColorSclBkLow(TColor v);
+    TColor ColorSclBkNorm() const { return FColorBakGNorm; }
+    void SetColorSclBkNorm(TColor v);
+    TColor ColorSclBkHigh() const { return FColorBakGHigh; }
+    void SetColorSclBkHigh(TColor v);
+    // The caption font has no change link: editing it in place shows at the
+    // next repaint; assigning a font copies it and repaints.
+    TFont& FontCaption() { return FFontCaption; }
+    const TFont& FontCaption() const { return FFontCaption; }
+    void SetFontCaption(const TFont& v);
+    TFrameStyle FrameStyle() const { return FFrameStyle; }
+    void SetFrameStyle(TFrameStyle v);
+    bool LimWatchHighOn() const { return FLimWatHighOn; }
+    void SetLimWatchHighOn(bool v);
+    bool LimWatchLowOn() const { return FLimWatLowOn; }
+    void SetLimWatchLowOn(bool v);
+    TColor LimWatchActColor() const { return FLimWatActCol; }
+    void SetLimWatchActColor(TColor v);
+    TColor LimWatchPsvColor() const { return FLimWatPsvCol; }
+    void SetLimWatchPsvColor(TColor v);
+    bool Logarithmic() const { return FLogarithmic; }
+    void SetLogarithmic(bool v);
+    double ThresholdLow() const { return FLowThreshold; }
+    void SetThresholdLow(double v);
+    double ThresholdHigh() const { return FHighThreshold; }
+    void SetThresholdHigh(double v);
+    double MeterMinValue() const { return FMinValue; }
+    void SetMeterMinValue(double v);
+    double MeterMaxValue() const { return FMaxValue; }
+    void SetMeterMaxValue(double v);
+    int MeterDecPlaces() const { return FDecPlaces; }
+    void SetMeterDecPlaces(int v);
+    int MeterNrTicks() const { return FNrTicks; }
+    void SetMeterNrTicks(int v);
+    TMeterLayout MeterLayout() const { return FMeterLayout; }
+    void SetMeterLayout(TMeterLayout v);
+    bool MeterShortTicks() const { return FShortTicks; }
+    void SetMeterShortTicks(bool v);
+    bool MeterScaleLine() const { return FScaleLine; }
+    void SetMeterScaleLine(bool v);
+    // The gauge's own layouts; changes made through them repaint the gauge.
+    TNeedleLayout& NeedleLayout() { return FNeedleLayout; }
+    const TNeedleLayout& NeedleLayout() const { return FNeedleLayout; }
+    // Copies the given layout's settings and repaints; null leaves all as is.
+    void SetNeedleLayout(const TNeedleLayout* v);
+    TNeedleLayout& NeedleLayoutSec() { return FNeedle2Layout; }
+    const TNeedleLayout& NeedleLayoutSec() const { return FNeedle2Layout; }
+    void SetNeedleLayoutSec(const TNeedleLayout* v);
+    // Rim changes repaint with the geometry of the last recomputation.
+    int RimBottom() const { return FBRim; }
+    void SetRimBottom(int v);
+    int RimTop() const { return FTRim; }
+    void SetRimTop(int v);
+    int RimSide() const { return FSRim; }
+    void SetRimSide(int v);
+    double ScaleBkWidth() const { return FScaleBakWidth; }
+    void SetScaleBkWidth(double v);
+    bool ScaleBkVisible() const { return FScaleBkVis; }
+    void SetScaleBkVisible(bool v);
+    bool ScaleVisible() const { return FScaleVis; }
+    void SetScaleVisible(bool v);
+    double Value() const { return FValue; }
+    void SetValue(double v);
+    double ValueSec() const { return FValue2; }
+    void SetValueSec(double v);
+
+    // Font of the scale labels. A change schedules a repaint, as for any
+    // control whose font changes.
+    TFont& Font() { return FFont; }
+    const TFont& Font() const { return FFont; }
+    void SetFont(const TFont& v) { FFont.Assign(v); }
+
+    // --- events -------------------------------------------------------------
+    TMeterNotifyEvent OnOverFlow;
+    TMeterNotifyEvent OnNormalRange;
+    TMeterNotifyEvent OnUnderFlow;
+    TMouseMoveInMeterEvent OnMouseMoveInMeter;
+    TmtBeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
+    TBeforeDrawNeedleEvent OnBeforeDrawNeedle;
+    TMeterRenderedEvent OnMeterRendered;
+    TMouseMoveEvent OnMouseMove;
+
+    // --- geometry and pointer input -----------------------------------------
+    // Every move or resize goes through here and recomputes the geometry with
+    // the rims current at that moment.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    void SetLeft(int v) { SetBounds(v, y(), width(), height()); }
+    void SetTop(int v) { SetBounds(x(), v, width(), height()); }
+    void SetWidth(int v) { SetBounds(x(), y(), v, height()); }
+    void SetHeight(int v) { SetBounds(x(), y(), width(), v); }
+
+    // Needle angle in degrees: 180 - S/2 at the minimum, 180 + S/2 at the maximum.
+    double CalcNeedleAngle(double value) const;
+    // Pixel position of a value at pctradius percent of the scale radius.
+    void ConvertToPixelCoords(double value, double pctradius, int& X, int& Y) const;
+    // Scale value under a pixel; False (and 0) outside the scale's sector.
+    bool ConvertPixelToValue(int XPos, int YPos, double& MeterValue) const;
+
+    int OriginX() const { return FMeterCenterX; }
+    int OriginY() const { return FMeterCenterY; }
+    double ScaleRadius() const { return FMeterRadius; }
+    int MeterAngle() const { return FMeterAngle; }
+
+    // --- loading and painting -----------------------------------------------
+    // End of loading: clamps the value, reloads named images and repaints.
+    void Loaded() override;
+
+    // Composes the whole face and makes it the face shown.
+    void Paint();
+    // The face last composed.
+    const TBitmap& Face() const { return FFace; }
+    // How often Paint() has run, composed or not; lets callers see repaints.
+    int PaintCount() const { return FPaintCount; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    friend struct TMeterProbe; // read access for tests
+
+    void CalcMeterGeometry();
+    void GeometryMayHaveChanged();
+    void ClassifyValue(double v);
+    void ReloadImages();
+    TMeterPaintValues ComputePaintValues() const;
+    void ShowFace(const TBitmap& work);
+
+    // Paint steps, in the order Paint() runs them.
+    void PaintBackground(TCanvas& Canvas, const TMeterPaintValues& pv);
+    void PaintScaleBands(TCanvas& Canvas, const TMeterPaintValues& pv);
+    void PaintScaleLine(TCanvas& Canvas, const TMeterPaintValues& pv);
+    void PaintTicksAndLabels(TCanvas& Canvas, const TMeterPaintValues& pv);
+    void PaintCaption(TCanvas& Canvas, const TMeterPaintValues& pv);
+    void PaintNeedles(TCanvas& Canvas, const TMeterPaintValues& pv);
+    void PaintCoverRims(TCanvas& Canvas, const TMeterPaintValues& pv);
+    void PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv);
+    void PaintLimitLamps(TCanvas& Canvas, const TMeterPaintValues& pv);
+    void NotifyMeterRendered(TCanvas& Canvas, const TMeterPaintValues& pv);
+    void PaintFrame(TCanvas& Canvas, const TMeterPaintValues& pv);
+
+    template <typename T>
+    void StoreAndRepaintIfChanged(T& field, T v);
+
+    bool FAnchorCovrd = false;
+    TBitmap AuxBGBmp;
+    TBitmap AuxACBmp;
+    TBitmap AuxACMaskBmp;
+    QString FBakGndFName;
+    TBkgFill FBGFillMode = bfSimple;
+    QString FACoverFName;
+    bool FLogarithmic = false;
+    bool FScaleVis = false;
+    int FSizeAnchor = 0;
+    bool FLimWatHighOn = false;
+    bool FLimWatLowOn = false;
+    TColor FLimWatActCol = 0;
+    TColor FLimWatPsvCol = 0;
+    bool FOFL = false;
+    bool FUFL = false;
+    TColor FColorScale = 0;
+    QString FCaption;
+    TFrameStyle FFrameStyle = fsNone;
+    int FDecPlaces = 0;
+    int FNrTicks = 0;
+    int FBRim = 0;
+    int FSRim = 0;
+    int FTRim = 0;
+    bool FShortTicks = false;
+    bool FScaleLine = false;
+    TColor FColorBakG = 0;
+    TColor FColorCover = 0;
+    TColor FColGrayLine = 0;
+    TColor FColWhiteLine = 0;
+    TColorScheme FColorScheme = csBWG;
+    TColor FColorBakGLow = 0;
+    TColor FColorBakGNorm = 0;
+    TColor FColorBakGHigh = 0;
+    TFont FFontCaption;
+    double FScaleBakWidth = 0;
+    bool FScaleBkVis = false;
+    double FLowThreshold = 0;
+    double FHighThreshold = 0;
+    TNeedleLayout FNeedleLayout;
+    TNeedleLayout FNeedle2Layout;
+    TMeterLayout FMeterLayout = mlCirc90;
+    int FMeterAngle = 0;
+    double FMeterRadius = 0;
+    int FMeterCenterX = 0;
+    int FMeterCenterY = 0;
+    double FValue = 0;
+    double FValue2 = 0;
+    double FMinValue = 0;
+    double FMaxValue = 0;
+
+    TFont FFont;            // the control's font: scale labels
+    TBitmap FFace;          // the face last composed
+    bool FFaceFresh = false; // composed by a setter, not yet shown
+    bool FInPaintEvent = false;
+    QRect FGeometryComputedFor; // position and size the geometry was computed with
+    int FPaintCount = 0;
+};

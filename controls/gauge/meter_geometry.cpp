@@ -1,0 +1,193 @@
+#include "meter.h"
+#include "meter_scale.h"
+#include "rounding.h"
+
+#include <QMouseEvent>
+#include <QMoveEvent>
+#include <QResizeEvent>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <numbers>
+
+namespace {
+
+// Rims accept any integer, so the sums are formed wide and saturated.
+int SaturatedInt(std::int64_t v)
+{
+    return int(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+void TMeter::CalcMeterGeometry()
+{
+    const std::int64_t W = width();
+    const std::int64_t H = height();
+    const std::int64_t T = FTRim;
+    const std::int64_t B = FBRim;
+    const std::int64_t Sd = FSRim;
+    const std::int64_t A = H - B - T - 16; // height available for the dial
+
+    double R = double(A);
+    FMeterCenterX = SaturatedInt(W / 2);
+    FMeterCenterY = SaturatedInt(H - B - 8);
+    FMeterAngle = 90;
+
+    // Narrow sweeps sit 8 pixels above the bottom rim and are limited by the
+    // width through the chord factor; wide ones hang 8 pixels below the top
+    // rim and are limited by the height.
+    const double halfWidthInside = W / 2.0 - double(Sd) - 8;
+    const double intHalfWidthInside = double(W / 2 - Sd - 8);
+    auto hangFromTop = [&] { FMeterCenterY = RoundHalfEven(double(T) + 8 + R); };
+    switch (FMeterLayout) {
+    case mlCirc90:
+        FMeterAngle = 90;
+        if (halfWidthInside * 1.414 < R)
+            R = halfWidthInside * 1.414;
+        break;
+    case mlCirc120:
+        FMeterAngle = 120;
+        if (halfWidthInside * 1.1547 < R)
+            R = halfWidthInside * 1.1547;
+        break;
+    case mlCirc180:
+        FMeterAngle = 180;
+        R = intHalfWidthInside;
+        if (double(A) < R)
+            R = double(A);
+        break;
+    case mlCirc270:
+        FMeterAngle = 270;
+        R = intHalfWidthInside;
+        if (A / 1.7071 < R)
+            R = A / 1.7071;
+        hangFromTop();
+        break;
+    case mlCirc300:
+        FMeterAngle = 300;
+        R = intHalfWidthInside;
+        if (A / 1.866 < R)
+            R = A / 1.866;
+        hangFromTop();
+        break;
+    case mlCirc360:
+        FMeterAngle = 360;
+        R = intHalfWidthInside;
+        if (A / 2.0 < R)
+            R = A / 2.0;
+        hangFromTop();
+        break;
+    }
+    FMeterRadius = R;
+    FGeometryComputedFor = geometry();
+}
+
+void TMeter::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    setGeometry(ALeft, ATop, AWidth, AHeight);
+    CalcMeterGeometry();
+}
+
+// Qt delivers the move and resize events of a hidden widget only when it is
+// first shown. By then SetBounds has computed the geometry for that very
+// rectangle, and the rims may have changed since; recomputing would move the
+// dial. Only a change that bypassed SetBounds counts.
+void TMeter::GeometryMayHaveChanged()
+{
+    if (geometry() != FGeometryComputedFor)
+        CalcMeterGeometry();
+}
+
+void TMeter::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    GeometryMayHaveChanged();
+}
+
+void TMeter::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    GeometryMayHaveChanged();
+}
+
+namespace {
+
+// Into [min, max]: below the minimum gives the minimum, above the maximum
+// the maximum.
+double ClampForMapping(double v, double min, double max)
+{
+    if (v < min)
+        return min;
+    if (v > max)
+        return max;
+    return v;
+}
+
+} // namespace
+
+double TMeter::CalcNeedleAngle(double value) const
+{
+    const double v = ClampForMapping(value, FMinValue, FMaxValue);
+    const double f = ScaleFraction(v, FMinValue, FMaxValue, FLogarithmic);
+    const double S = FMeterAngle;
+    return 180 - (S / 2 - S * f);
+}
+
+void TMeter::ConvertToPixelCoords(double value, double pctradius, int& X, int& Y) const
+{
+    const double v = ClampForMapping(value, FMinValue, FMaxValue);
+    const double a = (-90 - CalcNeedleAngle(v)) * std::numbers::pi / 180;
+    const double r = pctradius * 0.01 * FMeterRadius;
+    X = RoundHalfEven(FMeterCenterX + r * std::cos(a));
+    Y = RoundHalfEven(FMeterCenterY - r * std::sin(a));
+}
+
+bool TMeter::ConvertPixelToValue(int XPos, int YPos, double& MeterValue) const
+{
+    constexpr double pi = std::numbers::pi;
+    const double dx = double(XPos) - FMeterCenterX;
+    const double dy = double(YPos) - FMeterCenterY;
+
+    double alpha;
+    if (dx != 0) {
+        alpha = std::atan(dy / dx);
+        if (dx < 0)
+            alpha += pi;
+    } else {
+        alpha = dy <= 0 ? 4.71238898038469 : pi / 2;
+    }
+    if (alpha < 0)
+        alpha += 2 * pi;
+    if (alpha > 2 * pi)
+        alpha -= 2 * pi;
+
+    // Clockwise from straight down.
+    double d = alpha * 57.29577951308232 - 90;
+    if (d < 0)
+        d += 360;
+
+    const double S = FMeterAngle;
+    const double lo = 180 - S / 2;
+    const double hi = 180 + S / 2;
+    if (d < lo || d > hi) {
+        MeterValue = 0;
+        return false;
+    }
+    MeterValue = ScaleValueAt((d - lo) / S, FMinValue, FMaxValue, FLogarithmic);
+    return true;
+}
+
+void TMeter::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    const TShiftState shift = ShiftStateFromQt(event->modifiers(), event->buttons());
+    const QPoint p = event->position().toPoint();
+    if (OnMouseMove)
+        OnMouseMove(this, shift, p.x(), p.y());
+
+    double value = 0;
+    const bool within = ConvertPixelToValue(p.x(), p.y(), value);
+    if (OnMouseMoveInMeter)
+        OnMouseMoveInMeter(this, within, shift, value);
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include "canvas.h"
+#include "meter_scale.h"
+#include "rounding.h"
+
+#include <cmath>
+
+// What every paint computes before drawing anything. Angles follow the
+// drawing convention: 0 points right, 90 up, counterclockwise on the screen.
+struct TMeterPaintValues {
+    int W = 0;    // control width
+    int H = 0;    // control height
+    int S = 0;    // sweep in degrees
+    double R = 0; // scale radius
+    int cx = 0;   // dial centre
+    int cy = 0;
+    double Min = 0;
+    double Max = 1;
+    bool Logarithmic = false;
+
+    double NeedleAngle = 0;    // A(Value), degrees
+    double NeedleAngleSec = 0; // A(ValueSec), degrees
+    double aMin = 0;           // radians
+    double aLow = 0;
+    double aHigh = 0;
+    double aMax = 0;
+    int Rr = 0; // Round(R)
+
+    // f(v): 0 at Min, 1 at Max.
+    double Fraction(double v) const { return ScaleFraction(v, Min, Max, Logarithmic); }
+    // A(v) in degrees: Min at 90 + S/2, Max at 90 - S/2.
+    double ScaleAngle(double v) const { return S / 2.0 + 90.0 - S * Fraction(v); }
+    // Q(a): the point on the scale circle at a (radians); used as the start
+    // or end point of a pie or arc.
+    TPoint Q(double a) const
+    {
+        return {cx + RoundHalfEven(R * std::cos(a)), cy - RoundHalfEven(R * std::sin(a))};
+    }
+};
