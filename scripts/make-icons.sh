@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Renders the application icon's PNG sizes from its SVG source. The PNGs are
+# committed, so this only needs to run after the SVG has changed. Uses
+# rsvg-convert (librsvg2-bin) when present, else ImageMagick's convert; the
+# output carries no time stamps, so the same SVG gives the same bytes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+app_id=de.keplerprobleme.Simulation
+src=resources/desktop/${app_id}.svg
+out=resources/desktop/icons
+sizes=(16 32 48 64 128 256)
+
+if command -v rsvg-convert >/dev/null 2>&1; then
+  render() { rsvg-convert --width "$1" --height "$1" --format png --output "$2" "$src"; }
+elif command -v convert >/dev/null 2>&1; then
+  render() {
+    convert -background none -density 1200 "$src" -resize "$1x$1" -strip \
+      -define png:exclude-chunks=date,time "png32:$2"
+  }
+else
+  echo "make-icons.sh: needs rsvg-convert (package librsvg2-bin) or convert (package imagemagick)" >&2
+  exit 1
+fi
+
+for n in "${sizes[@]}"; do
+  mkdir -p "$out/${n}x${n}"
+  render "$n" "$out/${n}x${n}/${app_id}.png"
+  echo "$out/${n}x${n}/${app_id}.png"
+done

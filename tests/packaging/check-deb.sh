@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Builds the Debian package with CPack from the build directory and checks its
+# contents (dpkg-deb -c) and its control fields (dpkg-deb -f).
+# Usage: check-deb.sh BUILD_DIR WORK_DIR APP_ID WITH_PROGRAM(0|1) "ICON_SIZES"
+set -euo pipefail
+build_dir=$1 work_dir=$2 app_id=$3 with_program=$4 icon_sizes=$5
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/common.sh"
+
+for tool in cpack dpkg-deb dpkg-shlibdeps; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "SKIPPED: $tool not found (packages cmake and dpkg-dev)"
+    exit 77
+  fi
+done
+
+rm -rf "$work_dir"
+mkdir -p "$work_dir"
+if ! cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$work_dir" >"$work_dir/cpack.log" 2>&1; then
+  cat "$work_dir/cpack.log"
+  echo "FAIL: cpack did not make the package"
+  exit 1
+fi
+
+debs=("$work_dir"/keplerprobleme_*.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+  cat "$work_dir/cpack.log"
+  echo "FAIL: expected one keplerprobleme_*.deb in $work_dir"
+  exit 1
+fi
+deb=${debs[0]}
+echo "package: $(basename "$deb")"
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./||')
+while read -r f; do
+  expect_in_list "$contents" "usr/$f"
+done < <(expected_files)
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = keplerprobleme ] || fail "Package is '$(field Package)'"
+case "$(field Section)" in
+  science|education) echo "ok: Section $(field Section)" ;;
+  *) fail "Section is '$(field Section)'" ;;
+esac
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+[ -n "$(field Version)" ] || fail "no Version"
+
+# Depends is a comma-separated list; each entry may carry a version.
+depends=$(field Depends | tr ',' '\n' | sed 's/([^)]*)//g; s/^ *//; s/ *$//; s/  */ /g')
+echo "Depends: $(field Depends)"
+for dep in libqt6core6 libqt6gui6 libqt6widgets6 "fonts-wine | fonts-dejavu-core"; do
+  expect_in_list "$depends" "$dep"
+done
+
+finish

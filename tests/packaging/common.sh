@@ -1,0 +1,39 @@
+# Helpers shared by the install and package checks (sourced, not run).
+
+failures=0
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# expect_in_list LIST PATH: LIST holds one path a line.
+expect_in_list() {
+  if grep -qxF "$2" <<<"$1"; then
+    echo "ok: $2"
+  else
+    fail "missing $2"
+  fi
+}
+
+# The files the installation must contain, relative to the install prefix.
+# Uses app_id, with_program and icon_sizes.
+expected_files() {
+  if [ "$with_program" = 1 ]; then
+    echo "bin/keplerprobleme"
+  fi
+  echo "share/applications/${app_id}.desktop"
+  echo "share/metainfo/${app_id}.metainfo.xml"
+  echo "share/icons/hicolor/scalable/apps/${app_id}.svg"
+  for n in $icon_sizes; do
+    echo "share/icons/hicolor/${n}x${n}/apps/${app_id}.png"
+  done
+}
+
+finish() {
+  if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+  fi
+  echo "all checks passed"
+}
