@@ -7,6 +7,7 @@
 #include "meter_paint_values.h"
 #include "meter_types.h"
 #include "needle_layout.h"
+#include "notify_event.h"
 #include "shift_state.h"
 
 #include <QRect>
@@ -14,16 +15,13 @@
 #include <QWidget>
 #include <functional>
 
-class TMeter;
-
-using TMeterNotifyEvent = std::function<void(TMeter* Sender)>;
 using TMouseMoveInMeterEvent =
-    std::function<void(TMeter* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>;
-using TMouseMoveEvent = std::function<void(TMeter* Sender, TShiftState Shift, int X, int Y)>;
+    std::function<void(QObject* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>;
+using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
 using TmtBeforeDrawScaleLabelEvent = std::function<void(
-    TMeter* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>;
-using TBeforeDrawNeedleEvent = std::function<void(TMeter* Sender, TCanvas& Canvas, bool& NeedleDrawn)>;
-using TMeterRenderedEvent = std::function<void(TMeter* Sender, TCanvas& Canvas)>;
+    QObject* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>;
+using TBeforeDrawNeedleEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& NeedleDrawn)>;
+using TMeterRenderedEvent = std::function<void(QObject* Sender, TCanvas& Canvas)>;
 
 // An analog gauge: a circular scale between a minimum and a maximum with a
 // primary and a secondary needle, coloured scale bands, two limit lamps, a
@@ -133,9 +131,9 @@ public:
     void SetFont(const TFont& v) { FFont.Assign(v); }
 
     // --- events -------------------------------------------------------------
-    TMeterNotifyEvent OnOverFlow;
-    TMeterNotifyEvent OnNormalRange;
-    TMeterNotifyEvent OnUnderFlow;
+    TNotifyEvent OnOverFlow;
+    TNotifyEvent OnNormalRange;
+    TNotifyEvent OnUnderFlow;
     TMouseMoveInMeterEvent OnMouseMoveInMeter;
     TmtBeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
     TBeforeDrawNeedleEvent OnBeforeDrawNeedle;
