@@ -48,15 +48,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # The Qt libraries are named explicitly (the X11 platform plugin comes with
-# libqt6gui6); dpkg-shlibdeps adds the exact versions and the C/C++ runtime.
+# libqt6gui6, and nothing links it directly); dpkg-shlibdeps adds the exact
+# versions, the C/C++ runtime and any further library the program links.
 # The window asks for Tahoma: fonts-wine has a metric-compatible one, DejaVu
 # is the fallback every Debian desktop can have.
-set(KEPLER_DEB_DEPENDS libqt6core6 libqt6gui6 libqt6widgets6)
-if(TARGET Qt6::Svg)
-  list(APPEND KEPLER_DEB_DEPENDS libqt6svg6)
-endif()
-list(APPEND KEPLER_DEB_DEPENDS "fonts-wine | fonts-dejavu-core")
-list(JOIN KEPLER_DEB_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6core6, libqt6gui6, libqt6widgets6, fonts-wine | fonts-dejavu-core")
 find_program(KEPLER_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(KEPLER_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
