@@ -1,0 +1,205 @@
+#include "spin_button.h"
+
+#include "spin_glyphs.h"
+#include "timer_speed_button.h"
+
+#include <QKeyEvent>
+#include <QResizeEvent>
+
+namespace {
+
+void LoadBuiltInGlyph(TTimerSpeedButton* half, const char* name)
+{
+    half->SetGlyph(LoadBitmapResource(QString::fromLatin1(name)));
+    half->SetNumGlyphs(1);
+}
+
+bool CanFocus(const QWidget* w)
+{
+    return w->isEnabled() && w->isVisible();
+}
+
+} // namespace
+
+TSpinButton::TSpinButton(QWidget* parent)
+    : QWidget(parent)
+{
+    FUpButton = CreateHalf(false);
+    FDownButton = CreateHalf(true);
+    LoadBuiltInGlyph(FUpButton, "SpinUp");
+    LoadBuiltInGlyph(FDownButton, "SpinDown");
+    SetTabStop(false);
+    SetBounds(0, 0, 20, 25);
+    FFocusedButton = FUpButton;
+}
+
+TSpinButton::~TSpinButton() = default;
+
+TTimerSpeedButton* TSpinButton::CreateHalf(bool isDown)
+{
+    auto* half = new TTimerSpeedButton(this);
+    half->OnClick = [this](QObject* sender) { HalfClicked(sender); };
+    half->OnMouseDown = [this](QObject* sender, TMouseButton button, TShiftState, int, int) {
+        HalfPressed(sender, button);
+    };
+    half->SetTimeBtnState({tbAllowTimer});
+    half->SetDownButton(isDown);
+    half->setVisible(true);
+    return half;
+}
+
+void TSpinButton::HalfClicked(QObject* Sender)
+{
+    if (Sender == FUpButton) {
+        if (OnUpClick)
+            OnUpClick(this);
+    } else if (OnDownClick) {
+        OnDownClick(this);
+    }
+}
+
+void TSpinButton::HalfPressed(QObject* Sender, TMouseButton button)
+{
+    if (button != mbLeft)
+        return;
+    MoveFocusMark(static_cast<TTimerSpeedButton*>(Sender));
+    QWidget* target = FFocusControl;
+    if (target && (target->focusPolicy() & Qt::TabFocus) && CanFocus(target) && !target->hasFocus())
+        target->setFocus(Qt::OtherFocusReason);
+    else if (TabStop() && !hasFocus() && CanFocus(this))
+        setFocus(Qt::OtherFocusReason);
+}
+
+void TSpinButton::MoveFocusMark(TTimerSpeedButton* half)
+{
+    if (!TabStop() || !CanFocus(this) || half == FFocusedButton)
+        return;
+    ShowFocusMark(false);
+    FFocusedButton = half;
+    if (hasFocus())
+        ShowFocusMark(true);
+}
+
+void TSpinButton::ShowFocusMark(bool visible)
+{
+    TTimeBtnStates s = FFocusedButton->TimeBtnState();
+    if (visible)
+        s.Include(tbFocusRect);
+    else
+        s.Exclude(tbFocusRect);
+    FFocusedButton->SetTimeBtnState(s); // repaints on a change
+}
+
+void TSpinButton::focusInEvent(QFocusEvent* e)
+{
+    ShowFocusMark(true);
+    QWidget::focusInEvent(e);
+}
+
+void TSpinButton::focusOutEvent(QFocusEvent* e)
+{
+    ShowFocusMark(false);
+    QWidget::focusOutEvent(e);
+}
+
+void TSpinButton::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Space:
+        FFocusedButton->Click();
+        break;
+    case Qt::Key_Up:
+        MoveFocusMark(FUpButton);
+        FUpButton->Click();
+        break;
+    case Qt::Key_Down:
+        MoveFocusMark(FDownButton);
+        FDownButton->Click();
+        break;
+    default:
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+}
+
+int TSpinButton::LayOutHalves(int width, int height)
+{
+    if (!FUpButton || !FDownButton || Loading())
+        return width;
+    if (width < MinimumWidth)
+        width = MinimumWidth;
+    const int upHeight = height / 2;
+    FUpButton->setGeometry(0, 0, width, upHeight);
+    // The halves share one pixel row.
+    FDownButton->setGeometry(0, upHeight - 1, width, height - upHeight + 1);
+    return width;
+}
+
+void TSpinButton::SetBounds(int left, int top, int width, int height)
+{
+    width = LayOutHalves(width, height);
+    setGeometry(left, top, width, height);
+}
+
+void TSpinButton::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    const int w = LayOutHalves(width(), height());
+    if (w != width())
+        setGeometry(x(), y(), w, height());
+}
+
+void TSpinButton::Loaded()
+{
+    TComponent::Loaded();
+    const int w = LayOutHalves(width(), height());
+    if (w != width())
+        setGeometry(x(), y(), w, height());
+}
+
+const TBitmap& TSpinButton::UpGlyph() const
+{
+    return FUpButton->Glyph();
+}
+
+void TSpinButton::SetUpGlyph(const TBitmap* v)
+{
+    if (v)
+        FUpButton->SetGlyph(*v);
+    else
+        LoadBuiltInGlyph(FUpButton, "SpinUp");
+}
+
+const TBitmap& TSpinButton::DownGlyph() const
+{
+    return FDownButton->Glyph();
+}
+
+void TSpinButton::SetDownGlyph(const TBitmap* v)
+{
+    if (v)
+        FDownButton->SetGlyph(*v);
+    else
+        LoadBuiltInGlyph(FDownButton, "SpinDown");
+}
+
+int TSpinButton::UpNumGlyphs() const
+{
+    return FUpButton->NumGlyphs();
+}
+
+void TSpinButton::SetUpNumGlyphs(int v)
+{
+    FUpButton->SetNumGlyphs(v);
+}
+
+int TSpinButton::DownNumGlyphs() const
+{
+    return FDownButton->NumGlyphs();
+}
+
+void TSpinButton::SetDownNumGlyphs(int v)
+{
+    FDownButton->SetNumGlyphs(v);
+}

@@ -1,0 +1,326 @@
+#include "spin_edit.h"
+
+#include "beep.h"
+#include "canvas.h"
+#include "spin_button.h"
+#include "text_to_int.h"
+#include "timer_speed_button.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace {
+
+// The sunken 3-D border of the edit at 96 dpi; the client area lies inside it.
+constexpr int EditBorder = 2;
+// A thin window border at 96 dpi.
+constexpr int ThinBorder = 1;
+constexpr int ButtonWidth = 15;
+constexpr int ButtonHeight = 17;
+
+// Stepping past the 32-bit range stops at its ends instead of wrapping.
+std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b)
+{
+    const std::int64_t sum = std::int64_t(a) + std::int64_t(b);
+    return std::int32_t(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
+                                                 std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int32_t SaturatingSub(std::int32_t a, std::int32_t b)
+{
+    return std::int32_t(std::clamp<std::int64_t>(std::int64_t(a) - std::int64_t(b),
+                                                 std::numeric_limits<std::int32_t>::min(),
+                                                 std::numeric_limits<std::int32_t>::max()));
+}
+
+// The character a key press types, as the filter sees it: Backspace, Enter
+// and Ctrl+letter give their control characters, Delete and navigation keys
+// type nothing.
+std::optional<char16_t> TypedChar(const QKeyEvent& e)
+{
+    switch (e.key()) {
+    case Qt::Key_Backspace: return u'\b';
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return u'\r';
+    case Qt::Key_Delete: return std::nullopt;
+    default: break;
+    }
+    const auto mods = e.modifiers();
+    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) && e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z)
+        return char16_t(e.key() - Qt::Key_A + 1);
+    const QString t = e.text();
+    if (t.isEmpty())
+        return std::nullopt;
+    return t.at(0).unicode();
+}
+
+// Focus that comes and goes with the whole window or a popup menu is not an
+// entry into or exit from the control.
+bool WindowLevelReason(Qt::FocusReason r)
+{
+    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
+}
+
+} // namespace
+
+TSpinEdit::TSpinEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
+    FButton = new TSpinButton(this);
+    FButton->SetBounds(0, 0, ButtonWidth, ButtonHeight);
+    FButton->setVisible(true);
+    FButton->SetFocusControl(this);
+    FButton->OnUpClick = [this](QObject* sender) { StepUp(sender); };
+    FButton->OnDownClick = [this](QObject* sender) { StepDown(sender); };
+    // Watches presses on the halves, to select the text when such a press
+    // brings the focus in.
+    FButton->UpButton()->installEventFilter(this);
+    FButton->DownButton()->installEventFilter(this);
+    setText(QStringLiteral("0"));
+    // Dropped text would bypass the character filter.
+    setAcceptDrops(false);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (OnChange)
+            OnChange(this);
+    });
+}
+
+TSpinEdit::~TSpinEdit()
+{
+    FButton->UpButton()->removeEventFilter(this);
+    FButton->DownButton()->removeEventFilter(this);
+    FButton = nullptr; // Qt destroys the pair with the other children
+}
+
+std::int32_t TSpinEdit::Value() const
+{
+    return TextToInt(text()).value_or(FMinValue);
+}
+
+void TSpinEdit::SetValue(std::int32_t v)
+{
+    const QString t = QString::number(ClampValue(v));
+    if (t != text())
+        setText(t);
+}
+
+std::int32_t TSpinEdit::ClampValue(std::int32_t v) const
+{
+    if (FMinValue == FMaxValue)
+        return v;
+    if (v < FMinValue)
+        return FMinValue;
+    if (v > FMaxValue)
+        return FMaxValue;
+    return v;
+}
+
+void TSpinEdit::StepUp(QObject*)
+{
+    if (ReadOnly()) {
+        MessageBeep();
+        return;
+    }
+    SetValue(SaturatingAdd(Value(), FIncrement));
+}
+
+void TSpinEdit::StepDown(QObject*)
+{
+    if (ReadOnly()) {
+        MessageBeep();
+        return;
+    }
+    SetValue(SaturatingSub(Value(), FIncrement));
+}
+
+bool TSpinEdit::AcceptsKeyChar(char16_t key) const
+{
+    const QString separator = QLocale().decimalPoint();
+    const bool isSeparator = separator.size() == 1 && separator.at(0).unicode() == key;
+    const bool inSet = key <= 255 && ((key >= u'0' && key <= u'9') || key == u'+' || key == u'-' || isSeparator);
+    const bool acceptable = inSet || (key < 32 && key != u'\r');
+    if (!FEditorEnabled && acceptable && (key >= 32 || key == u'\b'))
+        return false;
+    return acceptable;
+}
+
+bool TSpinEdit::EditingAllowed() const
+{
+    return FEditorEnabled && !ReadOnly();
+}
+
+void TSpinEdit::SetFont(const TFont& f)
+{
+    setFont(f.ToQFont());
+}
+
+void TSpinEdit::SetBounds(int left, int top, int width, int height)
+{
+    setGeometry(left, top, width, height);
+    PlaceButton();
+}
+
+int TSpinEdit::MinimumHeight() const
+{
+    const int f = fontMetrics().height();
+    const int s = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).height();
+    return f + std::min(s, f) / 4 + 4 * ThinBorder + 2;
+}
+
+TRect TSpinEdit::TextRect() const
+{
+    const int bw = FButton ? FButton->width() : 0;
+    const int clientWidth = width() - 2 * EditBorder;
+    const int clientHeight = height() - 2 * EditBorder;
+    return {0, 0, clientWidth - bw - 2, clientHeight + 1};
+}
+
+void TSpinEdit::PlaceButton()
+{
+    if (!FButton)
+        return; // being torn down
+    const int minHeight = MinimumHeight();
+    if (height() < minHeight) {
+        resize(width(), minHeight);
+        if (isVisible())
+            return; // the resize came back here already
+    }
+    const int bw = FButton->width();
+    FButton->SetBounds(EditBorder + width() - bw - 5, EditBorder, bw, height() - 5);
+    UpdateTextRect();
+}
+
+void TSpinEdit::UpdateTextRect()
+{
+    const TRect r = TextRect();
+    QStyleOptionFrame opt;
+    initStyleOption(&opt);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this);
+    const int textRight = EditBorder + r.Right; // widget coordinates, exclusive
+    setTextMargins(0, 0, std::max(0, contents.x() + contents.width() - textRight), 0);
+}
+
+bool TSpinEdit::event(QEvent* e)
+{
+    const bool result = QLineEdit::event(e);
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
+        PlaceButton();
+    return result;
+}
+
+bool TSpinEdit::eventFilter(QObject* watched, QEvent* e)
+{
+    if (FEnteredByPress && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)) {
+        // The focus came with this press on a half, not on the text.
+        FEnteredByPress = false;
+        if (FAutoSelect)
+            selectAll();
+    }
+    return QLineEdit::eventFilter(watched, e);
+}
+
+void TSpinEdit::mousePressEvent(QMouseEvent* e)
+{
+    if (FEnteredByPress) {
+        FEnteredByPress = false;
+        if (FAutoSelect && e->button() != Qt::LeftButton)
+            selectAll();
+    }
+    QLineEdit::mousePressEvent(e);
+}
+
+void TSpinEdit::focusInEvent(QFocusEvent* e)
+{
+    const Qt::FocusReason reason = e->reason();
+    if (WindowLevelReason(reason)) {
+        QLineEdit::focusInEvent(e);
+        return;
+    }
+    // A press brings the focus in before it arrives itself; where it lands
+    // decides on the selection.
+    FEnteredByPress = reason == Qt::MouseFocusReason;
+    if (FAutoSelect && !FEnteredByPress)
+        selectAll();
+    // Qt's edit would select all on keyboard entry by itself; AutoSelect
+    // decides that here.
+    const bool keyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                          reason == Qt::ShortcutFocusReason;
+    QFocusEvent plain(e->type(), keyboard ? Qt::OtherFocusReason : reason);
+    QLineEdit::focusInEvent(&plain);
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TSpinEdit::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    FEnteredByPress = false;
+    if (WindowLevelReason(e->reason()))
+        return;
+    if (OnExit)
+        OnExit(this);
+    // Text that is not a number reads as MinValue and stays as it is.
+    const std::int32_t v = Value();
+    if (ClampValue(v) != v)
+        SetValue(v);
+}
+
+void TSpinEdit::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Up)
+        StepUp(this);
+    else if (e->key() == Qt::Key_Down)
+        StepDown(this);
+    if (const auto ch = TypedChar(*e); ch && !AcceptsKeyChar(*ch)) {
+        e->accept();
+        MessageBeep();
+        return;
+    }
+    if ((e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Paste)) && !EditingAllowed()) {
+        e->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+// Text composed by an input method passes the same filter as typed keys.
+void TSpinEdit::inputMethodEvent(QInputMethodEvent* e)
+{
+    const QString commit = e->commitString();
+    const bool refused = std::any_of(commit.cbegin(), commit.cend(),
+                                     [this](QChar c) { return !AcceptsKeyChar(c.unicode()); });
+    if (!refused) {
+        QLineEdit::inputMethodEvent(e);
+        return;
+    }
+    MessageBeep();
+    QInputMethodEvent withoutCommit(e->preeditString(), e->attributes());
+    QLineEdit::inputMethodEvent(&withoutCommit);
+}
+
+void TSpinEdit::contextMenuEvent(QContextMenuEvent* e)
+{
+    QMenu* menu = createStandardContextMenu();
+    if (!EditingAllowed()) {
+        for (QAction* a : menu->actions())
+            if (a->objectName() == QLatin1String("edit-cut") || a->objectName() == QLatin1String("edit-paste"))
+                a->setEnabled(false);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
+}
+
+void TSpinEdit::resizeEvent(QResizeEvent* e)
+{
+    QLineEdit::resizeEvent(e);
+    PlaceButton();
+}

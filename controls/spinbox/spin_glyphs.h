@@ -1,0 +1,7 @@
+#pragma once
+#include <QImage>
+#include <QString>
+
+// A built-in bitmap by resource name, compared without regard to case
+// ("SpinUp" finds "SPINUP"). A null image when there is none.
+QImage LoadBitmapResource(const QString& name);

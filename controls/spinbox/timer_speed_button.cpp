@@ -1,0 +1,79 @@
+#include "timer_speed_button.h"
+
+#include "timer.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <exception>
+
+TTimerSpeedButton::TTimerSpeedButton(QWidget* parent)
+    : TSpeedButton(parent)
+{
+}
+
+TTimerSpeedButton::~TTimerSpeedButton() = default;
+
+void TTimerSpeedButton::SetTimeBtnState(TTimeBtnStates v)
+{
+    if (v == FTimeBtnState)
+        return;
+    FTimeBtnState = v;
+    update();
+}
+
+void TTimerSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TSpeedButton::MouseDown(button, shift, x, y);
+    if (!FTimeBtnState.Contains(tbAllowTimer))
+        return;
+    if (!FRepeatTimer) {
+        FRepeatTimer = std::make_unique<TTimer>();
+        // Ticks arrive from the message loop, where an error has nowhere to
+        // go: report it there instead of letting it into Qt's dispatch.
+        FRepeatTimer->OnTimer = [this](QObject* sender) {
+            try {
+                RepeatTick(sender);
+            } catch (const std::exception& e) {
+                qWarning("Spin button: %s", e.what());
+            } catch (...) {
+                qWarning("Spin button: unknown error");
+            }
+        };
+    }
+    FRepeatTimer->SetInterval(InitialRepeatDelay);
+    FRepeatTimer->SetEnabled(true);
+}
+
+void TTimerSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TSpeedButton::MouseUp(button, shift, x, y);
+    if (FRepeatTimer)
+        FRepeatTimer->SetEnabled(false);
+}
+
+void TTimerSpeedButton::RepeatTick(QObject*)
+{
+    FRepeatTimer->SetInterval(RepeatInterval);
+    if (State() != bsDown || !MouseCapture())
+        return;
+    try {
+        Click();
+    } catch (...) {
+        FRepeatTimer->SetEnabled(false);
+        throw;
+    }
+}
+
+void TTimerSpeedButton::Paint(QPainter& painter)
+{
+    PaintFace(painter);
+    if (!FTimeBtnState.Contains(tbFocusRect))
+        return;
+    QStyleOptionFocusRect opt;
+    opt.initFrom(this);
+    opt.rect = rect().adjusted(3, 3, -3, -3);
+    if (State() == bsDown)
+        opt.rect.translate(1, 1);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &painter, this);
+}

@@ -1,0 +1,59 @@
+#pragma once
+#include "speed_button.h"
+
+#include <cstdint>
+#include <memory>
+
+class TTimer;
+
+enum TTimeBtnState { tbFocusRect, tbAllowTimer };
+
+// A set of TTimeBtnState; member n is bit n.
+struct TTimeBtnStates {
+    std::uint8_t Bits = 0;
+
+    TTimeBtnStates() = default;
+    TTimeBtnStates(std::initializer_list<TTimeBtnState> members)
+    {
+        for (TTimeBtnState m : members)
+            Include(m);
+    }
+    bool Contains(TTimeBtnState s) const { return Bits & (1u << s); }
+    void Include(TTimeBtnState s) { Bits |= std::uint8_t(1u << s); }
+    void Exclude(TTimeBtnState s) { Bits &= std::uint8_t(~(1u << s)); }
+    friend bool operator==(TTimeBtnStates, TTimeBtnStates) = default;
+};
+
+// One half of a spin button pair: a speed button that repeats its click while
+// held down on it, first after InitialRepeatDelay, then every RepeatInterval.
+class TTimerSpeedButton : public TSpeedButton {
+    Q_OBJECT
+
+public:
+    static constexpr int InitialRepeatDelay = 400;
+    static constexpr int RepeatInterval = 100;
+
+    explicit TTimerSpeedButton(QWidget* parent = nullptr);
+    ~TTimerSpeedButton() override;
+
+    TTimeBtnStates TimeBtnState() const { return FTimeBtnState; }
+    void SetTimeBtnState(TTimeBtnStates v);
+    bool IsDownButton() const { return FDownButton; }
+    void SetDownButton(bool v) { FDownButton = v; }
+    // Absent until the first press.
+    TTimer* RepeatTimer() const { return FRepeatTimer.get(); }
+
+    // The repeat timer's handler. An error from the click stops the timer
+    // and is passed on.
+    void RepeatTick(QObject* Sender);
+
+protected:
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void Paint(QPainter& painter) override;
+
+private:
+    std::unique_ptr<TTimer> FRepeatTimer;
+    TTimeBtnStates FTimeBtnState;
+    bool FDownButton = false;
+};
