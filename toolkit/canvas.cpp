@@ -1,20 +1,578 @@
-// Placeholder: the raster rules are being written.
 #include "canvas.h"
 #include "bitmap.h"
 
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+// Shapes are rasterised here pixel by pixel instead of through QPainter,
+// whose rules for edges, end points and ellipses differ from the classic ones
+// the pictures are designed for. Only text goes through QPainter.
+//
+// All coordinates are widened to 64 bits (products to 128 bits) and every
+// loop runs over the part inside the bitmap only, so coordinates near the
+// ends of the int range neither overflow nor take long.
+
+namespace {
+
+using i64 = std::int64_t;
+__extension__ using i128 = __int128;
+using real = long double;
+
+QRgb ToPixel(TColor c)
+{
+    c = ColorToRGB(c);
+    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+i128 FloorDiv(i128 num, i128 den)
+{
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    i128 q = num / den;
+    if (num % den != 0 && num < 0)
+        --q;
+    return q;
+}
+
+i128 CeilDiv(i128 num, i128 den) { return -FloorDiv(-num, den); }
+
+// Clipped pixel writes into the bitmap's RGB32 buffer.
+class PixelSink {
+public:
+    explicit PixelSink(QImage& image) : FImage(image), FW(image.width()), FH(image.height()) {}
+
+    i64 Width() const { return FW; }
+    i64 Height() const { return FH; }
+
+    void Put(i64 x, i64 y, QRgb c)
+    {
+        if (x < 0 || y < 0 || x >= FW || y >= FH)
+            return;
+        reinterpret_cast<QRgb*>(FImage.scanLine(int(y)))[x] = c;
+    }
+
+    // Columns x1..x2 inclusive of row y.
+    void Span(i64 y, i64 x1, i64 x2, QRgb c)
+    {
+        if (y < 0 || y >= FH)
+            return;
+        x1 = std::max<i64>(x1, 0);
+        x2 = std::min<i64>(x2, FW - 1);
+        if (x1 > x2)
+            return;
+        QRgb* row = reinterpret_cast<QRgb*>(FImage.scanLine(int(y)));
+        std::fill(row + x1, row + x2 + 1, c);
+    }
+
+private:
+    QImage& FImage;
+    i64 FW;
+    i64 FH;
+};
+
+// The pixels of the line from (x0, y0) towards (x1, y1), end point excluded,
+// restricted to columns 0..w-1 and rows 0..h-1. One pixel per step along the
+// longer axis; the other coordinate is the exact line rounded half up, so the
+// path does not depend on the direction the line is drawn in.
+template <typename Put>
+void ForEachLinePixel(i64 x0, i64 y0, i64 x1, i64 y1, i64 w, i64 h, Put put)
+{
+    const i64 dx = x1 - x0;
+    const i64 dy = y1 - y0;
+    if (dx == 0 && dy == 0)
+        return;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    // Along the major axis: from the start up to one step before the end.
+    const i64 m0 = xMajor ? x0 : y0;
+    const i64 md = xMajor ? dx : dy;
+    const i64 n0 = xMajor ? y0 : x0;
+    const i64 nd = xMajor ? dy : dx;
+    const i64 last = m0 + md - (md > 0 ? 1 : -1);
+    const i64 lo = std::max<i64>(std::min(m0, last), 0);
+    const i64 hi = std::min<i64>(std::max(m0, last), (xMajor ? w : h) - 1);
+    for (i64 m = lo; m <= hi; ++m) {
+        // n = n0 + floor((m - m0) * nd / md + 1/2)
+        const i128 n = n0 + FloorDiv(i128(2) * (m - m0) * nd + md, i128(2) * md);
+        if (n < 0 || n >= (xMajor ? h : w))
+            continue;
+        if (xMajor)
+            put(m, i64(n));
+        else
+            put(i64(n), m);
+    }
+}
+
+// A box normalised to left < right, top < bottom (right and bottom excluded).
+struct Box {
+    i64 Left, Top, Right, Bottom;
+    bool Empty() const { return Left == Right || Top == Bottom; }
+};
+
+Box Normalised(i64 x1, i64 y1, i64 x2, i64 y2)
+{
+    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
+// The ellipse inscribed in a box: its pixels reach exactly the box's first and
+// last column and row. It is built from one quarter with integer half-axes a
+// and b, mirrored about the centre pixels of its halves; an even size gets two
+// centre columns (rows) and so a flat top and bottom (sides), which keeps it
+// symmetric for every size.
+class EllipseShape {
+public:
+    explicit EllipseShape(const Box& box) : FBox(box)
+    {
+        if (box.Empty())
+            return;
+        FA = (box.Right - box.Left - 1) / 2;
+        FB = (box.Bottom - box.Top - 1) / 2;
+        FLeftCentre = box.Left + FA;
+        FRightCentre = box.Right - 1 - FA;
+        FTopCentre = box.Top + FB;
+        FBottomCentre = box.Bottom - 1 - FB;
+    }
+
+    bool Empty() const { return FBox.Empty(); }
+    const Box& Bounds() const { return FBox; }
+
+    // The columns of row y that belong to the ellipse.
+    bool RowSpan(i64 y, i64& left, i64& right) const
+    {
+        if (Empty() || y < FBox.Top || y >= FBox.Bottom)
+            return false;
+        const i64 dy = y <= FTopCentre ? FTopCentre - y : y - FBottomCentre;
+        const i64 hx = HalfWidth(std::max<i64>(dy, 0));
+        left = FLeftCentre - hx;
+        right = FRightCentre + hx;
+        return true;
+    }
+
+    bool Contains(i64 x, i64 y) const
+    {
+        i64 l = 0, r = -1;
+        return RowSpan(y, l, r) && x >= l && x <= r;
+    }
+
+private:
+    // Largest dx with (dx / (a + 1/2))^2 + (dy / (b + 1/2))^2 < 1, the
+    // midpoint criterion; never less than 0 for dy <= b.
+    i64 HalfWidth(i64 dy) const
+    {
+        if (FB == 0)
+            return FA;
+        const real q = real(dy) / (real(FB) + 0.5L);
+        i64 h = i64(std::floor((real(FA) + 0.5L) * std::sqrt(std::max(real(0), 1.0L - q * q))));
+        h = std::clamp<i64>(h, 0, FA);
+        constexpr i64 exactLimit = i64(1) << 24;
+        if (FA <= exactLimit && FB <= exactLimit) {
+            const i128 a2 = i128(2 * FA + 1) * (2 * FA + 1);
+            const i128 b2 = i128(2 * FB + 1) * (2 * FB + 1);
+            const auto inside = [&](i64 dx) {
+                return 4 * i128(dx) * dx * b2 + 4 * i128(dy) * dy * a2 < a2 * b2;
+            };
+            while (h < FA && inside(h + 1))
+                ++h;
+            while (h > 0 && !inside(h))
+                --h;
+        }
+        return h;
+    }
+
+    Box FBox;
+    i64 FA = 0, FB = 0;
+    i64 FLeftCentre = 0, FRightCentre = 0, FTopCentre = 0, FBottomCentre = 0;
+};
+
+// Walks the rows of an ellipse inside the bitmap, giving for each row its span
+// and the part of it that is interior (not on the one-pixel outline). A pixel
+// is on the outline when one of its four neighbours lies outside the ellipse.
+template <typename Row>
+void ForEachEllipseRow(const EllipseShape& e, i64 height, Row row)
+{
+    if (e.Empty())
+        return;
+    const i64 y0 = std::max<i64>(e.Bounds().Top, 0);
+    const i64 y1 = std::min<i64>(e.Bounds().Bottom - 1, height - 1);
+    for (i64 y = y0; y <= y1; ++y) {
+        i64 l = 0, r = -1, ul = 0, ur = -1, dl = 0, dr = -1;
+        e.RowSpan(y, l, r);
+        i64 il = 1, ir = 0; // interior, empty unless both neighbours exist
+        if (e.RowSpan(y - 1, ul, ur) && e.RowSpan(y + 1, dl, dr)) {
+            il = std::max({l + 1, ul, dl});
+            ir = std::min({r - 1, ur, dr});
+        }
+        row(y, l, r, il, ir);
+    }
+}
+
+// Directions are kept in doubled coordinates, so that box centres and pixel
+// centres are integers: the pixel (x, y) has its centre at (2x + 1, 2y + 1),
+// a box its centre at (left + right, top + bottom). "Math" vectors have y
+// pointing up, which makes counterclockwise on the screen the positive sense.
+struct Vec {
+    real X, Y;
+};
+
+real Cross(Vec a, Vec b) { return a.X * b.Y - a.Y * b.X; }
+real Dot(Vec a, Vec b) { return a.X * b.X + a.Y * b.Y; }
+
+// The part of the plane from ray U counterclockwise to ray E, both ends
+// included; equal directions give the whole plane.
+class Sector {
+public:
+    Sector(Vec u, Vec e) : FU(NonZero(u)), FE(NonZero(e))
+    {
+        FWhole = Cross(FU, FE) == 0 && Dot(FU, FE) > 0;
+    }
+
+    bool Whole() const { return FWhole; }
+    Vec Start() const { return FU; }
+    Vec End() const { return FE; }
+
+    bool Contains(Vec v) const
+    {
+        if (FWhole || (v.X == 0 && v.Y == 0))
+            return true;
+        const int hv = Half(v);
+        const int he = Half(FE);
+        if (hv != he)
+            return hv < he;
+        return Cross(v, FE) >= 0;
+    }
+
+private:
+    static Vec NonZero(Vec v) { return v.X == 0 && v.Y == 0 ? Vec{1, 0} : v; }
+
+    // 0 when the counterclockwise angle from U to v lies in [0, pi), else 1.
+    int Half(Vec v) const
+    {
+        const real c = Cross(FU, v);
+        if (c != 0)
+            return c > 0 ? 0 : 1;
+        return Dot(FU, v) > 0 ? 0 : 1;
+    }
+
+    Vec FU, FE;
+    bool FWhole = false;
+};
+
+// The pixels of the radius along a ray (math direction, doubled) from the
+// box centre (cx2, cy2) to the ellipse's edge, clipped to the bitmap: one
+// pixel per step along the longer axis, nearest to the ray. Where the ray
+// runs exactly between two pixels, the one on the sector's side is taken
+// (side +1: counterclockwise of the ray, -1: clockwise).
+template <typename Put>
+void ForEachRadiusPixel(const EllipseShape& e, i64 cx2, i64 cy2, Vec ray, int side, i64 w, i64 h,
+                        Put put)
+{
+    // Screen direction, y down.
+    const real rx = ray.X;
+    const real ry = -ray.Y;
+    const bool xMajor = std::fabs(rx) >= std::fabs(ry);
+    const real md = xMajor ? rx : ry; // along the major axis, never 0
+    const real nd = xMajor ? ry : rx;
+    const i64 mc2 = xMajor ? cx2 : cy2;
+    const i64 nc2 = xMajor ? cy2 : cx2;
+    // First pixel whose centre lies on the ray's side of the centre.
+    const i64 first = i64(md > 0 ? CeilDiv(mc2 - 1, 2) : FloorDiv(mc2 - 1, 2));
+    const i64 limit = (xMajor ? w : h) - 1;
+    const i64 lo = md > 0 ? std::max<i64>(first, 0) : 0;
+    const i64 hi = md > 0 ? limit : std::min<i64>(first, limit);
+    for (i64 m = lo; m <= hi; ++m) {
+        const real pm = real(2 * m + 1 - mc2);
+        const real n2 = real(nc2) + pm * nd / md; // doubled cross coordinate
+        i64 n = i64(std::floor(n2 / 2));
+        if (n2 == real(2 * n)) {
+            // Exactly between pixels n - 1 and n: keep the sector's side.
+            const real pn = real(2 * n + 1 - nc2);
+            const Vec v = xMajor ? Vec{pm, -pn} : Vec{pn, -pm};
+            if (Cross(ray, v) * side < 0)
+                --n;
+        }
+        const i64 x = xMajor ? m : n;
+        const i64 y = xMajor ? n : m;
+        if (e.Contains(x, y))
+            put(x, y);
+    }
+}
+
+// The source pixel for each destination pixel of a scaled copy: the one under
+// the destination pixel's centre, the left (upper) one when the centre falls
+// on a border, so that halving takes every other pixel from the first on.
+// A destination running backwards (size < 0) mirrors the same choice.
+i64 SourceIndex(i64 dest, i64 start, i64 size, i64 sourceSize)
+{
+    const i128 s = CeilDiv((i128(2) * (dest - start) + 1) * sourceSize, i128(2) * size) - 1;
+    return i64(std::clamp<i128>(s, 0, sourceSize - 1));
+}
+
+QRgb Combine(QRgb dest, QRgb src, TCopyMode mode)
+{
+    switch (mode) {
+    case cmSrcAnd: return 0xFF000000u | (dest & src);
+    case cmSrcPaint: return 0xFF000000u | dest | src;
+    case cmSrcCopy:
+    default: return 0xFF000000u | src;
+    }
+}
+
+void CopyScaled(QImage& dest, i64 left, i64 top, i64 right, i64 bottom, const QImage& source,
+                TCopyMode mode)
+{
+    if (dest.isNull() || source.isNull() || left == right || top == bottom)
+        return;
+    // A copy of the source keeps drawing a bitmap onto itself well defined.
+    const QImage src = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+                           ? source
+                           : source.convertToFormat(QImage::Format_RGB32);
+    const Box b = Normalised(left, top, right, bottom);
+    const i64 x0 = std::max<i64>(b.Left, 0), x1 = std::min<i64>(b.Right, dest.width()) - 1;
+    const i64 y0 = std::max<i64>(b.Top, 0), y1 = std::min<i64>(b.Bottom, dest.height()) - 1;
+    if (x0 > x1 || y0 > y1)
+        return;
+    std::vector<i64> sx(std::size_t(x1 - x0 + 1));
+    for (i64 x = x0; x <= x1; ++x)
+        sx[std::size_t(x - x0)] = SourceIndex(x, left, right - left, src.width());
+    for (i64 y = y0; y <= y1; ++y) {
+        const auto* s = reinterpret_cast<const QRgb*>(
+            src.constScanLine(int(SourceIndex(y, top, bottom - top, src.height()))));
+        auto* d = reinterpret_cast<QRgb*>(dest.scanLine(int(y)));
+        for (i64 x = x0; x <= x1; ++x)
+            d[x] = Combine(d[x], s[sx[std::size_t(x - x0)]], mode);
+    }
+}
+
+} // namespace
+
 TCanvas::TCanvas(TBitmap& target) : FTarget(target) {}
+
 void TCanvas::MoveTo(int x, int y) { FPenPos = {x, y}; }
-void TCanvas::LineTo(int x, int y) { FPenPos = {x, y}; }
-void TCanvas::Rectangle(int, int, int, int) {}
-void TCanvas::Ellipse(int, int, int, int) {}
-void TCanvas::Pie(int, int, int, int, int, int, int, int) {}
-void TCanvas::Arc(int, int, int, int, int, int, int, int) {}
-void TCanvas::Polygon(const std::vector<TPoint>&) {}
-void TCanvas::FillRect(const TRect&) {}
-void TCanvas::TextOut(int, int, const QString&) {}
-int TCanvas::TextWidth(const QString&) const { return 0; }
-int TCanvas::TextHeight(const QString&) const { return 0; }
-void TCanvas::StretchDraw(const TRect&, const TBitmap&) {}
-void TCanvas::Draw(int, int, const TBitmap&) {}
+
+void TCanvas::LineTo(int x, int y)
+{
+    PixelSink sink(FTarget.Image());
+    const QRgb pen = ToPixel(FPen.Color());
+    ForEachLinePixel(FPenPos.X, FPenPos.Y, x, y, sink.Width(), sink.Height(),
+                     [&](i64 px, i64 py) { sink.Put(px, py, pen); });
+    FPenPos = {x, y};
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
+{
+    const Box b = Normalised(x1, y1, x2, y2);
+    if (b.Empty())
+        return;
+    PixelSink sink(FTarget.Image());
+    if (FBrush.Style() == bsSolid) {
+        const QRgb brush = ToPixel(FBrush.Color());
+        const i64 yEnd = std::min<i64>(b.Bottom - 2, sink.Height() - 1);
+        for (i64 y = std::max<i64>(b.Top + 1, 0); y <= yEnd; ++y)
+            sink.Span(y, b.Left + 1, b.Right - 2, brush);
+    }
+    const QRgb pen = ToPixel(FPen.Color());
+    sink.Span(b.Top, b.Left, b.Right - 1, pen);
+    sink.Span(b.Bottom - 1, b.Left, b.Right - 1, pen);
+    const i64 yEnd = std::min<i64>(b.Bottom - 1, sink.Height() - 1);
+    for (i64 y = std::max<i64>(b.Top, 0); y <= yEnd; ++y) {
+        sink.Put(b.Left, y, pen);
+        sink.Put(b.Right - 1, y, pen);
+    }
+}
+
+void TCanvas::FillRect(const TRect& r)
+{
+    if (FBrush.Style() != bsSolid)
+        return;
+    const Box b = Normalised(r.Left, r.Top, r.Right, r.Bottom);
+    PixelSink sink(FTarget.Image());
+    const QRgb brush = ToPixel(FBrush.Color());
+    const i64 yEnd = std::min<i64>(b.Bottom - 1, sink.Height() - 1);
+    for (i64 y = std::max<i64>(b.Top, 0); y <= yEnd; ++y)
+        sink.Span(y, b.Left, b.Right - 1, brush);
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    const EllipseShape e(Normalised(x1, y1, x2, y2));
+    PixelSink sink(FTarget.Image());
+    const bool fill = FBrush.Style() == bsSolid;
+    const QRgb brush = ToPixel(FBrush.Color());
+    const QRgb pen = ToPixel(FPen.Color());
+    ForEachEllipseRow(e, sink.Height(), [&](i64 y, i64 l, i64 r, i64 il, i64 ir) {
+        if (il > ir) {
+            sink.Span(y, l, r, pen);
+            return;
+        }
+        sink.Span(y, l, il - 1, pen);
+        sink.Span(y, ir + 1, r, pen);
+        if (fill)
+            sink.Span(y, il, ir, brush);
+    });
+}
+
+void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    DrawEllipticSector(x1, y1, x2, y2, x3, y3, x4, y4, true);
+}
+
+void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    DrawEllipticSector(x1, y1, x2, y2, x3, y3, x4, y4, false);
+}
+
+void TCanvas::DrawEllipticSector(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
+                                 bool pie)
+{
+    const Box box = Normalised(x1, y1, x2, y2);
+    const EllipseShape e(box);
+    if (e.Empty())
+        return;
+    // Rays from the box centre, doubled and with y pointing up.
+    const i64 cx2 = box.Left + box.Right;
+    const i64 cy2 = box.Top + box.Bottom;
+    const Sector sector({real(2 * i64(x3) - cx2), real(cy2 - 2 * i64(y3))},
+                        {real(2 * i64(x4) - cx2), real(cy2 - 2 * i64(y4))});
+    const auto inSector = [&](i64 x, i64 y) {
+        return sector.Contains({real(2 * x + 1 - cx2), real(cy2 - 2 * y - 1)});
+    };
+
+    PixelSink sink(FTarget.Image());
+    const bool fill = pie && FBrush.Style() == bsSolid;
+    const QRgb brush = ToPixel(FBrush.Color());
+    const QRgb pen = ToPixel(FPen.Color());
+    const i64 width = sink.Width();
+    ForEachEllipseRow(e, sink.Height(), [&](i64 y, i64 l, i64 r, i64 il, i64 ir) {
+        const i64 x0 = std::max<i64>(l, 0);
+        const i64 xEnd = std::min<i64>(r, width - 1);
+        for (i64 x = x0; x <= xEnd; ++x) {
+            const bool interior = x >= il && x <= ir;
+            if ((interior ? fill : true) && inSector(x, y))
+                sink.Put(x, y, interior ? brush : pen);
+        }
+    });
+    if (pie && !sector.Whole()) {
+        const auto put = [&](i64 x, i64 y) { sink.Put(x, y, pen); };
+        ForEachRadiusPixel(e, cx2, cy2, sector.Start(), +1, width, sink.Height(), put);
+        ForEachRadiusPixel(e, cx2, cy2, sector.End(), -1, width, sink.Height(), put);
+    }
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& points)
+{
+    if (points.empty())
+        return;
+    PixelSink sink(FTarget.Image());
+    const std::size_t n = points.size();
+    if (FBrush.Style() == bsSolid && n >= 3) {
+        // Even-odd rule sampled at pixel centres (doubled coordinates).
+        const QRgb brush = ToPixel(FBrush.Color());
+        i64 minY = points[0].Y, maxY = points[0].Y;
+        for (const TPoint& p : points) {
+            minY = std::min<i64>(minY, p.Y);
+            maxY = std::max<i64>(maxY, p.Y);
+        }
+        std::vector<real> xs;
+        const i64 yEnd = std::min<i64>(maxY - 1, sink.Height() - 1);
+        for (i64 y = std::max<i64>(minY, 0); y <= yEnd; ++y) {
+            const i64 yc2 = 2 * y + 1;
+            xs.clear();
+            for (std::size_t i = 0; i < n; ++i) {
+                const TPoint& a = points[i];
+                const TPoint& b = points[(i + 1) % n];
+                const i64 ay2 = 2 * i64(a.Y), by2 = 2 * i64(b.Y);
+                if ((ay2 < yc2) == (by2 < yc2))
+                    continue;
+                const real t = real(yc2 - ay2) / real(by2 - ay2);
+                xs.push_back(2 * real(a.X) + t * 2 * (real(b.X) - real(a.X)));
+            }
+            std::sort(xs.begin(), xs.end());
+            for (std::size_t k = 0; k + 1 < xs.size(); k += 2) {
+                // Pixels whose centre 2x + 1 lies in [xs[k], xs[k + 1]).
+                const real from = std::ceil((xs[k] - 1) / 2);
+                const real to = std::ceil((xs[k + 1] - 1) / 2) - 1;
+                if (to < 0 || from > real(sink.Width() - 1) || from > to)
+                    continue;
+                sink.Span(y, i64(std::max(from, real(0))), i64(std::min(to, real(sink.Width() - 1))),
+                          brush);
+            }
+        }
+    }
+    const QRgb pen = ToPixel(FPen.Color());
+    for (std::size_t i = 0; i < n; ++i) {
+        const TPoint& a = points[i];
+        const TPoint& b = points[(i + 1) % n];
+        ForEachLinePixel(a.X, a.Y, b.X, b.Y, sink.Width(), sink.Height(),
+                         [&](i64 x, i64 y) { sink.Put(x, y, pen); });
+    }
+}
+
+QFont TCanvas::TextFont() const
+{
+    QFont f = FFont.ToQFont();
+    // Small interface text reads best as crisp, fully hinted glyphs.
+    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text)
+{
+    QImage& image = FTarget.Image();
+    if (image.isNull() || text.isEmpty())
+        return;
+    const QFont font = TextFont();
+    const QFontMetrics m(font, &image);
+    const i64 w = m.horizontalAdvance(text);
+    const i64 h = m.ascent() + m.descent();
+    // Glyphs may reach a little outside their advance box (italics); text
+    // wholly outside is skipped, which also keeps absurd coordinates away from
+    // the painter.
+    const i64 margin = h + 2;
+    if (i64(x) + w + margin < 0 || i64(x) - margin >= image.width() || i64(y) + h + margin < 0
+        || i64(y) - margin >= image.height())
+        return;
+    if (FBrush.Style() == bsSolid)
+        FillRect({x, y, int(x + w), int(y + h)});
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.setFont(font);
+    p.setPen(QColor::fromRgb(ToPixel(FFont.Color())));
+    p.drawText(QPoint(x, y + m.ascent()), text);
+}
+
+int TCanvas::TextWidth(const QString& text) const
+{
+    const QImage& image = FTarget.Image();
+    const QFont font = TextFont();
+    return image.isNull() ? QFontMetrics(font).horizontalAdvance(text)
+                          : QFontMetrics(font, &image).horizontalAdvance(text);
+}
+
+int TCanvas::TextHeight(const QString&) const
+{
+    const QImage& image = FTarget.Image();
+    const QFont font = TextFont();
+    const QFontMetrics m = image.isNull() ? QFontMetrics(font) : QFontMetrics(font, &image);
+    return m.ascent() + m.descent();
+}
+
+void TCanvas::StretchDraw(const TRect& rect, const TBitmap& source)
+{
+    CopyScaled(FTarget.Image(), rect.Left, rect.Top, rect.Right, rect.Bottom, source.Image(), FCopyMode);
+}
+
+void TCanvas::Draw(int x, int y, const TBitmap& source)
+{
+    CopyScaled(FTarget.Image(), x, y, i64(x) + source.Width(), i64(y) + source.Height(), source.Image(),
+               FCopyMode);
+}
+
 TColor TCanvas::Pixel(int x, int y) const { return FTarget.Pixel(x, y); }
+
 void TCanvas::SetPixel(int x, int y, TColor c) { FTarget.SetPixel(x, y, c); }

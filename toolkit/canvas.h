@@ -115,6 +115,9 @@ public:
     void SetPixel(int x, int y, TColor c);
 
 private:
+    void DrawEllipticSector(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, bool pie);
+    QFont TextFont() const;
+
     TBitmap& FTarget;
     TPen FPen;
     TBrush FBrush;

@@ -1,0 +1,44 @@
+#include "colors.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QPalette>
+
+namespace {
+
+TColor FromQColor(const QColor& q)
+{
+    return RGB(std::uint8_t(q.red()), std::uint8_t(q.green()), std::uint8_t(q.blue()));
+}
+
+TEST(Colors, RedIsTheLowByte)
+{
+    EXPECT_EQ(GetRValue(clOrange), 0xFF);
+    EXPECT_EQ(GetGValue(clOrange), 0x80);
+    EXPECT_EQ(GetBValue(clOrange), 0x00);
+    EXPECT_EQ(RGB(0x12, 0x34, 0x56), 0x563412u);
+}
+
+TEST(Colors, PlainColoursPassThrough)
+{
+    EXPECT_EQ(ColorToRGB(clRed), clRed);
+    EXPECT_EQ(ColorToRGB(clCream), clCream);
+    // A high byte that does not name a system colour is dropped.
+    EXPECT_EQ(ColorToRGB(0x01563412u), 0x563412u);
+}
+
+// System colours follow the running application's palette when resolved.
+TEST(Colors, SystemColoursComeFromThePalette)
+{
+    const QPalette pal = QGuiApplication::palette();
+    EXPECT_EQ(ColorToRGB(clBtnFace), FromQColor(pal.color(QPalette::Active, QPalette::Button)));
+    EXPECT_EQ(ColorToRGB(clBtnShadow), FromQColor(pal.color(QPalette::Active, QPalette::Dark)));
+    EXPECT_EQ(ColorToRGB(clBtnHighlight), FromQColor(pal.color(QPalette::Active, QPalette::Light)));
+    EXPECT_EQ(ColorToRGB(clWindowText),
+              FromQColor(pal.color(QPalette::Active, QPalette::WindowText)));
+    EXPECT_TRUE(IsSystemColor(clBtnFace));
+    EXPECT_FALSE(IsSystemColor(clWhite));
+}
+
+} // namespace
