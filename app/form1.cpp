@@ -1,0 +1,173 @@
+#include "form1.h"
+
+#include "meter1_settings.h"
+#include "picture_box.h"
+
+#include "colors.h"
+#include "font.h"
+#include "meter.h"
+#include "spin_edit.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+QColor ToQColor(TColor c)
+{
+    const TColor rgb = ColorToRGB(c);
+    return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+// "Tahoma" at a character height in pixels.
+QFont TahomaFont(int height, bool bold)
+{
+    TFont f;
+    f.SetHeight(-height);
+    f.SetStyle(bold ? fsBold : 0);
+    return f.ToQFont();
+}
+
+void SetTextColor(QWidget* w, TColor c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, ToQColor(c));
+    pal.setColor(QPalette::Text, ToQColor(c));
+    w->setPalette(pal);
+}
+
+// A label sizes itself to its text; the designed width is only a start.
+QLabel* MakeLabel(QWidget* parent, int left, int top, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->move(left, top);
+    l->adjustSize();
+    return l;
+}
+
+QLabel* MakeLabel(QWidget* parent, int left, int top, const QString& text, int height, bool bold,
+                  TColor color)
+{
+    auto* l = new QLabel(text, parent);
+    l->setFont(TahomaFont(height, bold));
+    SetTextColor(l, color);
+    l->move(left, top);
+    l->adjustSize();
+    return l;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const QRect& r, const QString& text, int height, TColor color)
+{
+    auto* e = new QLineEdit(text, parent);
+    e->setGeometry(r);
+    e->setAlignment(Qt::AlignCenter);
+    e->setFont(TahomaFont(height, true));
+    SetTextColor(e, color);
+    return e;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QRect& r, const QString& text)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setGeometry(r);
+    // Enter must not press a button behind the user's back.
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Simulation Keplerprobleme"));
+    CreateMenu();
+    CreateControls();
+    SetTabOrder();
+    // The client area is fixed; the window takes its size from it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    EdtmA->setFocus();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateMenu()
+{
+    MainMenu1 = menuBar();
+    Optiions1 = MainMenu1->addMenu(QStringLiteral("Infos"));
+    Infos1 = Optiions1->addAction(QStringLiteral("Hilfe"));
+    // The entry acts when its list is about to open.
+    connect(Optiions1, &QMenu::aboutToShow, this, [this] { Optiions1Click(); });
+}
+
+void TForm1::CreateControls()
+{
+    Client = new QWidget(this);
+    Client->setFixedSize(ClientWidth, ClientHeight);
+    QPalette pal = Client->palette();
+    pal.setColor(QPalette::Window, ToQColor(clCream));
+    pal.setColor(QPalette::WindowText, ToQColor(clWindowText));
+    Client->setPalette(pal);
+    Client->setAutoFillBackground(true);
+    Client->setFont(TahomaFont(11, false));
+    setCentralWidget(Client);
+
+    ImgCanvas = new TPictureBox(433, 433, Client);
+    ImgCanvas->move(33, 64);
+    ImgCanvas->Picture().Assign(QImage(QStringLiteral(":/diagram.png")));
+
+    LblThema = MakeLabel(Client, 33, 24, QStringLiteral(" Visualisierung:  wahre und mittlere Anomalie"),
+                         21, false, clBlue);
+    LbtmA = MakeLabel(Client, 152, 511, QStringLiteral("mittlere Anomalie"), 11, true, clGreen);
+    LblwA = MakeLabel(Client, 278, 511, QStringLiteral("wahre Anomalie"), 11, true, clRed);
+    LblVerz = MakeLabel(Client, 515, 399, QStringLiteral("Verzögerung"));
+    Label1 = MakeLabel(Client, 489, 503, QStringLiteral("Zeitschritte in Tagen"));
+
+    Meter1 = new TMeter(Client);
+    ApplyMeter1Settings(*Meter1);
+
+    Label2LblStartdatum = MakeLabel(Client, 494, 224, QStringLiteral("Startdatum"));
+    LblDifftendenz = MakeLabel(Client, 502, 77, QStringLiteral("m. < w. Anomalie (-1)"));
+    LblAbwAno = MakeLabel(Client, 504, 96, QStringLiteral("m. > w. Anomalie (1)"));
+
+    EdtmA = MakeEdit(Client, QRect(155, 530, 86, 21), QStringLiteral("0°"), 11, clGreen);
+    EdtwA = MakeEdit(Client, QRect(281, 530, 81, 21), QStringLiteral("0°"), 11, clRed);
+
+    BtnStart = MakeButton(Client, QRect(504, 364, 81, 25), QStringLiteral("Start"));
+    connect(BtnStart, &QPushButton::clicked, this, [this] { BtnStartClick(); });
+    BtnStop = MakeButton(Client, QRect(504, 459, 81, 25), QStringLiteral("Stop"));
+    connect(BtnStop, &QPushButton::clicked, this, [this] { BtnStopClick(); });
+
+    ScrollBarV = new QScrollBar(Qt::Horizontal, Client);
+    ScrollBarV->setGeometry(488, 418, 111, 22);
+    ScrollBarV->setRange(0, 500);
+    ScrollBarV->setSingleStep(1);
+    ScrollBarV->setPageStep(1);
+    ScrollBarV->setValue(0);
+    ScrollBarV->setFocusPolicy(Qt::StrongFocus);
+
+    SpinEdit1 = new TSpinEdit(Client);
+    SpinEdit1->BeginLoading();
+    SpinEdit1->SetBounds(504, 525, 61, 22);
+    SpinEdit1->SetFont(TFont()); // the window's font
+    SpinEdit1->SetMaxValue(30);
+    SpinEdit1->SetMinValue(1);
+    SpinEdit1->SetValue(1);
+    SpinEdit1->OnChange = [this](auto&&...) { SpinEdit1Change(); };
+    SpinEdit1->Loaded();
+
+    EdtStart = MakeEdit(Client, QRect(494, 245, 105, 22), QStringLiteral("Startdatum"), 12, clWindowText);
+}
+
+void TForm1::SetTabOrder()
+{
+    QWidget* order[] = {EdtmA, EdtwA, BtnStart, BtnStop, ScrollBarV, SpinEdit1, EdtStart};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}

@@ -1,0 +1,73 @@
+#pragma once
+#include "run_loop.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QScrollBar;
+class TMeter;
+class TPictureBox;
+class TSpinEdit;
+
+// The program's one window: the picture on the left, the gauge, start date,
+// buttons, delay regulator and step box on the right, the two readouts below.
+// The controls are public so that tests can drive the window as a user would.
+class TForm1 : public QMainWindow, public TRunLoopView {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Client area below the menu bar, in pixels at 96 dpi.
+    static constexpr int ClientWidth = 618;
+    static constexpr int ClientHeight = 576;
+
+    void BtnStartClick();
+    void BtnStopClick();
+    void SpinEdit1Change();
+    void Optiions1Click();
+
+    // The run loop's view of the window.
+    TCanvas& PictureCanvas() override;
+    void PictureChanged() override;
+    int DelayMs() const override;
+    void SetMeanText(const QString& text) override;
+    QString MeanText() const override;
+    void SetTrueText(const QString& text) override;
+    QString TrueText() const override;
+    void SetGaugeValue(double value) override;
+
+    QWidget* Client = nullptr;
+    TPictureBox* ImgCanvas = nullptr;
+    QLabel* LblThema = nullptr;
+    QLabel* LbtmA = nullptr;
+    QLabel* LblwA = nullptr;
+    QLabel* LblVerz = nullptr;
+    QLabel* Label1 = nullptr;
+    TMeter* Meter1 = nullptr;
+    QLabel* Label2LblStartdatum = nullptr;
+    QLabel* LblDifftendenz = nullptr;
+    QLabel* LblAbwAno = nullptr;
+    QLineEdit* EdtmA = nullptr;
+    QLineEdit* EdtwA = nullptr;
+    QPushButton* BtnStart = nullptr;
+    QPushButton* BtnStop = nullptr;
+    QScrollBar* ScrollBarV = nullptr;
+    TSpinEdit* SpinEdit1 = nullptr;
+    QLineEdit* EdtStart = nullptr;
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* Optiions1 = nullptr;
+    QAction* Infos1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenu();
+    void SetTabOrder();
+};

@@ -1,0 +1,36 @@
+#include "form1.h"
+
+#include "simulation_state.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace {
+
+// For measuring a running program without a person at the controls:
+// KEPLER_AUTOSTART_DELAY=<ms> sets the delay regulator and presses Start
+// once the window is up. Not meant for users.
+void AutostartForMeasurement(TForm1& form)
+{
+    bool ok = false;
+    const int delay = qEnvironmentVariableIntValue("KEPLER_AUTOSTART_DELAY", &ok);
+    if (!ok)
+        return;
+    form.ScrollBarV->setValue(delay);
+    QTimer::singleShot(0, &form, [&form] { form.BtnStart->click(); });
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // The simulation reads the date before any window exists.
+    InitSimulationState();
+    QApplication app(argc, argv);
+    TForm1 form;
+    form.show();
+    AutostartForMeasurement(form);
+    return app.exec();
+}

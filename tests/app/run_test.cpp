@@ -1,0 +1,204 @@
+// Whole runs through the window, with the date, the tick counter and message
+// processing injected; the hook plays the user between cycles.
+#include "form1.h"
+#include "injected_platform.h"
+#include "picture_box.h"
+
+#include "meter.h"
+#include "spin_edit.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr double StartDayNumber = 703812.5; // 8 December 2026
+
+class RunTest : public ::testing::Test {
+protected:
+    InjectedPlatform Platform;
+    TForm1 Form;
+
+    TColor Pixel(int x, int y) const { return Form.ImgCanvas->Picture().Pixel(x, y); }
+
+    // Whether the colour appears inside the box and nowhere in a margin of
+    // two pixels around it.
+    bool MarkOnlyInBox(int left, int top, TColor colour) const
+    {
+        bool inside = false;
+        for (int y = top - 2; y < top + 6; ++y)
+            for (int x = left - 2; x < left + 6; ++x) {
+                const bool inBox = x >= left && x < left + 4 && y >= top && y < top + 4;
+                if (Pixel(x, y) == colour) {
+                    if (!inBox)
+                        return false;
+                    inside = true;
+                }
+            }
+        return inside;
+    }
+};
+
+TEST_F(RunTest, WholeRunEndsByItselfOnEqualReadouts)
+{
+    Form.BtnStartClick();
+
+    EXPECT_EQ(Simulation().DayNumber, 703858.5);
+    EXPECT_EQ(Simulation().RunState, RunStateStopped);
+    EXPECT_EQ(Form.EdtmA->text(), QStringLiteral("-0,1 °"));
+    EXPECT_EQ(Form.EdtwA->text(), QStringLiteral("-0,1 °"));
+    EXPECT_EQ(Form.EdtStart->text(), QStringLiteral("8.12.2026"));
+    EXPECT_EQ(Form.Meter1->Value(), 0.0);
+    EXPECT_EQ(RunSimulationDepth(), 0);
+    // Delay 0 waits until the counter has moved: one millisecond per cycle.
+    EXPECT_EQ(Platform.Tick, 1000u + 46u);
+}
+
+TEST_F(RunTest, FirstCycleDrawsAtTheWorkedPixels)
+{
+    Platform.OnProcess = [this](int) { Form.BtnStopClick(); };
+    Form.BtnStartClick();
+
+    EXPECT_EQ(Simulation().DayNumber, StartDayNumber + 1);
+    EXPECT_TRUE(MarkOnlyInBox(317, 315, clGreen));
+    EXPECT_TRUE(MarkOnlyInBox(295, 304, clRed));
+    // The fixed marks: the blue horizontal through the centre, the wiped
+    // inside and the black frame of the wipe.
+    EXPECT_EQ(Pixel(100, 216), clBlue);
+    EXPECT_EQ(Pixel(100, 100), clWhite);
+    EXPECT_EQ(Pixel(1, 100), clBlack);
+    EXPECT_EQ(Pixel(431, 100), clBlack);
+    EXPECT_EQ(Pixel(432, 100), Form.ImgCanvas->Picture().Pixel(432, 100)); // untouched edge
+}
+
+TEST_F(RunTest, NextStartContinuesFromWhereTheRunStopped)
+{
+    Form.BtnStartClick();
+    ASSERT_EQ(Simulation().DayNumber, 703858.5);
+
+    double dayOfFirstCycle = 0;
+    Platform.OnProcess = [&](int) {
+        if (dayOfFirstCycle == 0)
+            dayOfFirstCycle = Simulation().DayNumber;
+        Form.BtnStopClick();
+    };
+    Form.BtnStartClick();
+
+    EXPECT_EQ(dayOfFirstCycle, 703858.5);
+    EXPECT_EQ(Simulation().DayNumber, 703859.5);
+    EXPECT_EQ(Form.EdtStart->text(), QStringLiteral("8.12.2026"));
+}
+
+TEST_F(RunTest, StopBeforeAnyStartChangesNothingVisible)
+{
+    const QImage before = Form.ImgCanvas->Picture().Image().copy();
+    Form.BtnStopClick();
+
+    EXPECT_EQ(Simulation().RunState, RunStateStopped);
+    EXPECT_EQ(Simulation().DayNumber, StartDayNumber);
+    EXPECT_EQ(Form.EdtmA->text(), QStringLiteral("0°"));
+    EXPECT_EQ(Form.EdtStart->text(), QStringLiteral("Startdatum"));
+    EXPECT_TRUE(Form.ImgCanvas->Picture().Image() == before);
+
+    Platform.OnProcess = [this](int pass) {
+        if (pass == 1) {
+            EXPECT_EQ(Simulation().RunState, RunStateRunning);
+            Form.BtnStopClick();
+        }
+    };
+    Form.BtnStartClick();
+    EXPECT_EQ(Simulation().DayNumber, StartDayNumber + 1);
+}
+
+TEST_F(RunTest, StepChangedDuringACycleIsUsedAtItsEnd)
+{
+    Platform.OnProcess = [this](int pass) {
+        if (pass == 1) {
+            Form.SpinEdit1->SetValue(30);
+            Form.BtnStopClick();
+        }
+    };
+    Form.BtnStartClick();
+
+    EXPECT_EQ(Simulation().StepDays, 30.0);
+    EXPECT_EQ(Simulation().DayNumber, StartDayNumber + 30);
+}
+
+TEST_F(RunTest, DelayIsReadFreshForEveryCycle)
+{
+    Platform.OnProcess = [&](int pass) {
+        // Moved during the first cycle's wait, after that wait read its delay.
+        if (pass == 1)
+            Form.ScrollBarV->setValue(500);
+        if (Platform.Tick > 1000 + 1 + 501)
+            Form.BtnStopClick();
+    };
+    Form.BtnStartClick();
+    // Cycle 1 waited with delay 0 (read before the change), then 501 ms per cycle.
+    EXPECT_EQ((Platform.Tick - 1000 - 1) % 501, 0u);
+    EXPECT_GT(Platform.Tick, 1000u + 1 + 501);
+}
+
+TEST_F(RunTest, OneStopEndsNestedRunsEachOuterLevelAddingACycle)
+{
+    int maxDepth = 0;
+    double dayAtStop = 0;
+    Platform.OnProcess = [&](int pass) {
+        maxDepth = std::max(maxDepth, RunSimulationDepth());
+        if (pass == 1)
+            Form.BtnStartClick(); // inside the outer run's first wait
+        if (pass == 8 && dayAtStop == 0) {
+            dayAtStop = Simulation().DayNumber;
+            Form.BtnStopClick();
+        }
+    };
+    Form.BtnStartClick();
+
+    EXPECT_EQ(maxDepth, 2);
+    EXPECT_EQ(RunSimulationDepth(), 0);
+    // The inner run completes its cycle, the outer one adds its own.
+    EXPECT_EQ(Simulation().DayNumber, dayAtStop + 2);
+    EXPECT_EQ(Form.Meter1->Value(), 0.0);
+}
+
+TEST_F(RunTest, NestingStopsAtItsBound)
+{
+    int maxDepth = 0;
+    int presses = 0;
+    Platform.OnProcess = [&](int) {
+        maxDepth = std::max(maxDepth, RunSimulationDepth());
+        if (presses < MaxRunDepth + 4) {
+            ++presses;
+            Form.BtnStartClick();
+        } else {
+            Form.BtnStopClick();
+        }
+    };
+    Form.BtnStartClick();
+
+    EXPECT_EQ(maxDepth, MaxRunDepth);
+    EXPECT_EQ(RunSimulationDepth(), 0);
+    EXPECT_EQ(Simulation().RunState, RunStateStopped);
+    EXPECT_EQ(Form.Meter1->Value(), 0.0);
+}
+
+TEST_F(RunTest, ClosingTheWindowEndsEveryRun)
+{
+    Form.show();
+    Platform.OnProcess = [this](int pass) {
+        if (pass == 1)
+            Form.BtnStartClick();
+        if (pass == 6)
+            Form.close();
+    };
+    Form.BtnStartClick();
+
+    EXPECT_FALSE(Form.isVisible());
+    EXPECT_EQ(Simulation().RunState, RunStateStopped);
+    EXPECT_EQ(RunSimulationDepth(), 0);
+}
+
+} // namespace

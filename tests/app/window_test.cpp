@@ -1,0 +1,227 @@
+#include "form1.h"
+#include "info_text.h"
+#include "injected_platform.h"
+#include "picture_box.h"
+
+#include "meter.h"
+#include "spin_edit.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class WindowTest : public ::testing::Test {
+protected:
+    InjectedPlatform Platform;
+    TForm1 Form;
+};
+
+TEST_F(WindowTest, TitleAndFixedClientArea)
+{
+    EXPECT_EQ(Form.windowTitle(), QStringLiteral("Simulation Keplerprobleme"));
+    EXPECT_EQ(Form.Client->size(), QSize(618, 576));
+    Form.show();
+    EXPECT_EQ(Form.minimumSize(), Form.maximumSize());
+    EXPECT_EQ(Form.centralWidget()->geometry().top(), Form.menuBar()->geometry().bottom() + 1);
+    EXPECT_EQ(Form.Client->palette().color(QPalette::Window), QColor(0xFF, 0xFB, 0xF0));
+}
+
+TEST_F(WindowTest, ControlsStandWhereDesigned)
+{
+    struct Place {
+        QWidget* Control;
+        QRect Rect;
+    };
+    const Place places[] = {
+        {Form.ImgCanvas, QRect(33, 64, 433, 433)},
+        {Form.EdtmA, QRect(155, 530, 86, 21)},
+        {Form.EdtwA, QRect(281, 530, 81, 21)},
+        {Form.BtnStart, QRect(504, 364, 81, 25)},
+        {Form.BtnStop, QRect(504, 459, 81, 25)},
+        {Form.ScrollBarV, QRect(488, 418, 111, 22)},
+        {Form.SpinEdit1, QRect(504, 525, 61, 22)},
+        {Form.EdtStart, QRect(494, 245, 105, 22)},
+        {Form.Meter1, QRect(494, 128, 105, 87)},
+    };
+    for (const Place& p : places)
+        EXPECT_EQ(p.Control->geometry(), p.Rect) << p.Control->metaObject()->className();
+}
+
+TEST_F(WindowTest, LabelsTextsFontsAndColours)
+{
+    struct LabelCase {
+        QLabel* Label;
+        QPoint At;
+        const char* Text;
+        int PixelSize;
+        bool Bold;
+    };
+    const LabelCase labels[] = {
+        {Form.LblThema, {33, 24}, " Visualisierung:  wahre und mittlere Anomalie", 21, false},
+        {Form.LbtmA, {152, 511}, "mittlere Anomalie", 11, true},
+        {Form.LblwA, {278, 511}, "wahre Anomalie", 11, true},
+        {Form.LblVerz, {515, 399}, "Verzögerung", 11, false},
+        {Form.Label1, {489, 503}, "Zeitschritte in Tagen", 11, false},
+        {Form.Label2LblStartdatum, {494, 224}, "Startdatum", 11, false},
+        {Form.LblDifftendenz, {502, 77}, "m. < w. Anomalie (-1)", 11, false},
+        {Form.LblAbwAno, {504, 96}, "m. > w. Anomalie (1)", 11, false},
+    };
+    for (const LabelCase& c : labels) {
+        SCOPED_TRACE(c.Text);
+        EXPECT_EQ(c.Label->text(), QString::fromUtf8(c.Text));
+        EXPECT_EQ(c.Label->pos(), c.At);
+        EXPECT_EQ(c.Label->font().pixelSize(), c.PixelSize);
+        EXPECT_EQ(c.Label->font().bold(), c.Bold);
+        EXPECT_EQ(c.Label->font().family(), ResolveFontFamily(QStringLiteral("Tahoma")));
+        // Sized to the text, not to the designed width.
+        EXPECT_EQ(c.Label->size(), c.Label->sizeHint());
+    }
+    EXPECT_EQ(Form.LblThema->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(Form.LbtmA->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(Form.LblwA->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+}
+
+TEST_F(WindowTest, EditsStartCentredWithTheirTexts)
+{
+    struct EditCase {
+        QLineEdit* Edit;
+        const char* Text;
+        int PixelSize;
+        QColor Colour;
+    };
+    const EditCase edits[] = {
+        {Form.EdtmA, "0°", 11, QColor(0, 128, 0)},
+        {Form.EdtwA, "0°", 11, QColor(255, 0, 0)},
+        {Form.EdtStart, "Startdatum", 12, Form.palette().color(QPalette::WindowText)},
+    };
+    for (const EditCase& c : edits) {
+        SCOPED_TRACE(c.Text);
+        EXPECT_EQ(c.Edit->text(), QString::fromUtf8(c.Text));
+        EXPECT_EQ(c.Edit->alignment(), Qt::AlignCenter);
+        EXPECT_EQ(c.Edit->font().pixelSize(), c.PixelSize);
+        EXPECT_TRUE(c.Edit->font().bold());
+        EXPECT_EQ(c.Edit->palette().color(QPalette::Text), c.Colour);
+    }
+}
+
+TEST_F(WindowTest, RegulatorsButtonsAndTabOrder)
+{
+    EXPECT_EQ(Form.ScrollBarV->minimum(), 0);
+    EXPECT_EQ(Form.ScrollBarV->maximum(), 500);
+    EXPECT_EQ(Form.ScrollBarV->value(), 0);
+    EXPECT_EQ(Form.ScrollBarV->singleStep(), 1);
+    EXPECT_EQ(Form.ScrollBarV->pageStep(), 1);
+    EXPECT_EQ(Form.SpinEdit1->MinValue(), 1);
+    EXPECT_EQ(Form.SpinEdit1->MaxValue(), 30);
+    EXPECT_EQ(Form.SpinEdit1->Value(), 1);
+    for (QPushButton* b : {Form.BtnStart, Form.BtnStop}) {
+        EXPECT_FALSE(b->isDefault());
+        EXPECT_FALSE(b->autoDefault());
+    }
+    EXPECT_EQ(Form.BtnStart->text(), QStringLiteral("Start"));
+    EXPECT_EQ(Form.BtnStop->text(), QStringLiteral("Stop"));
+
+    const QWidget* order[] = {Form.EdtmA, Form.EdtwA, Form.BtnStart, Form.BtnStop,
+                              Form.ScrollBarV, Form.SpinEdit1, Form.EdtStart};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget* next = order[i - 1]->nextInFocusChain();
+        while (next && !(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next, order[i]) << "after " << i - 1;
+    }
+    EXPECT_EQ(Form.focusWidget(), Form.EdtmA);
+}
+
+TEST_F(WindowTest, GaugeKeepsTheGeometryOfItsLoadingOrder)
+{
+    EXPECT_NEAR(Form.Meter1->ScaleRadius(), 48.783, 5e-4);
+    EXPECT_EQ(Form.Meter1->OriginX(), 52);
+    EXPECT_EQ(Form.Meter1->OriginY(), 69);
+    EXPECT_EQ(Form.Meter1->RimTop(), 3);
+    EXPECT_EQ(Form.Meter1->MeterMinValue(), -1.0);
+    EXPECT_EQ(Form.Meter1->MeterMaxValue(), 1.0);
+    EXPECT_EQ(Form.Meter1->MeterLayout(), mlCirc90);
+    EXPECT_TRUE(Form.Meter1->NeedleLayout().Visible());
+    EXPECT_FALSE(Form.Meter1->NeedleLayoutSec().Visible());
+    EXPECT_FALSE(Form.Meter1->Loading());
+}
+
+TEST_F(WindowTest, PictureStartsWithTheDiagram)
+{
+    const TBitmap& pic = Form.ImgCanvas->Picture();
+    ASSERT_EQ(pic.Width(), 433);
+    ASSERT_EQ(pic.Height(), 433);
+    EXPECT_EQ(pic.Pixel(0, 0), clBlack);
+    EXPECT_EQ(pic.Pixel(100, 100), clWhite);
+    EXPECT_EQ(pic.Pixel(150, 270), clBlack); // the base line
+    EXPECT_EQ(pic.Pixel(283, 137), clRed);   // the planet
+    EXPECT_EQ(pic.Pixel(283, 93), clGreen);  // Q
+}
+
+TEST_F(WindowTest, StepBoxWritesTheStep)
+{
+    Form.SpinEdit1->SetValue(7);
+    EXPECT_EQ(Simulation().StepDays, 7.0);
+}
+
+TEST(InfoTextTest, ThirteenLinesEachEndedByCrLf)
+{
+    const QString text = InfoBoxText();
+    EXPECT_EQ(text.size(), 737);
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 14);
+    EXPECT_TRUE(lines[13].isEmpty());
+    EXPECT_TRUE(lines[9].isEmpty());
+    EXPECT_EQ(lines[0], QStringLiteral("Dieses Programm simuliert den Unterschied zwischen wahrer und "));
+    EXPECT_EQ(lines[11], QStringLiteral("Der Verzögrungsregler dient dem besseren verfolgen der Körper."));
+}
+
+TEST_F(WindowTest, OpeningInfosShowsTheModalBox)
+{
+    EXPECT_EQ(Form.Optiions1->title(), QStringLiteral("Infos"));
+    ASSERT_EQ(Form.Optiions1->actions().size(), 1);
+    EXPECT_EQ(Form.Infos1->text(), QStringLiteral("Hilfe"));
+
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    int buttons = 0;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = int(box->buttons().size());
+        modal = box->isModal() && box->parentWidget() == &Form;
+        box->button(QMessageBox::Ok)->click();
+    });
+    // Opening the drop-down list is what shows the box.
+    emit Form.Optiions1->aboutToShow();
+
+    EXPECT_EQ(caption, QStringLiteral("Information zum Programm"));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Dieses Programm simuliert")));
+    EXPECT_EQ(text.count(QLatin1Char('\n')), 12);
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
+    EXPECT_EQ(buttons, 1);
+    EXPECT_TRUE(modal);
+}
+
+TEST_F(WindowTest, HilfeDoesNothing)
+{
+    Form.Infos1->trigger();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(Simulation().RunState, 0);
+}
+
+} // namespace
