@@ -72,6 +72,8 @@ void TTimerSpeedButton::Paint(QPainter& painter)
         return;
     QStyleOptionFocusRect opt;
     opt.initFrom(this);
+    // The half never holds the focus itself; the mark stands for the pair's.
+    opt.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
     opt.rect = rect().adjusted(3, 3, -3, -3);
     if (State() == bsDown)
         opt.rect.translate(1, 1);

@@ -1,0 +1,174 @@
+#include "spin_button.h"
+#include "spin_fixture.h"
+#include "timer_speed_button.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+TEST_F(SpinFixture, CharacterFilter)
+{
+    struct Case {
+        char16_t Key;
+        bool Editable; // accepted with EditorEnabled True
+        bool Locked;   // accepted with EditorEnabled False
+    };
+    const Case cases[] = {
+        {u'0', true, false}, {u'9', true, false}, {u'+', true, false}, {u'-', true, false},
+        {u',', true, false},  // the German decimal separator
+        {u'.', false, false}, {u' ', false, false}, {u'a', false, false}, {u'$', false, false},
+        {u'\b', true, false}, // backspace
+        {u'\r', false, false}, // Enter
+        {0x03, true, true}, {0x16, true, true}, {0x18, true, true}, {0x1A, true, true}, // Ctrl+C, V, X, Z
+        {0x1B, true, true},   // Escape
+        {0x7F, false, false}, {0x00E4, false, false}, {0x0660, false, false},
+    };
+    for (const Case& c : cases) {
+        Spin->SetEditorEnabled(true);
+        EXPECT_EQ(Spin->AcceptsKeyChar(c.Key), c.Editable) << "code " << int(c.Key);
+        Spin->SetEditorEnabled(false);
+        EXPECT_EQ(Spin->AcceptsKeyChar(c.Key), c.Locked) << "code " << int(c.Key) << " locked";
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Spin->SetEditorEnabled(true);
+    EXPECT_TRUE(Spin->AcceptsKeyChar(u'.'));
+    EXPECT_FALSE(Spin->AcceptsKeyChar(u','));
+}
+
+TEST_F(SpinFixture, TypedKeysReachTheTextOrBeep)
+{
+    struct Case {
+        bool EditorEnabled;
+        Qt::Key Key;
+        const char* After;
+        int Beeps;
+    };
+    const Case cases[] = {
+        {true, Qt::Key_7, "127", 0},
+        {true, Qt::Key_Comma, "12,", 0},
+        {true, Qt::Key_A, "12", 1},
+        {true, Qt::Key_Space, "12", 1},
+        {true, Qt::Key_Return, "12", 1},
+        {true, Qt::Key_Enter, "12", 1},
+        {true, Qt::Key_Backspace, "1", 0},
+        {false, Qt::Key_7, "12", 1},
+        {false, Qt::Key_Backspace, "12", 1},
+        {false, Qt::Key_Delete, "12", 0}, // deletes as in any edit; nothing after the caret here
+        {true, Qt::Key_Up, "13", 0},
+        {true, Qt::Key_Down, "11", 0},
+        {false, Qt::Key_Up, "13", 0}, // stepping stays allowed
+    };
+    FocusSpin();
+    for (const Case& c : cases) {
+        Spin->SetEditorEnabled(c.EditorEnabled);
+        Spin->SetText("12");
+        Spin->end(false);
+        Beeps = 0;
+        QTest::keyClick(Spin, c.Key);
+        EXPECT_EQ(Spin->Text(), c.After) << "key " << QTest::toString(c.Key);
+        EXPECT_EQ(Beeps, c.Beeps) << "key " << QTest::toString(c.Key);
+    }
+}
+
+TEST_F(SpinFixture, DeleteKeyDeletesEvenWhenEditorIsDisabled)
+{
+    FocusSpin();
+    Spin->SetEditorEnabled(false);
+    Spin->SetText("12");
+    Spin->home(false);
+    QTest::keyClick(Spin, Qt::Key_Delete);
+    EXPECT_EQ(Spin->Text(), "2");
+    EXPECT_EQ(Beeps, 0);
+}
+
+TEST_F(SpinFixture, CutAndPasteNeedAnEditableSpinBox)
+{
+    struct Case {
+        bool EditorEnabled;
+        bool ReadOnly;
+        const char* AfterPaste;
+        const char* AfterCut;
+    };
+    const Case cases[] = {
+        {true, false, "$1A", ""},
+        {false, false, "5", "5"},
+        {true, true, "5", "5"},
+    };
+    FocusSpin();
+    for (const Case& c : cases) {
+        Spin->SetEditorEnabled(c.EditorEnabled);
+        Spin->SetReadOnly(c.ReadOnly);
+        QGuiApplication::clipboard()->setText("$1A");
+        Spin->SetText("5");
+        Spin->selectAll();
+        QTest::keyClick(Spin, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(Spin->Text(), c.AfterPaste);
+        Spin->selectAll();
+        QTest::keyClick(Spin, Qt::Key_X, Qt::ControlModifier);
+        EXPECT_EQ(Spin->Text(), c.AfterCut);
+    }
+    EXPECT_EQ(Beeps, 0);
+}
+
+TEST_F(SpinFixture, PastedHexReadsAndStaysWithinLimits)
+{
+    Spin->SetMinValue(1);
+    Spin->SetMaxValue(30);
+    FocusSpin();
+    QGuiApplication::clipboard()->setText("$1A");
+    Spin->selectAll();
+    QTest::keyClick(Spin, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Spin->Value(), 26);
+    FocusOther();
+    EXPECT_EQ(Spin->Text(), "$1A");
+}
+
+TEST_F(SpinFixture, ReadOnlyRefusesStepsWithABeep)
+{
+    Spin->SetValue(5);
+    Spin->SetReadOnly(true);
+    CountChanges();
+    FocusSpin();
+    QTest::keyClick(Spin, Qt::Key_Up);
+    QTest::keyClick(Spin, Qt::Key_Down);
+    QTest::mouseClick(Spin->Button()->UpButton(), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(Spin->Text(), "5");
+    EXPECT_EQ(Beeps, 3);
+    EXPECT_EQ(Changes, 0);
+}
+
+TEST_F(SpinFixture, AutoSelectOnKeyboardEntryOnly)
+{
+    Spin->SetValue(42);
+    FocusSpin();
+    EXPECT_EQ(Spin->selectedText(), "42");
+
+    FocusOther();
+    Spin->SetAutoSelect(false);
+    FocusSpin();
+    EXPECT_EQ(Spin->selectedText(), "");
+
+    FocusOther();
+    Spin->SetAutoSelect(true);
+    QTest::mouseClick(Spin, Qt::LeftButton, {}, QPoint(5, 10));
+    EXPECT_TRUE(Spin->hasFocus());
+    EXPECT_EQ(Spin->selectedText(), "");
+}
+
+TEST_F(SpinFixture, PressingAHalfFocusesAndSelectsBeforeTheStep)
+{
+    Spin->SetValue(42);
+    FocusOther();
+    QString selectedAtPress;
+    TTimerSpeedButton* up = Spin->Button()->UpButton();
+    up->OnMouseDown = [&, previous = up->OnMouseDown](QObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+        previous(s, b, sh, x, y);
+        selectedAtPress = Spin->selectedText();
+    };
+    QTest::mousePress(up, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_TRUE(Spin->hasFocus());
+    EXPECT_EQ(selectedAtPress, "42");
+    QTest::mouseRelease(up, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(Spin->Text(), "43");
+    EXPECT_FALSE(Spin->Button()->hasFocus());
+    EXPECT_FALSE(up->TimeBtnState().Contains(tbFocusRect));
+}

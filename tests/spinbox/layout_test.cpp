@@ -1,0 +1,96 @@
+#include "canvas.h"
+#include "spin_button.h"
+#include "spin_fixture.h"
+#include "timer_speed_button.h"
+
+namespace {
+
+struct PairCase {
+    int Width, Height;
+    int ExpectedWidth;
+    QRect Up, Down;
+};
+
+} // namespace
+
+TEST(SpinButtonLayout, HalvesShareOneRow)
+{
+    const PairCase cases[] = {
+        {15, 17, 15, QRect(0, 0, 15, 8), QRect(0, 7, 15, 10)},
+        {15, 16, 15, QRect(0, 0, 15, 8), QRect(0, 7, 15, 9)},
+        {10, 25, 15, QRect(0, 0, 15, 12), QRect(0, 11, 15, 14)}, // widened to the minimum
+        {20, 25, 20, QRect(0, 0, 20, 12), QRect(0, 11, 20, 14)},
+    };
+    for (const PairCase& c : cases) {
+        TSpinButton pair;
+        pair.SetBounds(3, 4, c.Width, c.Height);
+        EXPECT_EQ(pair.geometry(), QRect(3, 4, c.ExpectedWidth, c.Height)) << c.Width << "x" << c.Height;
+        EXPECT_EQ(pair.UpButton()->geometry(), c.Up) << c.Width << "x" << c.Height;
+        EXPECT_EQ(pair.DownButton()->geometry(), c.Down) << c.Width << "x" << c.Height;
+    }
+}
+
+TEST(SpinButtonLayout, LoadedPairLaysOutOnceLoadingEnds)
+{
+    TSpinButton pair;
+    pair.BeginLoading();
+    pair.SetBounds(0, 0, 10, 17);
+    EXPECT_EQ(pair.width(), 10);
+    pair.Loaded();
+    EXPECT_EQ(pair.geometry(), QRect(0, 0, 15, 17));
+    EXPECT_EQ(pair.DownButton()->geometry(), QRect(0, 7, 15, 10));
+}
+
+TEST(SpinButtonLayout, NewPairIs20By25WithFocusMarkOnUpHalf)
+{
+    TSpinButton pair;
+    EXPECT_EQ(pair.size(), QSize(20, 25));
+    EXPECT_EQ(pair.FocusedButton(), pair.UpButton());
+    EXPECT_FALSE(pair.TabStop());
+    EXPECT_TRUE(pair.UpButton()->TimeBtnState().Contains(tbAllowTimer));
+    EXPECT_FALSE(pair.UpButton()->IsDownButton());
+    EXPECT_TRUE(pair.DownButton()->IsDownButton());
+}
+
+TEST_F(SpinFixture, MainWindowInstanceLayout)
+{
+    TFont font; // "Tahoma", character height 11 px
+    Spin->SetFont(font);
+    Spin->SetBounds(504, 525, 61, 22);
+    ASSERT_LE(Spin->MinimumHeight(), 22);
+    EXPECT_EQ(Spin->size(), QSize(61, 22));
+    // Client coordinates start inside the 2-pixel border.
+    EXPECT_EQ(Spin->Button()->geometry(), QRect(2 + 41, 2 + 0, 15, 17));
+    EXPECT_EQ(Spin->Button()->UpButton()->geometry(), QRect(0, 0, 15, 8));
+    EXPECT_EQ(Spin->Button()->DownButton()->geometry(), QRect(0, 7, 15, 10));
+    EXPECT_EQ(Spin->TextRect(), (TRect{0, 0, 40, 19}));
+    // The text is laid out left of the pair.
+    EXPECT_GT(Spin->textMargins().right(), 0);
+    // The arrows show: tip of the up arrow at glyph (4, 1), base of the down
+    // arrow at glyph (1..7, 1), glyphs centred at (3, 1) and (3, 2).
+    const QImage shown = Spin->grab().toImage();
+    const QPoint pair = Spin->Button()->pos();
+    EXPECT_EQ(shown.pixel(pair + QPoint(3 + 4, 0 + 1 + 1)), qRgb(0, 0, 0));
+    EXPECT_NE(shown.pixel(pair + QPoint(3 + 3, 0 + 1 + 1)), qRgb(0, 0, 0));
+    for (int x = 1; x <= 7; ++x)
+        EXPECT_EQ(shown.pixel(pair + QPoint(3 + x, 7 + 2 + 1)), qRgb(0, 0, 0)) << x;
+}
+
+TEST_F(SpinFixture, HeightIsRaisedToTheMinimum)
+{
+    Spin->SetBounds(0, 0, 61, 5);
+    EXPECT_EQ(Spin->height(), Spin->MinimumHeight());
+    EXPECT_EQ(Spin->Button()->height(), Spin->MinimumHeight() - 5);
+}
+
+TEST(SpinEditMinimumHeight, FollowsTheFont)
+{
+    TSpinEdit small;
+    TSpinEdit large;
+    QFont f = large.font();
+    f.setPixelSize(40);
+    large.setFont(f);
+    EXPECT_GT(large.MinimumHeight(), small.MinimumHeight() + 20);
+    const int fh = QFontMetrics(f).height();
+    EXPECT_GE(large.MinimumHeight(), fh + 6);
+}

@@ -1,0 +1,107 @@
+#include "spin_button.h"
+#include "spin_fixture.h"
+#include "timer_speed_button.h"
+
+#include <stdexcept>
+
+namespace {
+
+// Timeline of one hold on the up half: what the pointer does when.
+enum Action { Press, Release, ReleaseOff, MoveOff, MoveOn, DoubleClick };
+struct Step {
+    int AtMs;
+    Action What;
+};
+struct RepeatCase {
+    const char* Name;
+    std::vector<Step> Steps;
+    int ExpectedSteps;
+};
+
+} // namespace
+
+class RepeatTest : public SpinFixture {
+protected:
+    void Run(const RepeatCase& c)
+    {
+        TTimerSpeedButton* up = Spin->Button()->UpButton();
+        const QPoint on(3, 3);
+        const QPoint off(up->width() + 10, 3);
+        Spin->SetValue(0);
+        int now = 0;
+        for (const Step& s : c.Steps) {
+            TTimer::AdvanceManualClock(s.AtMs - now);
+            now = s.AtMs;
+            switch (s.What) {
+            case Press: QTest::mousePress(up, Qt::LeftButton, {}, on); break;
+            case Release: QTest::mouseRelease(up, Qt::LeftButton, {}, on); break;
+            case MoveOff: QTest::mouseMove(up, off); break;
+            case MoveOn: QTest::mouseMove(up, on); break;
+            case ReleaseOff: QTest::mouseRelease(up, Qt::LeftButton, {}, off); break;
+            case DoubleClick: // press, release, second press as a double click, release
+                QTest::mouseClick(up, Qt::LeftButton, {}, on);
+                QTest::mouseDClick(up, Qt::LeftButton, {}, on);
+                QTest::mouseRelease(up, Qt::LeftButton, {}, on);
+                break;
+            }
+        }
+        EXPECT_EQ(Spin->Value(), c.ExpectedSteps) << c.Name;
+        EXPECT_FALSE(up->RepeatTimer() && up->RepeatTimer()->Enabled()) << c.Name;
+    }
+};
+
+TEST_F(RepeatTest, StepsWhileHeldOnTheHalf)
+{
+    const RepeatCase cases[] = {
+        {"click", {{0, Press}, {150, Release}}, 1},
+        {"click just before the first repeat", {{0, Press}, {399, Release}}, 1},
+        {"double click", {{0, DoubleClick}}, 2},
+        {"hold 1050 ms", {{0, Press}, {1050, Release}}, 8},
+        // On at 400; off from 450 to 750 skips 500..700; on again 800, 900.
+        {"drag off and back", {{0, Press}, {450, MoveOff}, {750, MoveOn}, {950, Release}}, 4},
+        {"release off the half", {{0, Press}, {450, MoveOff}, {950, ReleaseOff}}, 1},
+    };
+    for (const RepeatCase& c : cases)
+        Run(c);
+}
+
+TEST_F(RepeatTest, TimerIsCreatedOnFirstPressAndArmedPerPress)
+{
+    TTimerSpeedButton* down = Spin->Button()->DownButton();
+    EXPECT_EQ(down->RepeatTimer(), nullptr);
+    QTest::mousePress(down, Qt::LeftButton, {}, QPoint(3, 3));
+    ASSERT_NE(down->RepeatTimer(), nullptr);
+    EXPECT_TRUE(down->RepeatTimer()->Enabled());
+    EXPECT_EQ(down->RepeatTimer()->Interval(), 400);
+    TTimer::AdvanceManualClock(400);
+    EXPECT_EQ(down->RepeatTimer()->Interval(), 100);
+    QTest::mouseRelease(down, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_FALSE(down->RepeatTimer()->Enabled());
+    EXPECT_EQ(Spin->Text(), "-2");
+    QTest::mousePress(down, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(down->RepeatTimer()->Interval(), 400);
+    QTest::mouseRelease(down, Qt::LeftButton, {}, QPoint(3, 3));
+}
+
+TEST_F(RepeatTest, RightButtonArmsTheTimerButNeverSteps)
+{
+    TTimerSpeedButton* up = Spin->Button()->UpButton();
+    QTest::mousePress(up, Qt::RightButton, {}, QPoint(3, 3));
+    EXPECT_TRUE(up->RepeatTimer()->Enabled());
+    TTimer::AdvanceManualClock(1000);
+    QTest::mouseRelease(up, Qt::RightButton, {}, QPoint(3, 3));
+    EXPECT_EQ(Spin->Text(), "0");
+    EXPECT_FALSE(up->RepeatTimer()->Enabled());
+}
+
+TEST_F(RepeatTest, AnErrorInARepeatedStepStopsTheTimerAndPropagates)
+{
+    TTimerSpeedButton* up = Spin->Button()->UpButton();
+    QTest::mousePress(up, Qt::LeftButton, {}, QPoint(3, 3));
+    Spin->OnChange = [](QObject*) { throw std::runtime_error("step failed"); };
+    EXPECT_THROW(up->RepeatTick(nullptr), std::runtime_error);
+    EXPECT_FALSE(up->RepeatTimer()->Enabled());
+    EXPECT_EQ(Spin->Text(), "1"); // what the step wrote stays
+    Spin->OnChange = nullptr;
+    QTest::mouseRelease(up, Qt::LeftButton, {}, QPoint(30, 3));
+}
