@@ -1,16 +1,129 @@
 #include "meter.h"
 
-// Body and scale of the face: background, scale bands, scale line, ticks and
-// labels, caption and frame.
+// Body and scale of the face: background, scale bands, scale line, caption
+// and frame. Ticks and labels are in meter_ticks.cpp.
 
-void TMeter::PaintBackground(TCanvas&, const TMeterPaintValues&) {}
+void TMeter::PaintBackground(TCanvas& Canvas, const TMeterPaintValues& pv)
+{
+    const int bw = AuxBGBmp.Width();
+    const int bh = AuxBGBmp.Height();
+    // An empty picture (nothing loaded) would tile forever: treat it as none.
+    if (FBakGndFName.isEmpty() || bw <= 0 || bh <= 0) {
+        Canvas.SetFont(FFont);
+        Canvas.Brush().SetColor(FColorBakG);
+        Canvas.Pen().SetColor(FColorBakG);
+        Canvas.Rectangle(0, 0, pv.W, pv.H);
+        return;
+    }
+    switch (FBGFillMode) {
+    case bfSimple:
+        // The fresh canvas's black pen and white brush: a white face with a
+        // thin black edge, the picture at its own size in the corner.
+        Canvas.Rectangle(0, 0, pv.W, pv.H);
+        Canvas.StretchDraw({0, 0, bw, bh}, AuxBGBmp);
+        break;
+    case bfStretch:
+        Canvas.StretchDraw({0, 0, pv.W, pv.H}, AuxBGBmp);
+        break;
+    case bfTile: {
+        const int nx = (pv.W - 1) / bw + 1;
+        const int ny = (pv.H - 1) / bh + 1;
+        for (int i = 1; i <= nx; ++i)
+            for (int j = 1; j <= ny; ++j)
+                Canvas.StretchDraw({bw * (i - 1), bh * (j - 1), bw * i, bh * j}, AuxBGBmp);
+        break;
+    }
+    }
+}
 
-void TMeter::PaintScaleBands(TCanvas&, const TMeterPaintValues&) {}
+// Wedges from the scale centre in the three band colours, their inner part
+// blanked by a disc, leaving a ring from the blanking radius out to four
+// pixels beyond the scale. A band narrower than 1e-6 radians is left out, so
+// no lone radius line shows where a threshold sits on an end of the scale.
+void TMeter::PaintScaleBands(TCanvas& Canvas, const TMeterPaintValues& pv)
+{
+    const int Rb = RoundHalfEven(pv.R + 4);
+    const int Ri = RoundHalfEven((100 - FScaleBakWidth) * pv.R / 100);
+    const TRect band{pv.cx - Rb, pv.cy - Rb, pv.cx + Rb + 1, pv.cy + Rb};
+    const auto wedge = [&](TColor color, double from, double to) {
+        Canvas.Brush().SetColor(color);
+        Canvas.Pen().SetColor(color);
+        if (std::fabs(to - from) > 1e-6) {
+            const TPoint start = pv.Q(from);
+            const TPoint end = pv.Q(to);
+            Canvas.Pie(band.Left, band.Top, band.Right, band.Bottom, start.X, start.Y, end.X, end.Y);
+        }
+    };
+    wedge(FColorBakGLow, pv.aLow, pv.aMin);
+    wedge(FColorBakGNorm, pv.aHigh, pv.aLow);
+    wedge(FColorBakGHigh, pv.aMax, pv.aHigh);
+    Canvas.Brush().SetColor(FColorBakG);
+    Canvas.Pen().SetColor(FColorBakG);
+    Canvas.Ellipse(pv.cx - Ri, pv.cy - Ri, pv.cx + Ri + 1, pv.cy + Ri);
+}
 
-void TMeter::PaintScaleLine(TCanvas&, const TMeterPaintValues&) {}
+// From the Max end counterclockwise over the top to the Min end. The pen
+// stays set for the ticks.
+void TMeter::PaintScaleLine(TCanvas& Canvas, const TMeterPaintValues& pv)
+{
+    Canvas.Pen().SetColor(FColorScale);
+    Canvas.Brush().SetStyle(bsClear);
+    if (!FScaleLine)
+        return;
+    const TPoint start = pv.Q(pv.aMax);
+    const TPoint end = pv.Q(pv.aMin);
+    Canvas.Arc(pv.cx - pv.Rr, pv.cy - pv.Rr, pv.cx + pv.Rr + 1, pv.cy + pv.Rr, start.X, start.Y, end.X, end.Y);
+}
 
-void TMeter::PaintTicksAndLabels(TCanvas&, const TMeterPaintValues&) {}
+// Centred one third of the radius above the dial centre. The caption font
+// stays on the canvas for the steps that follow.
+void TMeter::PaintCaption(TCanvas& Canvas, const TMeterPaintValues& pv)
+{
+    Canvas.SetFont(FFontCaption);
+    const int th = Canvas.TextHeight(FCaption);
+    const int tw = Canvas.TextWidth(FCaption);
+    Canvas.TextOut(pv.cx - tw / 2, pv.cy - RoundHalfEven(pv.R / 3) - th / 2, FCaption);
+}
 
-void TMeter::PaintCaption(TCanvas&, const TMeterPaintValues&) {}
+void TMeter::PaintFrame(TCanvas& Canvas, const TMeterPaintValues& pv)
+{
+    const int r = pv.W - 1; // right column
+    const int b = pv.H - 1; // bottom row
+    // The outer edge in one colour: from bottom-left up, across and down.
+    const auto edge = [&](TColor upperLeft, TColor lowerRight) {
+        Canvas.Pen().SetColor(upperLeft);
+        Canvas.MoveTo(0, b);
+        Canvas.LineTo(0, 0);
+        Canvas.LineTo(r, 0);
+        Canvas.Pen().SetColor(lowerRight);
+        Canvas.LineTo(r, b);
+        Canvas.LineTo(0, b);
+    };
+    // A rectangle path one pixel in from the right and bottom, then the
+    // inner top-left and outer bottom-right lines in the other colour.
+    const auto groove = [&](TColor outer, TColor inner) {
+        Canvas.Pen().SetColor(outer);
+        Canvas.MoveTo(0, 0);
+        Canvas.LineTo(r - 1, 0);
+        Canvas.LineTo(r - 1, b - 1);
+        Canvas.LineTo(0, b - 1);
+        Canvas.LineTo(0, 0);
+        Canvas.Pen().SetColor(inner);
+        Canvas.MoveTo(1, b - 2);
+        Canvas.LineTo(1, 1);
+        Canvas.LineTo(r - 1, 1);
+        Canvas.MoveTo(1, b);
+        Canvas.LineTo(r, b);
+        Canvas.LineTo(r, 0);
+    };
 
-void TMeter::PaintFrame(TCanvas&, const TMeterPaintValues&) {}
+    Canvas.Pen().SetColor(FFrameStyle == fsEmbossed ? FColWhiteLine : FColGrayLine);
+    switch (FFrameStyle) {
+    case fsNone: break;
+    case fsSimple: edge(FColorBakG, FColorBakG); break;
+    case fsLowered: edge(FColGrayLine, FColWhiteLine); break;
+    case fsRaised: edge(FColWhiteLine, FColGrayLine); break;
+    case fsEmbossed: groove(FColWhiteLine, FColGrayLine); break;
+    case fsEngraved: groove(FColGrayLine, FColWhiteLine); break;
+    }
+}

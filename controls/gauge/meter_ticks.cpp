@@ -1,0 +1,285 @@
+#include "meter_ticks.h"
+
+#include "meter.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+#include <string>
+
+// ---------------------------------------------------------------------------
+// Tick spacing and label text
+
+TTickSpacing CalcTickSpacing(int NrTicks, long double Max, long double Min)
+{
+    TTickSpacing s;
+    if (NrTicks < 1 || !std::isfinite(Min) || !std::isfinite(Max) || !(Min < Max))
+        return s;
+
+    const long double ln10 = std::log(10.0L);
+    long double t = std::log((Max - Min) / NrTicks) / ln10;
+    long double h = t - std::trunc(t);
+    // A quotient a hair off a power of ten counts as that power.
+    if (std::fabs(h) < 1e-10L || std::fabs(h) > 0.9999999999L) {
+        h = 0;
+        t = RoundHalfEven(t);
+    }
+    if (t < 0 && h != 0)
+        t = t - 1;
+    if (h < 0)
+        h = h + 1;
+    // Now trunc(t) is the decimal exponent and h the log of the mantissa.
+
+    constexpr long double L2 = 0.30102999566398119520L; // log10(2)
+    constexpr long double L5 = 0.69897000433601880480L; // log10(5)
+    long double e;
+    if (h < L2 + 1e-10L) {
+        e = std::trunc(t);
+        s.SubDivisions = 5;
+    } else if (h < L5 + 1e-10L) {
+        e = std::trunc(t) + L2;
+        s.SubDivisions = 4;
+    } else {
+        e = std::trunc(t) + L5;
+        s.SubDivisions = 5;
+    }
+    s.TickStep = std::exp(e * ln10);
+
+    // Step up by repeated addition, as a multiple would round differently.
+    long double first = (std::trunc(Min / s.TickStep) - 1) * s.TickStep;
+    while (Min - first > 0.001L * s.TickStep) {
+        const long double next = first + s.TickStep;
+        if (next == first) // the step is lost in the magnitude
+            break;
+        first = next;
+    }
+    s.FirstTick = first;
+    return s;
+}
+
+namespace {
+
+// |v| as 18 significant decimal digits d0 d1 ... d17 with the value
+// d0.d1d2... times 10^Exponent.
+struct TDecimalDigits {
+    std::string Digits;
+    int Exponent = 0;
+};
+
+TDecimalDigits SignificantDigits(long double magnitude)
+{
+    char buf[64];
+    // to_chars ignores the locale: always "d.ddde+XX".
+    const auto r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 17);
+    TDecimalDigits d;
+    const char* p = buf;
+    for (; p != r.ptr && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9')
+            d.Digits += *p;
+    if (p != r.ptr)
+        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), r.ptr, d.Exponent);
+    return d;
+}
+
+// Adds one to a string of decimal digits.
+void Increment(std::string& digits)
+{
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+// Whether digit i of the 18 rounds the digits before it up (out of range
+// digits are zeros).
+bool RoundsUp(const TDecimalDigits& d, int i)
+{
+    return i >= 0 && i < int(d.Digits.size()) && d.Digits[std::size_t(i)] >= '5';
+}
+
+std::string WithPoint(std::string digits, int decimals)
+{
+    if (int(digits.size()) < decimals + 1)
+        digits.insert(0, std::size_t(decimals + 1 - int(digits.size())), '0');
+    if (decimals > 0)
+        digits.insert(digits.size() - std::size_t(decimals), 1, '.');
+    return digits;
+}
+
+std::string Fixed(const TDecimalDigits& d, int decimals)
+{
+    // The digits of |v| * 10^decimals, rounded: n of them before the point.
+    const int n = d.Exponent + decimals + 1;
+    std::string kept;
+    if (n > 0) {
+        kept = d.Digits.substr(0, std::size_t(std::min(n, int(d.Digits.size()))));
+        if (n > int(kept.size()))
+            kept.append(std::size_t(n - int(kept.size())), '0');
+    }
+    if (RoundsUp(d, n))
+        Increment(kept);
+    if (kept.empty())
+        kept.assign(1, '0');
+    return WithPoint(kept, decimals);
+}
+
+std::string Scientific(TDecimalDigits d, int decimals)
+{
+    std::string kept = d.Digits.substr(0, std::size_t(decimals + 1));
+    if (RoundsUp(d, decimals + 1)) {
+        Increment(kept);
+        if (int(kept.size()) > decimals + 1) { // 9.99 became 10.00
+            kept.pop_back();
+            ++d.Exponent;
+        }
+    }
+    std::string s(1, kept[0]);
+    if (decimals > 0)
+        s.append(1, '.').append(kept, 1);
+    const std::string exponent = std::to_string(std::abs(d.Exponent));
+    s.append(1, 'E').append(1, d.Exponent < 0 ? '-' : '+');
+    if (exponent.size() < 2)
+        s.append(1, '0');
+    return s.append(exponent);
+}
+
+} // namespace
+
+QString FormatTickLabel(long double v, int Decimals)
+{
+    if (std::isnan(v))
+        return QStringLiteral("NAN");
+    if (std::isinf(v))
+        return v < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    const int decimals = std::clamp(Decimals, 0, 18);
+    const long double magnitude = std::fabs(v);
+    const TDecimalDigits d = SignificantDigits(magnitude);
+    // Beyond this the fixed form would be dozens of zeros long.
+    const std::string body = magnitude > 6.6e35L ? Scientific(d, decimals) : Fixed(d, decimals);
+    return (v < 0 ? QStringLiteral("-") : QString()) + QString::fromLatin1(body);
+}
+
+// ---------------------------------------------------------------------------
+// Drawing the ticks and labels
+
+namespace {
+
+constexpr int ShortTickLength = 4;
+constexpr int MainTickLength = 8;
+constexpr double LabelClearance = 15;
+// No sane scale comes near this; it only bounds loops on absurd ranges.
+constexpr int MaxTicksPerLoop = 20000;
+
+double Radians(double degrees) { return degrees * std::numbers::pi / 180; }
+
+// A tick of len pixels inward from the scale radius at v; the inner end
+// point stays unpainted.
+void DrawTick(TCanvas& canvas, const TMeterPaintValues& pv, double v, int len)
+{
+    const double a = Radians(pv.ScaleAngle(v));
+    const double c = std::cos(a);
+    const double s = std::sin(a);
+    canvas.MoveTo(RoundHalfEven(pv.cx + pv.R * c), RoundHalfEven(pv.cy - pv.R * s));
+    canvas.LineTo(RoundHalfEven(pv.cx + (pv.R - len) * c), RoundHalfEven(pv.cy - (pv.R - len) * s));
+}
+
+TPoint LabelCentre(const TMeterPaintValues& pv, double v, double dx, double dy)
+{
+    const double a = Radians(pv.ScaleAngle(v));
+    return {RoundHalfEven(pv.cx + (pv.R - dx) * std::cos(a)), RoundHalfEven(pv.cy - (pv.R - dy) * std::sin(a))};
+}
+
+// Whether v lies on the grid of main ticks (within 1e-5 of a step above one).
+bool OnMainTick(double v, const TTickSpacing& sp)
+{
+    const long double q = (v - sp.FirstTick) / sp.TickStep;
+    return std::fabs(q - std::trunc(q)) <= 1e-5L;
+}
+
+} // namespace
+
+void TMeter::PaintTicksAndLabels(TCanvas& Canvas, const TMeterPaintValues& pv)
+{
+    // Label handlers may change properties (and so repaint inside this
+    // paint); this paint goes on with the settings it started with.
+    const int decimals = FDecPlaces;
+    const bool shortTicks = FShortTicks;
+    const double Min = pv.Min;
+    const double Max = pv.Max;
+    // Raw bounds during loading may be equal or swapped: no ticks then.
+    if (!std::isfinite(Min) || !std::isfinite(Max) || !(Min < Max))
+        return;
+    const bool logarithmic = pv.Logarithmic && Min > 0;
+    const TTickSpacing sp = CalcTickSpacing(FNrTicks, Max, Min);
+
+    if (shortTicks) {
+        const double ss = static_cast<double>(sp.TickStep / sp.SubDivisions);
+        const double start0 = static_cast<double>(sp.FirstTick - sp.TickStep);
+        // A step lost below double precision would never advance.
+        if (ss > 0 && std::isfinite(ss)) {
+            for (int i = 0; i < MaxTicksPerLoop; ++i) {
+                const double v = i * ss + start0;
+                if (!OnMainTick(v, sp) && !(v < Min))
+                    DrawTick(Canvas, pv, v, ShortTickLength);
+                if (!((i + 1) * ss + start0 - Max <= 0.001 * ss))
+                    break;
+            }
+        }
+    }
+
+    // The insets are measured on the widest likely label, in the font the
+    // canvas has now; labels are then drawn in the control's font.
+    const QString widest = FormatTickLabel(Max, decimals);
+    const double dx = Canvas.TextWidth(widest) / 2.0 + LabelClearance;
+    const double dy = Canvas.TextHeight(widest) / 2.0 + LabelClearance;
+    Canvas.SetFont(FFont);
+
+    const auto label = [&](long double v) {
+        const TPoint c = LabelCentre(pv, static_cast<double>(v), dx, dy);
+        QString s = FormatTickLabel(v, decimals);
+        if (OnBeforeDrawScaleLabel) {
+            // A copy: the handler may replace itself.
+            const TmtBeforeDrawScaleLabelEvent handler = OnBeforeDrawScaleLabel;
+            handler(this, Canvas, s, c.X - Canvas.TextWidth(s) / 2, c.Y - Canvas.TextHeight(s) / 2);
+        }
+        if (!s.isEmpty())
+            Canvas.TextOut(c.X - Canvas.TextWidth(s) / 2, c.Y - Canvas.TextHeight(s) / 2, s);
+    };
+
+    const long double decades = std::log(static_cast<long double>(Max) / Min) / std::log(10.0L);
+    if (!logarithmic || std::fabs(decades) < 1) {
+        for (int i = 0; i < MaxTicksPerLoop; ++i) {
+            const long double v = i * sp.TickStep + sp.FirstTick;
+            DrawTick(Canvas, pv, static_cast<double>(v), MainTickLength);
+            label(v);
+            if (!((i + 1) * sp.TickStep + sp.FirstTick - Max <= 0.001L * sp.TickStep))
+                break;
+        }
+        return;
+    }
+
+    // Several decades: every 1 to 9 times a power of ten, labels at 1, 2, 5.
+    constexpr long double g = 0.999999999L;
+    const long double ln10 = std::log(10.0L);
+    const long double e = std::floor(std::log(g * Min) / ln10);
+    const long double J = std::exp(e * ln10);
+    long double K = 1;
+    for (int decade = 0; decade < MaxTicksPerLoop; ++decade) {
+        for (int w = 1; w <= 9; ++w) {
+            const long double v = w * J * K;
+            if (v / g > Min && w * g * J * K < Max) {
+                DrawTick(Canvas, pv, static_cast<double>(v), MainTickLength);
+                if (w == 1 || w == 2 || w == 5)
+                    label(v);
+            }
+        }
+        K = 10 * K;
+        if (!(g * J * K <= Max))
+            break;
+    }
+}

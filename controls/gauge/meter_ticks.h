@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+
+// Main tick placement of a scale: the first main tick, the spacing of main
+// ticks (1, 2 or 5 times a power of ten) and how many short-tick intervals
+// divide one main interval (4 or 5).
+struct TTickSpacing {
+    long double FirstTick = 0;
+    long double TickStep = 1;
+    int SubDivisions = 5;
+};
+
+// Picks the largest round spacing that fits at least NrTicks times into the
+// range, and the first multiple of it at the minimum (within 0.001 steps).
+// Computed in extended precision so that quotients that are exactly round
+// give exactly round spacings. Expects NrTicks >= 1 and Min < Max; anything
+// else gives the spacing of the range 0 to 1 so callers never loop forever.
+TTickSpacing CalcTickSpacing(int NrTicks, long double Max, long double Min);
+
+// A label in fixed-point notation with Decimals digits after a ".": the value
+// taken to 18 significant digits, rounded at the last shown decimal with
+// halves up in magnitude, "-" before any value below zero (also "-0.0").
+// Independent of the locale. Magnitudes above 6.6e35 are written as a
+// mantissa with Decimals decimals and a power of ten ("1.5E+36") instead of
+// dozens of zeros; infinities and NaN as "INF", "-INF" and "NAN".
+QString FormatTickLabel(long double v, int Decimals);
