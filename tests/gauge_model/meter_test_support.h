@@ -11,6 +11,12 @@ struct TMeterProbe {
     static bool UnderFlow(const TMeter& m) { return m.FUFL; }
     static TColor GrayLine(const TMeter& m) { return m.FColGrayLine; }
     static TColor WhiteLine(const TMeter& m) { return m.FColWhiteLine; }
+    // Puts a background picture in place as if the named file had been read.
+    static void SetBackgroundPicture(TMeter& m, const QString& name, const QImage& picture)
+    {
+        m.FBakGndFName = name;
+        m.AuxBGBmp.Assign(picture);
+    }
 };
 
 // The main window's gauge, loaded the way its window description does it:
