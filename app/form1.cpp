@@ -120,7 +120,10 @@ void TForm1::CreateControls()
 
     ImgCanvas = new TPictureBox(433, 433, Client);
     ImgCanvas->move(33, 64);
-    ImgCanvas->Picture().Assign(QImage(QStringLiteral(":/diagram.png")));
+    // Without its diagram the picture stays white: the run still draws.
+    const QImage diagram(QStringLiteral(":/diagram.png"));
+    if (!diagram.isNull())
+        ImgCanvas->Picture().Assign(diagram);
 
     LblThema = MakeLabel(Client, 33, 24, QStringLiteral(" Visualisierung:  wahre und mittlere Anomalie"),
                          21, false, clBlue);
