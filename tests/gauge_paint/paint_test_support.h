@@ -1,0 +1,102 @@
+#pragma once
+#include "meter_test_support.h"
+
+#include <QImage>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+// Leaves only the body and scale on the face: the needles are taken over
+// (and not drawn) by a needle handler, the lamps are off.
+inline void ShowBodyOnly(TMeter& m)
+{
+    m.OnBeforeDrawNeedle = [](QObject*, TCanvas&, bool& drawn) { drawn = true; };
+    m.SetLimWatchHighOn(false);
+    m.SetLimWatchLowOn(false);
+}
+
+// The main window's gauge without needles and lamps, painted.
+inline void LoadMainGaugeBody(TMeter& m)
+{
+    LoadMainWindowGauge(m);
+    ShowBodyOnly(m);
+    m.Paint();
+}
+
+inline TColor FacePixel(const TMeter& m, int x, int y) { return m.Face().Pixel(x, y); }
+
+// The face pixel nearest to the point at angle degrees and distance r from
+// the dial centre.
+inline TPoint PolarPixel(const TMeter& m, double degrees, double r)
+{
+    const double a = degrees * std::numbers::pi / 180;
+    return {RoundHalfEven(m.OriginX() + r * std::cos(a)), RoundHalfEven(m.OriginY() - r * std::sin(a))};
+}
+
+// Whether the pixel or one of its eight neighbours has colour c; used where a
+// rasterised line may pass one pixel beside the exact point.
+inline bool NearPixelOf(const TMeter& m, TPoint p, TColor c)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (FacePixel(m, p.X + dx, p.Y + dy) == c)
+                return true;
+    return false;
+}
+
+inline int CountPixels(const TMeter& m, TColor c)
+{
+    int n = 0;
+    for (int y = 0; y < m.Face().Height(); ++y)
+        for (int x = 0; x < m.Face().Width(); ++x)
+            n += FacePixel(m, x, y) == c;
+    return n;
+}
+
+// Whether any pixel of the box (right and bottom excluded) has colour c.
+inline bool BoxHasColor(const TMeter& m, const TRect& r, TColor c)
+{
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x)
+            if (FacePixel(m, x, y) == c)
+                return true;
+    return false;
+}
+
+// Each label as the label event saw it.
+struct SeenLabel {
+    QString text;
+    int chartX;
+    int chartY;
+};
+
+inline std::vector<SeenLabel> PaintAndRecordLabels(TMeter& m)
+{
+    std::vector<SeenLabel> seen;
+    m.OnBeforeDrawScaleLabel = [&seen](QObject*, TCanvas&, QString& text, int x, int y) {
+        seen.push_back({text, x, y});
+    };
+    m.Paint();
+    m.OnBeforeDrawScaleLabel = nullptr;
+    return seen;
+}
+
+inline std::vector<QString> Texts(const std::vector<SeenLabel>& labels)
+{
+    std::vector<QString> texts;
+    for (const SeenLabel& l : labels)
+        texts.push_back(l.text);
+    return texts;
+}
+
+// Text metrics in a given font, measured on a scratch canvas.
+struct TextMetrics {
+    int width;
+    int height;
+};
+inline TextMetrics MeasureText(const TFont& font, const QString& text)
+{
+    TBitmap scratch(1, 1);
+    scratch.Canvas().SetFont(font);
+    return {scratch.Canvas().TextWidth(text), scratch.Canvas().TextHeight(text)};
+}

@@ -1,0 +1,83 @@
+// Scale background bands, their skip rule, and the full circle of mlCirc360.
+#include "paint_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A new gauge (297 by 209) turned to a full circle: the geometry is
+// recomputed with the default rims, R 87.5 around (148, 104).
+class FullCircleTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ShowBodyOnly(m);
+        m.SetMeterLayout(mlCirc360);
+        m.SetColorSclBkNorm(clOrange);
+        m.SetScaleBkVisible(true);
+    }
+    TMeter m;
+};
+
+// With the thresholds on Min and Max, the normal band runs from Max all the
+// way round to Min, the same direction: a full ring from 88 out to 92.
+TEST_F(FullCircleTest, NormalBandBetweenMinAndMaxIsAFullRing)
+{
+    m.SetThresholdLow(0);
+    m.SetThresholdHigh(1);
+    m.Paint();
+    ASSERT_EQ(m.ScaleRadius(), 87.5);
+    for (int deg = 0; deg < 360; deg += 5) {
+        const TPoint p = PolarPixel(m, deg, 90);
+        EXPECT_EQ(FacePixel(m, p.X, p.Y), clOrange) << deg << " degrees";
+    }
+    EXPECT_EQ(CountPixels(m, clLime), 0);
+    EXPECT_EQ(CountPixels(m, clRed), 0);
+}
+
+TEST_F(FullCircleTest, ScaleLineIsAFullCircle)
+{
+    m.SetScaleBkVisible(false);
+    m.Paint();
+    for (int deg = 0; deg < 360; deg += 5)
+        EXPECT_TRUE(NearPixelOf(m, PolarPixel(m, deg, 88), clNavy)) << deg << " degrees";
+}
+
+// Thresholds inside the scale: three bands in their colours, low from Min
+// clockwise to the low threshold, and so on.
+TEST_F(FullCircleTest, ThreeBandsInOrder)
+{
+    m.SetThresholdLow(0.25);
+    m.SetThresholdHigh(0.75);
+    m.Paint();
+    // Min and Max sit at the bottom (270 degrees); values grow clockwise.
+    EXPECT_EQ(FacePixel(m, PolarPixel(m, 200, 90).X, PolarPixel(m, 200, 90).Y), clLime);
+    EXPECT_EQ(FacePixel(m, PolarPixel(m, 90, 90).X, PolarPixel(m, 90, 90).Y), clOrange);
+    EXPECT_EQ(FacePixel(m, PolarPixel(m, 340, 90).X, PolarPixel(m, 340, 90).Y), clRed);
+    // Inside the ring the disc blanks the wedges.
+    EXPECT_EQ(FacePixel(m, PolarPixel(m, 90, 80).X, PolarPixel(m, 90, 80).Y), clWhite);
+}
+
+// Equal thresholds inside the scale: the normal band has no width and
+// leaves no radius line between the low and the high band.
+TEST_F(FullCircleTest, EqualThresholdsLeaveOutTheNormalBand)
+{
+    m.SetThresholdHigh(0.5);
+    m.SetThresholdLow(0.5);
+    m.Paint();
+    ASSERT_EQ(m.ThresholdLow(), m.ThresholdHigh());
+    EXPECT_EQ(CountPixels(m, clOrange), 0);
+}
+
+// ScaleBkWidth reaches inward in percent of the radius.
+TEST_F(FullCircleTest, BandWidthReachesInward)
+{
+    m.SetThresholdLow(0);
+    m.SetThresholdHigh(1);
+    m.SetScaleBkWidth(50);
+    m.Paint();
+    EXPECT_EQ(FacePixel(m, PolarPixel(m, 90, 50).X, PolarPixel(m, 90, 50).Y), clOrange);
+    EXPECT_EQ(FacePixel(m, PolarPixel(m, 90, 40).X, PolarPixel(m, 90, 40).Y), clWhite);
+}
+
+} // namespace

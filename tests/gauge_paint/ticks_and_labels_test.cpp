@@ -1,0 +1,162 @@
+// Short and main ticks, labels on linear and logarithmic scales, and the
+// label insets.
+#include "paint_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+double Degrees(const TMeter& m, double fraction) { return m.MeterAngle() / 2.0 + 90 - m.MeterAngle() * fraction; }
+
+// The label centre for a value at a given scale fraction, by the inset rule.
+TPoint LabelCentre(const TMeter& m, double fraction, double dx, double dy)
+{
+    const double a = Degrees(m, fraction) * std::numbers::pi / 180;
+    return {RoundHalfEven(m.OriginX() + (m.ScaleRadius() - dx) * std::cos(a)),
+            RoundHalfEven(m.OriginY() - (m.ScaleRadius() - dy) * std::sin(a))};
+}
+
+// A new gauge: 0 to 1, three ticks wanted, one decimal, short ticks on;
+// R 193 around (148, 201).
+class NewGaugeTicksTest : public ::testing::Test {
+protected:
+    void SetUp() override { ShowBodyOnly(m); }
+    TMeter m;
+};
+
+TEST_F(NewGaugeTicksTest, SixLabelsEveryPointTwo)
+{
+    EXPECT_EQ(Texts(PaintAndRecordLabels(m)),
+              (std::vector<QString>{"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}));
+}
+
+// Short ticks every 0.05 are 4 pixels long, main ticks every 0.2 are 8.
+TEST_F(NewGaugeTicksTest, ShortTicksBetweenMainTicks)
+{
+    m.Paint();
+    const double R = m.ScaleRadius();
+    for (int k = 0; k <= 20; ++k) {
+        const double deg = Degrees(m, k * 0.05);
+        const bool main = k % 4 == 0;
+        EXPECT_TRUE(NearPixelOf(m, PolarPixel(m, deg, R - 3), clNavy)) << "tick at " << k * 0.05;
+        EXPECT_EQ(NearPixelOf(m, PolarPixel(m, deg, R - 6), clNavy), main) << "tick at " << k * 0.05;
+    }
+}
+
+TEST_F(NewGaugeTicksTest, NoShortTicksWhenSwitchedOff)
+{
+    m.SetMeterShortTicks(false);
+    m.Paint();
+    EXPECT_FALSE(NearPixelOf(m, PolarPixel(m, Degrees(m, 0.1), m.ScaleRadius() - 3), clNavy));
+    EXPECT_TRUE(NearPixelOf(m, PolarPixel(m, Degrees(m, 0.2), m.ScaleRadius() - 3), clNavy));
+}
+
+// Less than a decade: the linear ticks 1 to 5, placed logarithmically.
+TEST_F(NewGaugeTicksTest, LogarithmicWithinOneDecade)
+{
+    m.SetMeterMaxValue(5);
+    m.SetMeterMinValue(1);
+    m.SetMeterNrTicks(2);
+    m.SetLogarithmic(true);
+    ASSERT_TRUE(m.Logarithmic());
+    const std::vector<SeenLabel> seen = PaintAndRecordLabels(m);
+    ASSERT_EQ(Texts(seen), (std::vector<QString>{"1.0", "2.0", "3.0", "4.0", "5.0"}));
+
+    const TextMetrics max = MeasureText(m.Font(), "5.0");
+    const TPoint c = LabelCentre(m, std::log(2.0) / std::log(5.0), max.width / 2.0 + 15, max.height / 2.0 + 15);
+    const TextMetrics own = MeasureText(m.Font(), "2.0");
+    EXPECT_EQ(seen[1].chartX, c.X - own.width / 2);
+    EXPECT_EQ(seen[1].chartY, c.Y - own.height / 2);
+}
+
+// Three decades: a main tick at every 1 to 9 times a power of ten, labels
+// only at 1, 2 and 5 times a power of ten.
+TEST_F(NewGaugeTicksTest, LogarithmicOverThreeDecades)
+{
+    m.SetMeterMaxValue(1000);
+    m.SetMeterMinValue(1);
+    m.SetMeterDecPlaces(0);
+    m.SetLogarithmic(true);
+    ASSERT_TRUE(m.Logarithmic());
+    EXPECT_EQ(Texts(PaintAndRecordLabels(m)),
+              (std::vector<QString>{"1", "2", "5", "10", "20", "50", "100", "200", "500", "1000"}));
+    const double R = m.ScaleRadius();
+    const auto fraction = [](double v) { return std::log(v) / std::log(1000.0); };
+    for (double v : {3.0, 30.0, 700.0, 1000.0})
+        EXPECT_TRUE(NearPixelOf(m, PolarPixel(m, Degrees(m, fraction(v)), R - 6), clNavy)) << v;
+    EXPECT_FALSE(NearPixelOf(m, PolarPixel(m, Degrees(m, fraction(1.5)), R - 6), clNavy));
+}
+
+// With a background picture the insets come from the canvas's initial font,
+// while the labels are drawn in the control's font.
+TEST_F(NewGaugeTicksTest, InsetsFromTheInitialFontWithABackgroundPicture)
+{
+    TFont big = m.Font();
+    big.SetHeight(-24);
+    m.SetFont(big);
+    for (bool picture : {false, true}) {
+        if (picture)
+            TMeterProbe::SetBackgroundPicture(m, "corner.bmp", QImage(8, 8, QImage::Format_RGB32));
+        const std::vector<SeenLabel> seen = PaintAndRecordLabels(m);
+        ASSERT_EQ(seen.size(), 6u);
+        const TextMetrics inset = MeasureText(picture ? TFont() : big, "1.0");
+        const TPoint c = LabelCentre(m, 1, inset.width / 2.0 + 15, inset.height / 2.0 + 15);
+        const TextMetrics own = MeasureText(big, "1.0");
+        EXPECT_EQ(seen.back().chartX, c.X - own.width / 2) << (picture ? "with picture" : "without");
+        EXPECT_EQ(seen.back().chartY, c.Y - own.height / 2) << (picture ? "with picture" : "without");
+    }
+}
+
+// An emptied label is not drawn; its tick stays.
+TEST(LabelHandlerTest, EmptyingTheTextHidesTheLabel)
+{
+    TMeter m;
+    LoadMainGaugeBody(m);
+    const std::vector<SeenLabel> seen = PaintAndRecordLabels(m);
+    ASSERT_EQ(seen.size(), 3u);
+    const TextMetrics zero = MeasureText(m.Font(), "0.0");
+    const TRect box{seen[1].chartX, seen[1].chartY, seen[1].chartX + zero.width, seen[1].chartY + zero.height};
+    const TColor ink = ColorToRGB(m.Font().Color());
+    ASSERT_TRUE(BoxHasColor(m, box, ink));
+
+    m.OnBeforeDrawScaleLabel = [](QObject*, TCanvas&, QString& text, int, int) {
+        if (text == "0.0")
+            text.clear();
+    };
+    m.Paint();
+    EXPECT_FALSE(BoxHasColor(m, box, ink));
+    for (int y = 20; y <= 27; ++y)
+        EXPECT_EQ(FacePixel(m, 52, y), clNavy) << "tick row " << y;
+    const TRect right{seen[2].chartX, seen[2].chartY, seen[2].chartX + zero.width, seen[2].chartY + zero.height};
+    EXPECT_TRUE(BoxHasColor(m, right, ink));
+}
+
+// A replacement text is centred on the same point as the original.
+TEST(LabelHandlerTest, ReplacedTextIsCentredOnTheSamePoint)
+{
+    TMeter m;
+    LoadMainGaugeBody(m);
+    m.SetScaleVisible(true);
+    m.OnBeforeDrawScaleLabel = [&m](QObject* sender, TCanvas& canvas, QString& text, int x, int y) {
+        EXPECT_EQ(sender, &m);
+        if (text != "0.0")
+            return;
+        // Wipe the label's own box, so only the replacement's ink remains.
+        const int w = canvas.TextWidth(text);
+        canvas.Brush().SetColor(clWhite);
+        canvas.FillRect({x, y, x + w, y + canvas.TextHeight(text)});
+        canvas.Brush().SetStyle(bsClear);
+        text = "-0.000";
+    };
+    m.Paint();
+    const TextMetrics zero = MeasureText(m.Font(), "0.0");
+    const TextMetrics wide = MeasureText(m.Font(), "-0.000");
+    ASSERT_GT(wide.width, zero.width + 8);
+    // The wider text reaches past both sides of the original's box.
+    const int centreX = 52; // the 90 degree label is centred on the centre column
+    const TColor ink = ColorToRGB(m.Font().Color());
+    EXPECT_TRUE(BoxHasColor(m, {centreX - wide.width / 2, 30, centreX - zero.width / 2, 50}, ink));
+    EXPECT_TRUE(BoxHasColor(m, {centreX + zero.width / 2 + 1, 30, centreX + wide.width / 2, 50}, ink));
+}
+
+} // namespace
