@@ -29,10 +29,12 @@ void TBitmap::SetSize(int width, int height)
 {
     if (width <= 0 || height <= 0) {
         FImage = QImage();
+        FStored = QImage();
         return;
     }
     if (width == FImage.width() && height == FImage.height())
         return;
+    FStored = QImage();
     FImage = QImage(width, height, QImage::Format_RGB32);
     FImage.fill(0xFFFFFFFFu);
 }
@@ -61,6 +63,14 @@ void TBitmap::SetPixel(int x, int y, TColor c)
 void TBitmap::Assign(const QImage& image)
 {
     FImage = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
+    FStored = QImage();
+}
+
+void TBitmap::AssignStored(const QImage& stored, int bitsPerPixel)
+{
+    Assign(stored);
+    FStored = stored;
+    FBitsPerPixel = bitsPerPixel;
 }
 
 bool TBitmap::SaveToPng(const QString& path) const

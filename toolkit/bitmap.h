@@ -33,6 +33,16 @@ public:
     // Replaces the pixels with a copy of the given image converted to RGB32.
     void Assign(const QImage& image);
 
+    // Replaces the pixels with a picture as its file stored it: the stored
+    // image keeps its format (palette indices for palette formats) beside
+    // the RGB32 pixels shown. Drawing changes only the pixels shown.
+    void AssignStored(const QImage& stored, int bitsPerPixel);
+    // The picture as last stored by AssignStored; for a bitmap never given
+    // one, the pixels shown.
+    const QImage& Stored() const { return FStored.isNull() ? FImage : FStored; }
+    // Bits per pixel of the stored picture: the file's, or 32.
+    int BitsPerPixel() const { return FStored.isNull() ? 32 : FBitsPerPixel; }
+
     const QImage& Image() const { return FImage; }
     QImage& Image() { return FImage; }
 
@@ -40,5 +50,7 @@ public:
 
 private:
     QImage FImage;
+    QImage FStored;
+    int FBitsPerPixel = 32;
     std::unique_ptr<TCanvas> FCanvas;
 };

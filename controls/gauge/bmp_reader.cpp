@@ -1,0 +1,179 @@
+#include "bmp_reader.h"
+
+#include "bitmap.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// Upper bound for a whole file: the largest picture at 32 bits per pixel
+// plus generous room for headers and palette.
+constexpr qint64 MaxFileBytes = qint64(MaxBitmapSide) * MaxBitmapSide * 4 + 64 * 1024;
+// What Qt may allocate for one decoded picture, in megabytes.
+constexpr int AllocationLimitMB = 80;
+
+constexpr int FileHeaderBytes = 14;
+
+enum : std::uint32_t { BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3 };
+
+[[noreturn]] void Fail(const QString& fileName, const QString& reason)
+{
+    throw EMeterImageError(
+        QStringLiteral("Cannot read bitmap file \"%1\": %2").arg(fileName, reason).toStdString());
+}
+
+// Little-endian fields of the headers; the caller has checked the bounds.
+std::uint32_t U16(const QByteArray& b, qsizetype at)
+{
+    return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8;
+}
+
+std::uint32_t U32(const QByteArray& b, qsizetype at)
+{
+    return U16(b, at) | U16(b, at + 2) << 16;
+}
+
+std::int32_t I32(const QByteArray& b, qsizetype at)
+{
+    return std::int32_t(U32(b, at));
+}
+
+struct THeader {
+    std::int64_t Width = 0;
+    std::int64_t Height = 0; // negative: rows stored top-down
+    std::uint32_t BitsPerPixel = 0;
+    std::uint32_t Compression = BiRgb;
+    std::uint32_t ColorsUsed = 0;
+    std::uint32_t DibSize = 0;
+    std::uint32_t PixelOffset = 0;
+};
+
+THeader ReadHeader(const QByteArray& b, const QString& fileName)
+{
+    if (b.size() < FileHeaderBytes + 4)
+        Fail(fileName, QStringLiteral("the file is too short for a bitmap header"));
+    if (b[0] != 'B' || b[1] != 'M')
+        Fail(fileName, QStringLiteral("the file is not a bitmap"));
+    THeader h;
+    h.PixelOffset = U32(b, 10);
+    h.DibSize = U32(b, FileHeaderBytes);
+    switch (h.DibSize) {
+    case 12: case 40: case 52: case 56: case 64: case 108: case 124:
+        break;
+    default:
+        Fail(fileName, QStringLiteral("unknown bitmap header size %1").arg(h.DibSize));
+    }
+    if (b.size() < FileHeaderBytes + qsizetype(h.DibSize))
+        Fail(fileName, QStringLiteral("the bitmap header is truncated"));
+    const qsizetype d = FileHeaderBytes;
+    std::uint32_t planes = 0;
+    if (h.DibSize == 12) {
+        h.Width = U16(b, d + 4);
+        h.Height = U16(b, d + 6);
+        planes = U16(b, d + 8);
+        h.BitsPerPixel = U16(b, d + 10);
+    } else {
+        h.Width = I32(b, d + 4);
+        h.Height = I32(b, d + 8);
+        planes = U16(b, d + 12);
+        h.BitsPerPixel = U16(b, d + 14);
+        h.Compression = U32(b, d + 16);
+        h.ColorsUsed = U32(b, d + 32);
+    }
+    if (planes != 1)
+        Fail(fileName, QStringLiteral("%1 colour planes").arg(planes));
+    if (h.Width <= 0 || h.Height == 0)
+        Fail(fileName, QStringLiteral("the picture has no pixels (%1 by %2)").arg(h.Width).arg(h.Height));
+    if (h.Width > MaxBitmapSide || std::llabs(h.Height) > MaxBitmapSide)
+        Fail(fileName, QStringLiteral("the picture is too large (%1 by %2, at most %3 by %3)")
+                           .arg(h.Width)
+                           .arg(std::llabs(h.Height))
+                           .arg(MaxBitmapSide));
+    return h;
+}
+
+void CheckFormat(const THeader& h, const QString& fileName)
+{
+    const std::uint32_t bpp = h.BitsPerPixel;
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+        Fail(fileName, QStringLiteral("%1 bits per pixel are not supported").arg(bpp));
+    const bool fits = h.Compression == BiRgb || (h.Compression == BiRle8 && bpp == 8) ||
+                      (h.Compression == BiRle4 && bpp == 4) ||
+                      (h.Compression == BiBitfields && (bpp == 16 || bpp == 32));
+    if (!fits)
+        Fail(fileName, QStringLiteral("compression %1 with %2 bits per pixel is not supported")
+                           .arg(h.Compression)
+                           .arg(bpp));
+    // Run-length pictures are stored bottom-up only.
+    if (h.Compression == BiRle8 || h.Compression == BiRle4) {
+        if (h.Height < 0)
+            Fail(fileName, QStringLiteral("a compressed picture cannot be stored top-down"));
+    }
+}
+
+void CheckLayout(const THeader& h, const QByteArray& b, const QString& fileName)
+{
+    const std::int64_t size = b.size();
+    std::int64_t tableEnd = FileHeaderBytes + std::int64_t(h.DibSize);
+    if (h.Compression == BiBitfields && h.DibSize == 40)
+        tableEnd += 12; // the three colour masks follow the header
+    if (h.BitsPerPixel <= 8) {
+        const std::uint32_t maxColors = 1u << h.BitsPerPixel;
+        if (h.ColorsUsed > maxColors)
+            Fail(fileName, QStringLiteral("the palette claims %1 colours, at most %2 fit")
+                               .arg(h.ColorsUsed)
+                               .arg(maxColors));
+        const std::uint32_t colors = h.ColorsUsed != 0 ? h.ColorsUsed : maxColors;
+        tableEnd += std::int64_t(colors) * (h.DibSize == 12 ? 3 : 4);
+    }
+    if (tableEnd > size)
+        Fail(fileName, QStringLiteral("the palette is truncated"));
+    if (h.PixelOffset < FileHeaderBytes + std::int64_t(h.DibSize) || h.PixelOffset >= size)
+        Fail(fileName, QStringLiteral("the pixel data offset %1 lies outside the file").arg(h.PixelOffset));
+    if (h.Compression == BiRgb || h.Compression == BiBitfields) {
+        const std::int64_t stride = (h.Width * h.BitsPerPixel + 31) / 32 * 4;
+        if (std::int64_t(h.PixelOffset) + stride * std::llabs(h.Height) > size)
+            Fail(fileName, QStringLiteral("the pixel data is truncated"));
+    }
+}
+
+} // namespace
+
+TDecodedBitmap DecodeBmp(const QByteArray& bytes, const QString& fileName)
+{
+    const THeader h = ReadHeader(bytes, fileName);
+    CheckFormat(h, fileName);
+    CheckLayout(h, bytes, fileName);
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    reader.setAllocationLimit(AllocationLimitMB);
+    QImage image = reader.read();
+    if (image.isNull())
+        Fail(fileName, reader.errorString());
+    if (image.width() != h.Width || image.height() != std::llabs(h.Height))
+        Fail(fileName, QStringLiteral("the decoded size differs from the header's"));
+    return {std::move(image), int(h.BitsPerPixel)};
+}
+
+void ReadBitmapFile(const QString& fileName, TBitmap& target)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        Fail(fileName, file.errorString());
+    if (file.size() > MaxFileBytes)
+        Fail(fileName, QStringLiteral("the file is too large (%1 bytes)").arg(file.size()));
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes)
+        Fail(fileName, QStringLiteral("the file is too large"));
+    TDecodedBitmap decoded = DecodeBmp(bytes, fileName);
+    target.AssignStored(decoded.Stored, decoded.BitsPerPixel);
+}

@@ -1,0 +1,57 @@
+#include "cover_mask.h"
+
+#include "bitmap.h"
+
+#include <QImage>
+
+namespace {
+
+bool IsPaletteFormat(QImage::Format f)
+{
+    return f == QImage::Format_Indexed8 || f == QImage::Format_Mono || f == QImage::Format_MonoLSB;
+}
+
+QImage OneBytePerPixelMask(const QImage& stored)
+{
+    QImage mask = stored.copy();
+    const int w = mask.width();
+    for (int y = 0; y < mask.height(); ++y) {
+        uchar* row = mask.scanLine(y);
+        for (int x = 0; x < w; ++x)
+            row[x] = row[x] == 0 ? 255 : 0;
+    }
+    QList<QRgb> table(256, qRgb(0, 0, 0));
+    table[255] = qRgb(255, 255, 255);
+    mask.setColorTable(table);
+    return mask;
+}
+
+QImage PixelByPixelMask(const QImage& stored)
+{
+    QImage mask(stored.size(), QImage::Format_RGB32);
+    const bool palette = IsPaletteFormat(stored.format());
+    const QImage colours = palette ? QImage() : stored.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < mask.height(); ++y) {
+        auto* out = reinterpret_cast<QRgb*>(mask.scanLine(y));
+        const auto* in = palette ? nullptr : reinterpret_cast<const QRgb*>(colours.constScanLine(y));
+        for (int x = 0; x < mask.width(); ++x) {
+            const bool zero = palette ? stored.pixelIndex(x, y) == 0 : (in[x] & 0x00FFFFFFu) == 0;
+            out[x] = zero ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+        }
+    }
+    return mask;
+}
+
+} // namespace
+
+void MakeCoverMask(TBitmap& bitmap)
+{
+    const QImage stored = bitmap.Stored();
+    if (stored.isNull())
+        return;
+    const int bitsPerPixel = bitmap.BitsPerPixel();
+    if (bitsPerPixel == 8 && stored.format() == QImage::Format_Indexed8)
+        bitmap.AssignStored(OneBytePerPixelMask(stored), 8);
+    else
+        bitmap.AssignStored(PixelByPixelMask(stored), bitsPerPixel);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+class TBitmap;
+
+// Turns a copy of the anchor cover picture into its transparency mask:
+// white where the picture's stored pixel value is 0 (transparent), black
+// everywhere else (opaque).
+//
+// Pictures of one byte per pixel have their stored bytes rewritten in place
+// (0 becomes 255, anything else 0) and a black and white palette, so the
+// mask shows black and white whatever palette the file had. Every other
+// format is converted pixel by pixel over the whole picture.
+void MakeCoverMask(TBitmap& bitmap);

@@ -1,0 +1,9 @@
+#pragma once
+#include <stdexcept>
+
+// Raised when an image file of the gauge exists but cannot be read as a
+// bitmap; the message names the file and the reason.
+class EMeterImageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};

@@ -1,0 +1,13 @@
+#pragma once
+#include "canvas.h"
+#include "meter_paint_values.h"
+#include "needle_layout.h"
+
+#include <vector>
+
+// The seven points of a needle pointing at alphaDeg degrees, in drawing
+// order: the end of the first head flank, the tip, the end of the second
+// flank, where the shaft meets the head on the second flank's side, the
+// shaft's two ends at the centre, and where the shaft meets the head on the
+// first flank's side. Each coordinate is rounded half to even.
+std::vector<TPoint> NeedleOutline(const TNeedleLayout& n, double alphaDeg, const TMeterPaintValues& pv);

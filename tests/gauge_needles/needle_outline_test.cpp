@@ -1,0 +1,87 @@
+// The seven outline points of a needle, on the main window's gauge.
+#include "meter_test_support.h"
+#include "needle_outline.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TMeterPaintValues MainWindowPaintValues(const TMeter& m)
+{
+    TMeterPaintValues pv;
+    pv.W = m.width();
+    pv.H = m.height();
+    pv.S = m.MeterAngle();
+    pv.R = m.ScaleRadius();
+    pv.cx = m.OriginX();
+    pv.cy = m.OriginY();
+    pv.Min = m.MeterMinValue();
+    pv.Max = m.MeterMaxValue();
+    return pv;
+}
+
+class NeedleOutlineTest : public ::testing::Test {
+protected:
+    void SetUp() override { LoadMainWindowGauge(m); }
+    std::vector<TPoint> OutlineAt(double value) const
+    {
+        const TMeterPaintValues pv = MainWindowPaintValues(m);
+        return NeedleOutline(m.NeedleLayout(), pv.ScaleAngle(value), pv);
+    }
+    TMeter m;
+};
+
+TEST_F(NeedleOutlineTest, GaugeGeometryIsTheOneTheOutlinesAssume)
+{
+    EXPECT_EQ(m.MeterAngle(), 90);
+    EXPECT_NEAR(m.ScaleRadius(), 48.783, 5e-4);
+    EXPECT_EQ(m.OriginX(), 52);
+    EXPECT_EQ(m.OriginY(), 69);
+}
+
+// Upright at 0: the head's narrow flanks and the one-pixel shaft all round
+// onto column 52. The shaft's ends come from 51.5 and 52.5, both rounded to
+// the even 52, so the polygon has no area.
+TEST_F(NeedleOutlineTest, UprightNeedleCollapsesOntoOneColumn)
+{
+    const std::vector<TPoint> expected{{52, 30}, {52, 24}, {52, 30}, {52, 30}, {52, 69}, {52, 69}, {52, 30}};
+    EXPECT_EQ(OutlineAt(0), expected);
+}
+
+TEST_F(NeedleOutlineTest, TipsAtBothEndsOfTheScale)
+{
+    const struct {
+        double value;
+        TPoint tip;
+    } cases[] = {{1, {84, 37}}, {-1, {20, 37}}, {0, {52, 24}}};
+    for (const auto& c : cases) {
+        const std::vector<TPoint> outline = OutlineAt(c.value);
+        ASSERT_EQ(outline.size(), 7u);
+        EXPECT_EQ(outline[1], c.tip) << "value " << c.value;
+        // The shaft starts at the centre on both sides.
+        EXPECT_EQ(outline[4], (TPoint{52, 69})) << "value " << c.value;
+        EXPECT_EQ(outline[5], (TPoint{52, 69})) << "value " << c.value;
+    }
+}
+
+// A thick needle pointing right: the shaft's sides lie half the thickness
+// above and below the axis, the head flanks spread by the head angle.
+TEST(NeedleOutline, ThickNeedlePointingRight)
+{
+    TMeterPaintValues pv;
+    pv.R = 104; // len = 100
+    pv.cx = 200;
+    pv.cy = 100;
+    TNeedleLayout n;
+    n.SetPercentNeedleLength(100);
+    n.SetThickness(4);
+    n.SetHeadSize(10);
+    n.SetHeadAngle(90);
+    n.SetHeadMidLeng(5);
+    // At 0 degrees: ex = 0, ey = 2; the flanks lie 45 degrees off the shaft.
+    const std::vector<TPoint> expected{{293, 107}, {300, 100}, {293, 93}, {295, 98},
+                                       {200, 98}, {200, 102}, {295, 102}};
+    EXPECT_EQ(NeedleOutline(n, 0, pv), expected);
+}
+
+} // namespace
