@@ -42,10 +42,17 @@ i128 FloorDiv(i128 num, i128 den)
 
 i128 CeilDiv(i128 num, i128 den) { return -FloorDiv(-num, den); }
 
-// Clipped pixel writes into the bitmap's RGB32 buffer.
+// Clipped pixel writes into the bitmap's RGB32 buffer. The buffer is taken
+// once (taking it may detach a shared image), not per pixel.
 class PixelSink {
 public:
-    explicit PixelSink(QImage& image) : FImage(image), FW(image.width()), FH(image.height()) {}
+    explicit PixelSink(QImage& image)
+        : FBits(image.isNull() ? nullptr : reinterpret_cast<QRgb*>(image.bits())),
+          FStride(image.isNull() ? 0 : image.bytesPerLine() / i64(sizeof(QRgb))),
+          FW(image.width()),
+          FH(image.height())
+    {
+    }
 
     i64 Width() const { return FW; }
     i64 Height() const { return FH; }
@@ -54,7 +61,7 @@ public:
     {
         if (x < 0 || y < 0 || x >= FW || y >= FH)
             return;
-        reinterpret_cast<QRgb*>(FImage.scanLine(int(y)))[x] = c;
+        FBits[y * FStride + x] = c;
     }
 
     // Columns x1..x2 inclusive of row y.
@@ -66,12 +73,13 @@ public:
         x2 = std::min<i64>(x2, FW - 1);
         if (x1 > x2)
             return;
-        QRgb* row = reinterpret_cast<QRgb*>(FImage.scanLine(int(y)));
+        QRgb* row = FBits + y * FStride;
         std::fill(row + x1, row + x2 + 1, c);
     }
 
 private:
-    QImage& FImage;
+    QRgb* FBits;
+    i64 FStride;
     i64 FW;
     i64 FH;
 };
@@ -141,13 +149,25 @@ public:
     bool Empty() const { return FBox.Empty(); }
     const Box& Bounds() const { return FBox; }
 
+    // Works out the half widths of rows yFrom..yTo once, for shapes whose
+    // rows are asked for again and again.
+    void CacheRows(i64 yFrom, i64 yTo)
+    {
+        FCacheTop = std::max(yFrom, FBox.Top);
+        const i64 last = std::min(yTo, FBox.Bottom - 1);
+        FCache.clear();
+        for (i64 y = FCacheTop; y <= last; ++y)
+            FCache.push_back(HalfWidth(RowDy(y)));
+    }
+
     // The columns of row y that belong to the ellipse.
     bool RowSpan(i64 y, i64& left, i64& right) const
     {
         if (Empty() || y < FBox.Top || y >= FBox.Bottom)
             return false;
-        const i64 dy = y <= FTopCentre ? FTopCentre - y : y - FBottomCentre;
-        const i64 hx = HalfWidth(std::max<i64>(dy, 0));
+        const i64 cached = y - FCacheTop;
+        const i64 hx = cached >= 0 && cached < i64(FCache.size()) ? FCache[std::size_t(cached)]
+                                                                  : HalfWidth(RowDy(y));
         left = FLeftCentre - hx;
         right = FRightCentre + hx;
         return true;
@@ -160,6 +180,11 @@ public:
     }
 
 private:
+    i64 RowDy(i64 y) const
+    {
+        return std::max<i64>(y <= FTopCentre ? FTopCentre - y : y - FBottomCentre, 0);
+    }
+
     // Largest dx with (dx / (a + 1/2))^2 + (dy / (b + 1/2))^2 < 1, the
     // midpoint criterion; never less than 0 for dy <= b.
     i64 HalfWidth(i64 dy) const
@@ -187,6 +212,8 @@ private:
     Box FBox;
     i64 FA = 0, FB = 0;
     i64 FLeftCentre = 0, FRightCentre = 0, FTopCentre = 0, FBottomCentre = 0;
+    i64 FCacheTop = 0;
+    std::vector<i64> FCache;
 };
 
 // Walks the rows of an ellipse inside the bitmap, giving for each row its span
@@ -215,51 +242,85 @@ void ForEachEllipseRow(const EllipseShape& e, i64 height, Row row)
 // centres are integers: the pixel (x, y) has its centre at (2x + 1, 2y + 1),
 // a box its centre at (left + right, top + bottom). "Math" vectors have y
 // pointing up, which makes counterclockwise on the screen the positive sense.
+// Components stay below 2^34, so products are exact in 128 bits.
 struct Vec {
     real X, Y;
 };
 
+struct IVec {
+    i64 X, Y;
+};
+
 real Cross(Vec a, Vec b) { return a.X * b.Y - a.Y * b.X; }
-real Dot(Vec a, Vec b) { return a.X * b.X + a.Y * b.Y; }
+i128 Cross(IVec a, IVec b) { return i128(a.X) * b.Y - i128(a.Y) * b.X; }
+i128 Dot(IVec a, IVec b) { return i128(a.X) * b.X + i128(a.Y) * b.Y; }
 
 // The part of the plane from ray U counterclockwise to ray E, both ends
 // included; equal directions give the whole plane.
 class Sector {
 public:
-    Sector(Vec u, Vec e) : FU(NonZero(u)), FE(NonZero(e))
+    Sector(IVec u, IVec e) : FU(NonZero(u)), FE(NonZero(e))
     {
         FWhole = Cross(FU, FE) == 0 && Dot(FU, FE) > 0;
+        FHalfE = Half(FE);
     }
 
     bool Whole() const { return FWhole; }
-    Vec Start() const { return FU; }
-    Vec End() const { return FE; }
+    Vec Start() const { return {real(FU.X), real(FU.Y)}; }
+    Vec End() const { return {real(FE.X), real(FE.Y)}; }
 
-    bool Contains(Vec v) const
+    bool Contains(IVec v) const
     {
         if (FWhole || (v.X == 0 && v.Y == 0))
             return true;
         const int hv = Half(v);
-        const int he = Half(FE);
-        if (hv != he)
-            return hv < he;
+        if (hv != FHalfE)
+            return hv < FHalfE;
         return Cross(v, FE) >= 0;
     }
 
+    // Along the pixel centres of one row (doubled y Y, pixels from..to) each
+    // quantity the test looks at is linear in x and changes sign once. The
+    // pixels next to those sign changes come back sorted; between them the
+    // test has the same outcome for every pixel.
+    void RowBreaks(i64 cx2, i64 Y, i64 from, i64 to, std::vector<i64>& breaks) const
+    {
+        breaks.clear();
+        // f(vx) = a * vx + b, with vx = 2x + 1 - cx2.
+        const auto add = [&](i128 a, i128 b) {
+            if (a == 0)
+                return;
+            const real root = (-real(b) / real(a) - 1 + real(cx2)) / 2;
+            if (!(root > real(from - 4) && root < real(to + 4)))
+                return;
+            const i64 x = i64(std::floor(root));
+            for (i64 k = x - 1; k <= x + 2; ++k)
+                if (k >= from && k <= to)
+                    breaks.push_back(k);
+        };
+        add(-i128(FU.Y), i128(FU.X) * Y); // Cross(U, v)
+        add(i128(FU.X), i128(FU.Y) * Y);  // Dot(U, v)
+        add(i128(FE.Y), -i128(Y) * FE.X); // Cross(v, E)
+        add(1, 0);                        // v itself at the centre
+        std::sort(breaks.begin(), breaks.end());
+        breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+    }
+
 private:
-    static Vec NonZero(Vec v) { return v.X == 0 && v.Y == 0 ? Vec{1, 0} : v; }
+    static IVec NonZero(IVec v) { return v.X == 0 && v.Y == 0 ? IVec{1, 0} : v; }
 
     // 0 when the counterclockwise angle from U to v lies in [0, pi), else 1.
-    int Half(Vec v) const
+    int Half(IVec v) const
     {
-        const real c = Cross(FU, v);
+        const i128 c = Cross(FU, v);
         if (c != 0)
             return c > 0 ? 0 : 1;
         return Dot(FU, v) > 0 ? 0 : 1;
     }
 
-    Vec FU, FE;
+    IVec FU, FE;
     bool FWhole = false;
+    int FHalfE = 0;
 };
 
 // The pixels of the radius along a ray (math direction, doubled) from the
@@ -399,8 +460,9 @@ void TCanvas::FillRect(const TRect& r)
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
 {
-    const EllipseShape e(Normalised(x1, y1, x2, y2));
+    EllipseShape e(Normalised(x1, y1, x2, y2));
     PixelSink sink(FTarget.Image());
+    e.CacheRows(-1, sink.Height());
     const bool fill = FBrush.Style() == bsSolid;
     const QRgb brush = ToPixel(FBrush.Color());
     const QRgb pen = ToPixel(FPen.Color());
@@ -430,30 +492,55 @@ void TCanvas::DrawEllipticSector(int x1, int y1, int x2, int y2, int x3, int y3,
                                  bool pie)
 {
     const Box box = Normalised(x1, y1, x2, y2);
-    const EllipseShape e(box);
+    EllipseShape e(box);
     if (e.Empty())
         return;
     // Rays from the box centre, doubled and with y pointing up.
     const i64 cx2 = box.Left + box.Right;
     const i64 cy2 = box.Top + box.Bottom;
-    const Sector sector({real(2 * i64(x3) - cx2), real(cy2 - 2 * i64(y3))},
-                        {real(2 * i64(x4) - cx2), real(cy2 - 2 * i64(y4))});
-    const auto inSector = [&](i64 x, i64 y) {
-        return sector.Contains({real(2 * x + 1 - cx2), real(cy2 - 2 * y - 1)});
-    };
+    const Sector sector({2 * i64(x3) - cx2, cy2 - 2 * i64(y3)}, {2 * i64(x4) - cx2, cy2 - 2 * i64(y4)});
+    const auto inSector = [&](i64 x, i64 y) { return sector.Contains({2 * x + 1 - cx2, cy2 - 2 * y - 1}); };
 
     PixelSink sink(FTarget.Image());
+    e.CacheRows(-1, sink.Height());
     const bool fill = pie && FBrush.Style() == bsSolid;
     const QRgb brush = ToPixel(FBrush.Color());
     const QRgb pen = ToPixel(FPen.Color());
     const i64 width = sink.Width();
+    std::vector<i64> breaks;
     ForEachEllipseRow(e, sink.Height(), [&](i64 y, i64 l, i64 r, i64 il, i64 ir) {
-        const i64 x0 = std::max<i64>(l, 0);
-        const i64 xEnd = std::min<i64>(r, width - 1);
-        for (i64 x = x0; x <= xEnd; ++x) {
-            const bool interior = x >= il && x <= ir;
-            if ((interior ? fill : true) && inSector(x, y))
-                sink.Put(x, y, interior ? brush : pen);
+        const auto outline = [&](i64 from, i64 to) {
+            const i64 xEnd = std::min<i64>(to, width - 1);
+            for (i64 x = std::max<i64>(from, 0); x <= xEnd; ++x)
+                if (inSector(x, y))
+                    sink.Put(x, y, pen);
+        };
+        if (il > ir) {
+            outline(l, r);
+            return;
+        }
+        outline(l, il - 1);
+        outline(ir + 1, r);
+        if (!fill)
+            return;
+        const i64 from = std::max<i64>(il, 0);
+        const i64 to = std::min<i64>(ir, width - 1);
+        if (sector.Whole()) {
+            sink.Span(y, from, to, brush);
+            return;
+        }
+        sector.RowBreaks(cx2, cy2 - 2 * y - 1, from, to, breaks);
+        // Between breaks the test gives one answer for the whole run.
+        i64 x = from;
+        for (std::size_t k = 0; k <= breaks.size(); ++k) {
+            const i64 runEnd = k < breaks.size() ? breaks[k] - 1 : to;
+            if (x <= runEnd && inSector(x, y))
+                sink.Span(y, x, runEnd, brush);
+            if (k < breaks.size()) {
+                if (inSector(breaks[k], y))
+                    sink.Put(breaks[k], y, brush);
+                x = breaks[k] + 1;
+            }
         }
     });
     if (pie && !sector.Whole()) {
