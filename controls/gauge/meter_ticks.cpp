@@ -254,7 +254,11 @@ void TMeter::PaintTicksAndLabels(TCanvas& Canvas, const TMeterPaintValues& pv)
     const long double decades = std::log(static_cast<long double>(Max) / Min) / std::log(10.0L);
     if (!logarithmic || std::fabs(decades) < 1) {
         for (int i = 0; i < MaxTicksPerLoop; ++i) {
-            const long double v = i * sp.TickStep + sp.FirstTick;
+            long double v = i * sp.TickStep + sp.FirstTick;
+            // A step a hair off its round value can leave the zero tick just
+            // below zero, which would read "-0.0".
+            if (std::fabs(v) < 1e-9L * sp.TickStep)
+                v = 0;
             DrawTick(Canvas, pv, static_cast<double>(v), MainTickLength);
             label(v);
             if (!((i + 1) * sp.TickStep + sp.FirstTick - Max <= 0.001L * sp.TickStep))

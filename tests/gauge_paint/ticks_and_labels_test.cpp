@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 double Degrees(const TMeter& m, double fraction) { return m.MeterAngle() / 2.0 + 90 - m.MeterAngle() * fraction; }
@@ -85,6 +87,20 @@ TEST_F(NewGaugeTicksTest, LogarithmicOverThreeDecades)
     for (double v : {3.0, 30.0, 700.0, 1000.0})
         EXPECT_TRUE(NearPixelOf(m, PolarPixel(m, Degrees(m, fraction(v)), R - 6), clNavy)) << v;
     EXPECT_FALSE(NearPixelOf(m, PolarPixel(m, Degrees(m, fraction(1.5)), R - 6), clNavy));
+}
+
+// Min -7, Max 0.3 and 15 ticks give a step of 0.2 that is not exactly 0.2
+// in extended precision; 35 steps up from -7 still label the zero tick
+// "0.0", not "-0.0".
+TEST_F(NewGaugeTicksTest, ZeroTickHasNoSign)
+{
+    m.SetMeterMinValue(-7);
+    m.SetMeterMaxValue(0.3);
+    m.SetMeterNrTicks(15);
+    const std::vector<QString> texts = Texts(PaintAndRecordLabels(m));
+    ASSERT_EQ(texts.size(), 37u);
+    EXPECT_EQ(texts[35], "0.0");
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), QString("-0.0")), 0);
 }
 
 // With a background picture the insets come from the canvas's initial font,
