@@ -89,7 +89,7 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     // Dropped text would bypass the character filter.
     setAcceptDrops(false);
     connect(this, &QLineEdit::textChanged, this, [this] {
-        if (OnChange)
+        if (!FWritingValue && OnChange)
             OnChange(this);
     });
 }
@@ -109,8 +109,15 @@ std::int32_t TSpinEdit::Value() const
 void TSpinEdit::SetValue(std::int32_t v)
 {
     const QString t = QString::number(ClampValue(v));
-    if (t != text())
-        setText(t);
+    if (t == text())
+        return;
+    // The notification runs after Qt has finished replacing the text, so an
+    // error a handler raises never unwinds through Qt's own code.
+    FWritingValue = true;
+    setText(t);
+    FWritingValue = false;
+    if (OnChange)
+        OnChange(this);
 }
 
 std::int32_t TSpinEdit::ClampValue(std::int32_t v) const

@@ -88,4 +88,6 @@ private:
     // Set while the focus has just arrived with a mouse press whose target
     // is not known yet (the text area or a button half).
     bool FEnteredByPress = false;
+    // Set while SetValue replaces the text; it notifies on its own afterwards.
+    bool FWritingValue = false;
 };
