@@ -1,5 +1,7 @@
 #include "meter.h"
 
+#include "meter_accessible.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -25,6 +27,7 @@ TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner)
 {
     // Mouse moves without a held button must reach OnMouseMoveInMeter too.
     setMouseTracking(true);
+    InstallMeterAccessibility();
 
     // Width, then height: each goes through SetBounds while the rims are 0.
     SetWidth(297);
@@ -267,12 +270,15 @@ void TMeter::SetValue(double v)
     // classifies and repaints both times.
     if (v == FValue)
         return;
+    const double shown = FValue;
     FValue = ClampIntoScale(v, FMinValue, FMaxValue);
     FOFL = false;
     FUFL = false;
     if (FNeedleLayout.Visible())
         ClassifyValue(FValue);
     Paint();
+    if (FValue != shown)
+        AnnounceMeterValue(*this);
 }
 
 void TMeter::SetValueSec(double v)

@@ -1,5 +1,7 @@
 #include "meter.h"
 
+#include "pixel_image.h"
+
 #include <QPainter>
 #include <numbers>
 
@@ -81,5 +83,6 @@ void TMeter::paintEvent(QPaintEvent*)
     if (FFace.Empty())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, FFace.Image());
+    // One face pixel per logical pixel, sharp on dense screens too.
+    DrawPixelImage(painter, FFace.Image(), FFace.Image().rect());
 }

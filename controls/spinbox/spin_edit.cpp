@@ -3,6 +3,7 @@
 #include "beep.h"
 #include "canvas.h"
 #include "spin_button.h"
+#include "spin_edit_accessible.h"
 #include "text_to_int.h"
 #include "timer_speed_button.h"
 
@@ -88,7 +89,9 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     setText(QStringLiteral("0"));
     // Dropped text would bypass the character filter.
     setAcceptDrops(false);
+    InstallSpinEditAccessibility();
     connect(this, &QLineEdit::textChanged, this, [this] {
+        AnnounceSpinEditValue(*this);
         if (!FWritingValue && OnChange)
             OnChange(this);
     });

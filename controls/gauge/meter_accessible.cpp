@@ -1,0 +1,72 @@
+#include "meter_accessible.h"
+
+#include "meter.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLocale>
+
+namespace {
+
+class TMeterAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit TMeterAccessible(TMeter* meter) : QAccessibleWidget(meter, QAccessible::Dial) {}
+
+    TMeter* Meter() const { return static_cast<TMeter*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        // It shows a value; it takes no input.
+        s.readOnly = true;
+        return s;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return Meter()->Caption();
+        if (t == QAccessible::Value)
+            return QLocale().toString(Meter()->Value(), 'f', Meter()->MeterDecPlaces());
+        return QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return Meter()->Value(); }
+    // Read-only: assistive technology may not move the needle.
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return Meter()->MeterMaxValue(); }
+    QVariant minimumValue() const override { return Meter()->MeterMinValue(); }
+    QVariant minimumStepSize() const override { return 0.0; }
+};
+
+QAccessibleInterface* MeterAccessibleFactory(const QString&, QObject* object)
+{
+    // TMeter has no meta-object of its own, so Qt asks by its base's name.
+    if (auto* meter = dynamic_cast<TMeter*>(object))
+        return new TMeterAccessible(meter);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallMeterAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(MeterAccessibleFactory), true);
+    (void)installed;
+}
+
+void AnnounceMeterValue(TMeter& meter)
+{
+    // The run loop sets the value every cycle; nobody listening, no cost.
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent event(&meter, meter.Value());
+    QAccessible::updateAccessibility(&event);
+}

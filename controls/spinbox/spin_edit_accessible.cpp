@@ -1,0 +1,97 @@
+#include "spin_edit_accessible.h"
+
+#include "spin_edit.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <limits>
+
+namespace {
+
+class TSpinEditAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit TSpinEditAccessible(TSpinEdit* edit) : QAccessibleWidget(edit, QAccessible::SpinBox)
+    {
+    }
+
+    TSpinEdit* Edit() const { return static_cast<TSpinEdit*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !Edit()->ReadOnly() && Edit()->EditorEnabled();
+        s.readOnly = Edit()->ReadOnly();
+        return s;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        // What the box shows, even while the typed text is not a number yet.
+        if (t == QAccessible::Value)
+            return Edit()->Text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QAccessibleWidget::actionNames()
+            << QAccessibleActionInterface::increaseAction()
+            << QAccessibleActionInterface::decreaseAction();
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name == QAccessibleActionInterface::increaseAction())
+            Edit()->StepUp();
+        else if (name == QAccessibleActionInterface::decreaseAction())
+            Edit()->StepDown();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+    QVariant currentValue() const override { return Edit()->Value(); }
+    void setCurrentValue(const QVariant& v) override { Edit()->SetValue(v.toInt()); }
+    // Equal limits mean none: the whole integer range is allowed.
+    QVariant minimumValue() const override
+    {
+        return NoLimits() ? std::numeric_limits<std::int32_t>::min() : Edit()->MinValue();
+    }
+    QVariant maximumValue() const override
+    {
+        return NoLimits() ? std::numeric_limits<std::int32_t>::max() : Edit()->MaxValue();
+    }
+    QVariant minimumStepSize() const override { return Edit()->Increment(); }
+
+private:
+    bool NoLimits() const { return Edit()->MinValue() == Edit()->MaxValue(); }
+};
+
+QAccessibleInterface* SpinEditAccessibleFactory(const QString&, QObject* object)
+{
+    if (auto* edit = qobject_cast<TSpinEdit*>(object))
+        return new TSpinEditAccessible(edit);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallSpinEditAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(SpinEditAccessibleFactory), true);
+    (void)installed;
+}
+
+void AnnounceSpinEditValue(TSpinEdit& edit)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent event(&edit, edit.Value());
+    QAccessible::updateAccessibility(&event);
+}
