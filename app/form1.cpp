@@ -2,6 +2,7 @@
 
 #include "meter1_settings.h"
 #include "picture_box.h"
+#include "scroll_bar.h"
 
 #include "colors.h"
 #include "font.h"
@@ -90,6 +91,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     CreateMenu();
     CreateControls();
     SetTabOrder();
+    SetAccessibleTexts();
     // The client area is fixed; the window takes its size from it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     EdtmA->setFocus();
@@ -147,13 +149,12 @@ void TForm1::CreateControls()
     BtnStop = MakeButton(Client, QRect(504, 459, 81, 25), QStringLiteral("Stop"));
     connect(BtnStop, &QPushButton::clicked, this, [this] { BtnStopClick(); });
 
-    ScrollBarV = new QScrollBar(Qt::Horizontal, Client);
+    ScrollBarV = new TScrollBar(Qt::Horizontal, Client);
     ScrollBarV->setGeometry(488, 418, 111, 22);
     ScrollBarV->setRange(0, 500);
     ScrollBarV->setSingleStep(1);
     ScrollBarV->setPageStep(1);
     ScrollBarV->setValue(0);
-    ScrollBarV->setFocusPolicy(Qt::StrongFocus);
 
     SpinEdit1 = new TSpinEdit(Client);
     SpinEdit1->BeginLoading();

@@ -70,4 +70,5 @@ private:
     void CreateControls();
     void CreateMenu();
     void SetTabOrder();
+    void SetAccessibleTexts();
 };

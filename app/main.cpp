@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "program_identity.h"
 
 #include "simulation_state.h"
 
@@ -28,7 +29,12 @@ int main(int argc, char* argv[])
 {
     // The simulation reads the date before any window exists.
     InitSimulationState();
+    // The window follows each screen's pixel density. A ratio such as 1.5
+    // stays 1.5 rather than being rounded to 2, so the window keeps its size
+    // in relation to the rest of the desktop.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    SetUpProgramIdentity();
     TForm1 form;
     form.show();
     AutostartForMeasurement(form);

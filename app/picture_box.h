@@ -4,9 +4,9 @@
 #include <QWidget>
 
 // A picture control that owns its pixel buffer: drawing goes into Picture()
-// and the widget shows it unscaled at its own size on the next paint. On a
-// high-density screen Qt scales the buffer as a whole, so every coordinate
-// stays in the picture's own pixels.
+// and the widget shows it at its own size on the next paint. On a
+// high-density screen the buffer is scaled as a whole when shown (see
+// DrawPixelImage), so every coordinate stays in the picture's own pixels.
 class TPictureBox : public QWidget {
     Q_OBJECT
 public:

@@ -2,6 +2,8 @@
 
 #include "meter.h"
 
+#include "accessibility_notify.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLocale>
@@ -64,9 +66,6 @@ void InstallMeterAccessibility()
 
 void AnnounceMeterValue(TMeter& meter)
 {
-    // The run loop sets the value every cycle; nobody listening, no cost.
-    if (!QAccessible::isActive())
-        return;
     QAccessibleValueChangeEvent event(&meter, meter.Value());
-    QAccessible::updateAccessibility(&event);
+    NotifyAccessibility(event);
 }

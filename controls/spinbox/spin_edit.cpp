@@ -76,6 +76,8 @@ bool WindowLevelReason(Qt::FocusReason r)
 TSpinEdit::TSpinEdit(QWidget* parent)
     : QLineEdit(parent)
 {
+    // Before the first text is set, which already asks for the interface.
+    InstallSpinEditAccessibility();
     FButton = new TSpinButton(this);
     FButton->SetBounds(0, 0, ButtonWidth, ButtonHeight);
     FButton->setVisible(true);
@@ -89,7 +91,6 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     setText(QStringLiteral("0"));
     // Dropped text would bypass the character filter.
     setAcceptDrops(false);
-    InstallSpinEditAccessibility();
     connect(this, &QLineEdit::textChanged, this, [this] {
         AnnounceSpinEditValue(*this);
         if (!FWritingValue && OnChange)

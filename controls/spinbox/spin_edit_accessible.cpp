@@ -2,6 +2,8 @@
 
 #include "spin_edit.h"
 
+#include "accessibility_notify.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <limits>
@@ -90,8 +92,6 @@ void InstallSpinEditAccessibility()
 
 void AnnounceSpinEditValue(TSpinEdit& edit)
 {
-    if (!QAccessible::isActive())
-        return;
     QAccessibleValueChangeEvent event(&edit, edit.Value());
-    QAccessible::updateAccessibility(&event);
+    NotifyAccessibility(event);
 }

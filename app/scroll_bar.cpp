@@ -1,0 +1,23 @@
+#include "scroll_bar.h"
+
+#include <QKeyEvent>
+
+TScrollBar::TScrollBar(Qt::Orientation orientation, QWidget* parent)
+    : QScrollBar(orientation, parent)
+{
+    // Reached by Tab and by a click, like every other control of the window.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TScrollBar::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() == Qt::NoModifier
+        && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        // On a right-to-left screen the bar's start is on the right.
+        const bool towardStart = (event->key() == Qt::Key_Left) != isRightToLeft();
+        triggerAction(towardStart ? SliderSingleStepSub : SliderSingleStepAdd);
+        event->accept();
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
+}

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots of the real program in the middle of a run,
+# at display scales 1, 1.5 and 2, each in a virtual X server of its own:
+#   screenshots/window.png, screenshots/window-1.5x.png, screenshots/window-2x.png
+# Usage: bash scripts/make-screenshots.sh [PROGRAM]
+# Without PROGRAM it builds build-release/app/keplerprobleme first.
+# Needs xvfb-run (xvfb), import (imagemagick) and xwininfo (x11-utils), and
+# faketime (faketime) to start every run on the same date: the program takes
+# today's date, and a run ends where the two anomalies meet, so without it
+# the picture changes with the day and near the start of January the runs
+# are too short to catch in the middle.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+for tool in xvfb-run import xwininfo faketime; do
+  command -v "$tool" >/dev/null || { echo "make-screenshots.sh: missing $tool" >&2; exit 1; }
+done
+
+program=${1:-}
+if [ -z "$program" ]; then
+  cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEPLER_BUILD_TESTS=OFF -DKEPLER_BUILD_BENCH=OFF
+  cmake --build build-release --target keplerprobleme
+  program=build-release/app/keplerprobleme
+fi
+program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
+
+# From 1 March the planet runs to the far end of its orbit (early July).
+# Milliseconds per simulated step and seconds until the picture is taken:
+# by then it is about half-way there.
+start_date='2026-03-01 10:00:00'
+delay_ms=40
+settle_s=3
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p screenshots
+
+# Inside the X server: start the program, let it run, grab its window.
+cat >"$work/inside.sh" <<'INSIDE'
+set -euo pipefail
+program=$1 out=$2 settle=$3 start=$4
+# Only the calendar is moved; the program's millisecond clock runs as usual.
+# Job control gives the program (under faketime) a process group of its own.
+set -m
+DONT_FAKE_MONOTONIC=1 faketime -f "@$start" "$program" &
+pid=$!
+sleep "$settle"
+id=$(xwininfo -root -tree | awk '/"Simulation Keplerprobleme"/ { print $1; exit }')
+status=0
+if [ -n "$id" ]; then
+  # No time stamps or other metadata: same pixels, same bytes.
+  import -window "$id" -strip -define png:exclude-chunks=date,time "$out" || status=1
+else
+  echo "window not found" >&2
+  status=1
+fi
+kill -- "-$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+exit $status
+INSIDE
+
+shoot() { # scale file
+  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$1 KEPLER_AUTOSTART_DELAY=$delay_ms \
+    xvfb-run -a -s "-screen 0 1600x1400x24 -dpi 96" \
+    bash "$work/inside.sh" "$program" "$work/shot.png" "$settle_s" "$start_date"
+  mv "$work/shot.png" "$2"
+  echo "$2: $(identify -format '%wx%h' "$2")"
+}
+
+shoot 1 screenshots/window.png
+shoot 1.5 screenshots/window-1.5x.png
+shoot 2 screenshots/window-2x.png

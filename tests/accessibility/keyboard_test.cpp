@@ -1,0 +1,106 @@
+// The window without a mouse: Tab walks the controls in their order, Space
+// presses the focused button, the arrow keys move the delay regulator.
+#include "form1.h"
+#include "injected_platform.h"
+
+#include "spin_edit.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class KeyboardTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Form.show();
+        Form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
+    }
+
+    // Sends a key to whatever holds the focus, as the keyboard does.
+    static void Press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, key, mods);
+    }
+
+    InjectedPlatform Platform;
+    TForm1 Form;
+};
+
+TEST_F(KeyboardTest, TabWalksTheControlsInOrderAndWrapsAround)
+{
+    EXPECT_EQ(QApplication::focusWidget(), Form.EdtmA);
+    const QWidget* forward[] = {Form.EdtwA,      Form.BtnStart,  Form.BtnStop, Form.ScrollBarV,
+                                Form.SpinEdit1,  Form.EdtStart,  Form.EdtmA};
+    for (const QWidget* expected : forward) {
+        Press(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), expected) << expected->metaObject()->className();
+    }
+    // Shift+Tab walks back the same way.
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Form.EdtStart);
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Form.SpinEdit1);
+}
+
+TEST_F(KeyboardTest, SpaceStartsARunAndSpaceOnStopEndsIt)
+{
+    // Tab to Start, Space; while the run goes, Tab to Stop and Space.
+    bool stopped = false;
+    Platform.OnProcess = [&](int pass) {
+        if (pass != 5 || stopped)
+            return;
+        stopped = true;
+        Press(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), Form.BtnStop);
+        Press(Qt::Key_Space);
+    };
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Form.BtnStart);
+    Press(Qt::Key_Space);
+
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(Form.EdtStart->text(), QStringLiteral("8.12.2026"));
+    EXPECT_NE(Form.EdtmA->text(), QStringLiteral("0°"));
+    EXPECT_EQ(Simulation().RunState, RunStateStopped);
+}
+
+TEST_F(KeyboardTest, ArrowKeysMoveTheDelayRegulator)
+{
+    Form.ScrollBarV->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), Form.ScrollBarV);
+    struct Step {
+        Qt::Key Key;
+        int Delay;
+    };
+    const Step steps[] = {
+        {Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_Left, 1},   {Qt::Key_Down, 2},
+        {Qt::Key_Up, 1},    {Qt::Key_PageDown, 2}, {Qt::Key_PageUp, 1}, {Qt::Key_End, 500},
+        {Qt::Key_Left, 499}, {Qt::Key_Home, 0},    {Qt::Key_Left, 0},
+    };
+    for (const Step& s : steps) {
+        Press(s.Key);
+        EXPECT_EQ(Form.DelayMs(), s.Delay) << QKeySequence(s.Key).toString().toStdString();
+    }
+}
+
+TEST_F(KeyboardTest, ArrowKeysStepTheSpinBox)
+{
+    Form.SpinEdit1->setFocus();
+    Press(Qt::Key_Up);
+    Press(Qt::Key_Up);
+    Press(Qt::Key_Down);
+    EXPECT_EQ(Form.SpinEdit1->Value(), 2);
+    EXPECT_EQ(Simulation().StepDays, 2.0);
+}
+
+} // namespace

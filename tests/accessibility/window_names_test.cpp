@@ -1,0 +1,101 @@
+// Every control of the window has a German name and the role it looks like.
+#include "form1.h"
+#include "injected_platform.h"
+#include "picture_box.h"
+
+#include "meter.h"
+#include "spin_edit.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+class WindowNamesTest : public ::testing::Test {
+protected:
+    InjectedPlatform Platform;
+    TForm1 Form;
+};
+
+QAccessibleInterface* Accessible(QWidget* w)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    EXPECT_NE(iface, nullptr) << w->metaObject()->className();
+    return iface;
+}
+
+TEST_F(WindowNamesTest, EveryControlHasAGermanNameAndItsRole)
+{
+    struct Case {
+        QWidget* Control;
+        const char* Name;
+        QAccessible::Role Role;
+    };
+    const Case cases[] = {
+        {Form.EdtmA, "mittlere Anomalie", QAccessible::EditableText},
+        {Form.EdtwA, "wahre Anomalie", QAccessible::EditableText},
+        {Form.EdtStart, "Startdatum", QAccessible::EditableText},
+        {Form.BtnStart, "Start", QAccessible::Button},
+        {Form.BtnStop, "Stop", QAccessible::Button},
+        {Form.ScrollBarV, "Verzögerung", QAccessible::ScrollBar},
+        {Form.SpinEdit1, "Zeitschritte in Tagen", QAccessible::SpinBox},
+        {Form.ImgCanvas, "Bahnbild", QAccessible::Graphic},
+        {Form.Meter1, "Tendenz der Anomalien", QAccessible::Dial},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        QAccessibleInterface* iface = Accessible(c.Control);
+        ASSERT_NE(iface, nullptr);
+        EXPECT_EQ(iface->text(QAccessible::Name), QString::fromUtf8(c.Name));
+        EXPECT_EQ(iface->role(), c.Role);
+    }
+}
+
+TEST_F(WindowNamesTest, PictureAndGaugeSayWhatTheyShow)
+{
+    const QString picture = Accessible(Form.ImgCanvas)->text(QAccessible::Description);
+    for (const char* word : {"Planet", "rot", "Hilfskörper Q", "grün"})
+        EXPECT_TRUE(picture.contains(QString::fromUtf8(word))) << word;
+    const QString gauge = Accessible(Form.Meter1)->text(QAccessible::Description);
+    EXPECT_TRUE(gauge.contains(QStringLiteral("-1: mittlere Anomalie hinter der wahren")));
+    EXPECT_TRUE(gauge.contains(QStringLiteral("+1: mittlere Anomalie vor der wahren")));
+}
+
+TEST_F(WindowNamesTest, DelayIsGivenInMilliseconds)
+{
+    QAccessibleInterface* iface = Accessible(Form.ScrollBarV);
+    EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("0 ms"));
+    Form.ScrollBarV->setValue(250);
+    EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("250 ms"));
+    auto* value = iface->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue().toInt(), 250);
+    EXPECT_EQ(value->minimumValue().toInt(), 0);
+    EXPECT_EQ(value->maximumValue().toInt(), 500);
+}
+
+TEST_F(WindowNamesTest, LabelsNameTheControlsBesideThem)
+{
+    struct Pair {
+        QLabel* Label;
+        QWidget* Control;
+    };
+    const Pair pairs[] = {
+        {Form.LbtmA, Form.EdtmA},           {Form.LblwA, Form.EdtwA},
+        {Form.Label2LblStartdatum, Form.EdtStart}, {Form.LblVerz, Form.ScrollBarV},
+        {Form.Label1, Form.SpinEdit1},
+    };
+    for (const Pair& p : pairs) {
+        SCOPED_TRACE(p.Label->text().toStdString());
+        bool found = false;
+        for (const auto& [iface, relation] : Accessible(p.Control)->relations(QAccessible::Label))
+            found = found || iface->object() == p.Label;
+        EXPECT_TRUE(found);
+    }
+}
+
+} // namespace

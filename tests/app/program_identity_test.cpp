@@ -1,0 +1,19 @@
+// The running program names its desktop entry and carries its icon.
+#include "program_identity.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ProgramIdentityTest, DesktopEntryAndIconInEveryShippedSize)
+{
+    SetUpProgramIdentity();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("de.keplerprobleme.Simulation"));
+    const QIcon icon = QApplication::windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    for (int size : {16, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+}
+
+} // namespace

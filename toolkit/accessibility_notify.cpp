@@ -1,0 +1,26 @@
+#include "accessibility_notify.h"
+
+#include <QAccessible>
+#include <utility>
+
+namespace {
+
+TAccessibilityWatcher& Watcher()
+{
+    static TAccessibilityWatcher watcher;
+    return watcher;
+}
+
+} // namespace
+
+void NotifyAccessibility(QAccessibleEvent& event)
+{
+    if (Watcher())
+        Watcher()(event);
+    QAccessible::updateAccessibility(&event);
+}
+
+TAccessibilityWatcher SetAccessibilityWatcher(TAccessibilityWatcher watcher)
+{
+    return std::exchange(Watcher(), std::move(watcher));
+}
