@@ -10,7 +10,7 @@ packages=(
   fonts-wine fonts-dejavu-core
   xvfb xauth x11-apps x11-utils imagemagick
   clang
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev faketime
 )
 
 missing=()
