@@ -6,6 +6,7 @@
 
 #include "colors.h"
 #include "font.h"
+#include "image_file.h"
 #include "meter.h"
 #include "spin_edit.h"
 
@@ -123,7 +124,7 @@ void TForm1::CreateControls()
     ImgCanvas = new TPictureBox(433, 433, Client);
     ImgCanvas->move(33, 64);
     // Without its diagram the picture stays white: the run still draws.
-    const QImage diagram(QStringLiteral(":/diagram.png"));
+    const QImage diagram = ReadImageFile(QStringLiteral(":/diagram.png"), "png");
     if (!diagram.isNull())
         ImgCanvas->Picture().Assign(diagram);
 

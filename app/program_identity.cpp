@@ -1,12 +1,18 @@
 #include "program_identity.h"
 
+#include "image_file.h"
+
 #include <QApplication>
+#include <QPixmap>
 
 QIcon ProgramIcon()
 {
+    // The sizes a window manager draws; the desktop takes larger ones from
+    // the installed icon theme. Each size is decoded at start-up and sent to
+    // the X server with the window, so fewer is faster.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+    for (int size : WindowIconSizes)
+        icon.addPixmap(QPixmap::fromImage(ReadImageFile(QStringLiteral(":/icon/%1.png").arg(size), "png")));
     return icon;
 }
 

@@ -6,7 +6,10 @@
 // and show the entry's icon and name for it.
 inline const QString DesktopFileName = QStringLiteral("de.keplerprobleme.Simulation");
 
-// The program's icon, built into the program, in all sizes it ships in.
+// The sizes in which the program's windows carry its icon.
+inline constexpr int WindowIconSizes[] = {16, 32, 48, 64};
+
+// The program's icon, built into the program, for its windows.
 QIcon ProgramIcon();
 
 // Tells the running application which desktop entry it belongs to and gives

@@ -1,5 +1,7 @@
 #include "spin_glyphs.h"
 
+#include "image_file.h"
+
 #include <QDirIterator>
 #include <QFileInfo>
 
@@ -17,7 +19,7 @@ QImage LoadBitmapResource(const QString& name)
     while (it.hasNext()) {
         const QString path = it.next();
         if (QFileInfo(path).fileName().compare(name, Qt::CaseInsensitive) == 0)
-            return QImage(path);
+            return ReadImageFile(path, "bmp");
     }
     return {};
 }

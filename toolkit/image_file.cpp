@@ -1,0 +1,11 @@
+#include "image_file.h"
+
+#include <QImageReader>
+
+QImage ReadImageFile(const QString& path, const char* format)
+{
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    return reader.read();
+}
