@@ -23,6 +23,27 @@ void AutostartForMeasurement(TForm1& form)
     QTimer::singleShot(0, &form, [&form] { form.BtnStart->click(); });
 }
 
+// For measuring start-up: KEPLER_QUIT_AFTER_FIRST_PAINT=1 ends the program
+// as soon as the window has painted itself once. Not meant for users.
+class TQuitAfterFirstPaint : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void QuitAfterFirstPaintForMeasurement(TForm1& form)
+{
+    if (qEnvironmentVariableIsSet("KEPLER_QUIT_AFTER_FIRST_PAINT"))
+        form.installEventFilter(new TQuitAfterFirstPaint(&form));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -38,5 +59,6 @@ int main(int argc, char* argv[])
     TForm1 form;
     form.show();
     AutostartForMeasurement(form);
+    QuitAfterFirstPaintForMeasurement(form);
     return app.exec();
 }
