@@ -79,8 +79,12 @@ TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner)
     FSizeAnchor = 24;
 
     FFontCaption.Assign(FFont);
-    // A new label font shows at the next paint the toolkit asks for.
-    FFont.OnChange = [this] { update(); };
+    // A new label font shows at the next paint the toolkit asks for, even
+    // when a setter has just composed a face with the old one.
+    FFont.OnChange = [this] {
+        FFaceFresh = false;
+        update();
+    };
 
     FColGrayLine = clGray;
     FColWhiteLine = clWhite;
@@ -422,9 +426,11 @@ void TMeter::Loaded()
 {
     TComponent::Loaded();
     // Only the primary value is brought into the scale; no event, no flags.
+    // A stored value that is not a number falls to the minimum, as it does
+    // when set at run time.
     if (FValue > FMaxValue)
         FValue = FMaxValue;
-    else if (FValue < FMinValue)
+    else if (!(FValue >= FMinValue))
         FValue = FMinValue;
     ReloadImages();
     Paint();

@@ -81,6 +81,9 @@ void TMeter::CalcMeterGeometry()
     }
     FMeterRadius = R;
     FGeometryComputedFor = geometry();
+    // A face a setter composed with the old geometry must not be what the
+    // next paint request shows.
+    FFaceFresh = false;
 }
 
 void TMeter::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)

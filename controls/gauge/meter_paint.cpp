@@ -35,7 +35,7 @@ void TMeter::Paint()
 {
     ++FPaintCount;
     const TMeterPaintValues pv = ComputePaintValues();
-    // No dial fits: draw nothing, raise nothing, keep the old face.
+    // No dial fits: draw nothing and raise nothing; the widget shows no face.
     if (!(pv.R > 0) || pv.W <= 0 || pv.H <= 0)
         return;
 
@@ -80,7 +80,9 @@ void TMeter::paintEvent(QPaintEvent*)
         Paint();
     FInPaintEvent = false;
     FFaceFresh = false;
-    if (FFace.Empty())
+    // Without a dial nothing is drawn, so the parent shows through instead
+    // of a face kept from an earlier size or geometry.
+    if (FFace.Empty() || !(FMeterRadius > 0))
         return;
     QPainter painter(this);
     // One face pixel per logical pixel, sharp on dense screens too.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <cmath>
 
 namespace {
 
@@ -85,6 +86,18 @@ TEST(MeterLoadingTest, LoadedClampsThePrimaryValueIntoTheScale)
         m.Loaded();
         EXPECT_EQ(m.Value(), c.expected) << c.value << " in " << c.min << ".." << c.max;
     }
+}
+
+TEST(MeterLoadingTest, LoadedValueThatIsNotANumberFallsToTheMinimum)
+{
+    TMeter m;
+    m.BeginLoading();
+    m.SetMeterMinValue(-1);
+    m.SetValue(std::nan(""));
+    EXPECT_TRUE(std::isnan(m.Value()));
+    m.Loaded();
+    EXPECT_EQ(m.Value(), -1);
+    EXPECT_FALSE(TMeterProbe::UnderFlow(m));
 }
 
 TEST(MeterLoadingTest, EqualBoundsFromLoadingPutEveryValueMidScale)

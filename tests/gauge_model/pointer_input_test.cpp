@@ -75,4 +75,53 @@ TEST(FaceDisplayTest, SetterComposesOnceAndToolkitRequestsComposeAgain)
     EXPECT_EQ(m->PaintCount() - before, 1);
 }
 
+// A face a setter has composed but not yet shown is stale once the label
+// font or the geometry changes; the next paint request composes again.
+TEST(FaceDisplayTest, FontOrGeometryChangeAfterASetterComposesAgain)
+{
+    QWidget window;
+    window.resize(400, 300);
+    auto* m = new TMeter(&window);
+    window.show();
+    QApplication::processEvents();
+
+    m->SetValue(0.5);
+    TFont font;
+    font.SetHeight(-20);
+    m->SetFont(font);
+    int before = m->PaintCount();
+    m->repaint();
+    EXPECT_EQ(m->PaintCount() - before, 1);
+
+    m->SetBounds(0, 0, 297, 209);
+    QApplication::processEvents();
+    m->SetRimTop(20); // composed with the old radius
+    m->SetLeft(5);    // the radius follows the new rim
+    ASSERT_EQ(m->ScaleRadius(), 163);
+    before = m->PaintCount();
+    m->repaint();
+    EXPECT_EQ(m->PaintCount() - before, 1);
+}
+
+// With no room for a dial nothing is drawn: the window shows through where
+// the gauge's earlier face was.
+TEST(FaceDisplayTest, GaugeTooSmallForADialShowsNoFace)
+{
+    QWidget window;
+    window.resize(400, 300);
+    auto* m = new TMeter(&window);
+    window.show();
+    QApplication::processEvents();
+    m->SetColorCover(clRed);
+    ASSERT_FALSE(m->Face().Empty());
+
+    m->SetBounds(0, 0, 40, 30);
+    ASSERT_LE(m->ScaleRadius(), 0);
+    const QImage shot = window.grab().toImage();
+    const QRgb background = shot.pixel(350, 250);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            ASSERT_EQ(shot.pixel(x, y), background) << x << "," << y;
+}
+
 } // namespace
