@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <cstdint>
 #include <cstdlib>
@@ -166,6 +167,9 @@ TDecodedBitmap DecodeBmp(const QByteArray& bytes, const QString& fileName)
 
 void ReadBitmapFile(const QString& fileName, TBitmap& target)
 {
+    // Pipes and devices could block the reader indefinitely.
+    if (!QFileInfo(fileName).isFile())
+        Fail(fileName, QStringLiteral("not a regular file"));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         Fail(fileName, file.errorString());

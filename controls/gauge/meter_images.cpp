@@ -36,11 +36,19 @@ void ReadAnchorCover(QString& fileName, TBitmap& cover, TBitmap& mask)
     MakeCoverMask(mask);
 }
 
+// Only a regular file (or a link to one) counts as an existing picture: a
+// directory is no picture file, and opening a pipe or device would wait for
+// data that may never come.
+bool PictureFileExists(const QString& fileName)
+{
+    return QFileInfo(fileName).isFile();
+}
+
 } // namespace
 
 void TMeter::SetBackGroundImg(const QString& v)
 {
-    if (QFileInfo::exists(v)) {
+    if (PictureFileExists(v)) {
         FBakGndFName = v;
         // An unreadable file reaches the caller: the name stays, no repaint.
         ReadBitmapFile(v, AuxBGBmp);
@@ -52,7 +60,7 @@ void TMeter::SetBackGroundImg(const QString& v)
 
 void TMeter::SetAnchorImage(const QString& v)
 {
-    if (QFileInfo::exists(v)) {
+    if (PictureFileExists(v)) {
         FACoverFName = v;
         ReadAnchorCover(FACoverFName, AuxACBmp, AuxACMaskBmp);
     } else {

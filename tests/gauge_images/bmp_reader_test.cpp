@@ -5,6 +5,8 @@
 #include "bmp_reader.h"
 
 #include <QDir>
+#include <QFile>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -89,6 +91,20 @@ TEST(BmpReader, MissingFileIsAnError)
 {
     TBitmap b;
     EXPECT_THROW(ReadBitmapFile(QStringLiteral("no such file.bmp"), b), EMeterImageError);
+}
+
+// A folder or a pipe is refused at once; reading the pipe would wait for a
+// writer that never comes.
+TEST(BmpReader, FoldersAndPipesAreRefused)
+{
+    FixtureDir dir;
+    const QString pipe = dir.dir.filePath("pipe.bmp");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    TBitmap b(3, 2);
+    EXPECT_THROW(ReadBitmapFile(dir.dir.path(), b), EMeterImageError);
+    EXPECT_THROW(ReadBitmapFile(pipe, b), EMeterImageError);
+    EXPECT_EQ(b.Width(), 3);
+    EXPECT_EQ(b.Height(), 2);
 }
 
 // Every file of the corpus: no crash; the sound ones load, the others are

@@ -7,6 +7,8 @@
 #include "meter_image_error.h"
 
 #include <QDir>
+#include <QFile>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,6 +33,34 @@ TEST_F(MeterImages, EmptyAndMissingNamesAreStoredEmpty)
     }
     m.SetColorBakG(clYellow);
     EXPECT_EQ(At(100, 100), clYellow) << "background painted in ColorBakG";
+}
+
+// Only a regular file is a picture file: a folder or a pipe of that name
+// counts as missing (no error, and nothing waits on the pipe), while a link
+// to a bitmap is followed.
+TEST_F(MeterImages, FoldersAndPipesCountAsMissing)
+{
+    const QString folder = dir.dir.filePath("folder.bmp");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString pipe = dir.dir.filePath("pipe.bmp");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& name : {folder, pipe}) {
+        SCOPED_TRACE(name.toStdString());
+        const int paints = m.PaintCount();
+        EXPECT_NO_THROW(m.SetBackGroundImg(name));
+        EXPECT_TRUE(m.BackGroundImg().isEmpty());
+        EXPECT_NO_THROW(m.SetAnchorImage(name));
+        EXPECT_TRUE(m.AnchorImage().isEmpty());
+        EXPECT_EQ(m.PaintCount(), paints + 2);
+    }
+
+    const QString picture = dir.Write("bg.bmp", BmpBytes(4, 4, 24, {}, [](int, int) { return 0x00FF00u; }));
+    const QString link = dir.dir.filePath("link.bmp");
+    ASSERT_TRUE(QFile::link(picture, link));
+    m.SetBackGroundImg(link);
+    EXPECT_EQ(m.BackGroundImg(), link);
+    m.SetAnchorImage(link);
+    EXPECT_EQ(m.AnchorImage(), link);
 }
 
 TEST_F(MeterImages, UnreadableAnchorImageIsDroppedSilentlyAndRepaints)
