@@ -139,7 +139,9 @@ TEST_F(MeterImages, BackgroundFillModes)
     m.SetBackGroundImg(dir.Write("bg.bmp", BmpBytes(40, 30, 24, {}, picture)));
     ASSERT_FALSE(m.BackGroundImg().isEmpty());
 
-    m.SetBkgndFillMode(bfSimple);
+    const int paints = m.PaintCount();
+    m.SetBkgndFillMode(bfSimple); // the mode it already has
+    EXPECT_EQ(m.PaintCount(), paints + 1) << "repaints also when unchanged";
     EXPECT_EQ(At(35, 27), clLime) << "inside the picture";
     EXPECT_EQ(At(45, 27), clWhite) << "right of the picture: white face";
     EXPECT_EQ(At(120, 90), clWhite) << "no second copy";
