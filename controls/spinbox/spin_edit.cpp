@@ -7,12 +7,15 @@
 #include "text_to_int.h"
 #include "timer_speed_button.h"
 
+#include <QDialog>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
@@ -62,6 +65,24 @@ std::optional<char16_t> TypedChar(const QKeyEvent& e)
     if (t.isEmpty())
         return std::nullopt;
     return t.at(0).unicode();
+}
+
+// Whether the window takes Enter for itself before the spin box sees it: a
+// dialog presses its default button. A window without one leaves Enter to
+// the spin box, whose filter refuses it.
+bool WindowTakesEnter(const QKeyEvent& e, const QWidget& w)
+{
+    if (e.key() != Qt::Key_Return && e.key() != Qt::Key_Enter)
+        return false;
+    const auto mods = e.modifiers();
+    if (mods != Qt::NoModifier && !(mods == Qt::KeypadModifier && e.key() == Qt::Key_Enter))
+        return false;
+    const auto* dialog = qobject_cast<const QDialog*>(w.window());
+    if (!dialog)
+        return false;
+    const auto buttons = dialog->findChildren<QPushButton*>();
+    return std::any_of(buttons.cbegin(), buttons.cend(),
+                       [](const QPushButton* b) { return b->isDefault() && b->isVisible(); });
 }
 
 // Focus that comes and goes with the whole window or a popup menu is not an
@@ -239,6 +260,17 @@ bool TSpinEdit::eventFilter(QObject* watched, QEvent* e)
     return QLineEdit::eventFilter(watched, e);
 }
 
+// The middle button pastes the selection on desktops that have one; it is a
+// paste like any other.
+void TSpinEdit::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::MiddleButton && !EditingAllowed()) {
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
+}
+
 void TSpinEdit::mousePressEvent(QMouseEvent* e)
 {
     if (FEnteredByPress) {
@@ -287,6 +319,10 @@ void TSpinEdit::focusOutEvent(QFocusEvent* e)
 
 void TSpinEdit::keyPressEvent(QKeyEvent* e)
 {
+    if (WindowTakesEnter(*e, *this)) {
+        e->ignore();
+        return;
+    }
     if (e->key() == Qt::Key_Up)
         StepUp(this);
     else if (e->key() == Qt::Key_Down)

@@ -3,7 +3,9 @@
 #include "timer_speed_button.h"
 
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
+#include <QPushButton>
 
 TEST_F(SpinFixture, CharacterFilter)
 {
@@ -171,4 +173,52 @@ TEST_F(SpinFixture, PressingAHalfFocusesAndSelectsBeforeTheStep)
     EXPECT_EQ(Spin->Text(), "43");
     EXPECT_FALSE(Spin->Button()->hasFocus());
     EXPECT_FALSE(up->TimeBtnState().Contains(tbFocusRect));
+}
+
+TEST_F(SpinFixture, EnterGoesToADialogsDefaultButtonFirst)
+{
+    QDialog dialog;
+    auto* spin = new TSpinEdit(&dialog);
+    spin->SetBounds(10, 10, 61, 22);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setGeometry(10, 50, 80, 25);
+    ok->setDefault(true);
+    int clicks = 0;
+    QObject::connect(ok, &QPushButton::clicked, [&] { ++clicks; });
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    spin->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(spin->hasFocus());
+
+    QTest::keyClick(spin, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(Beeps, 0);
+    EXPECT_EQ(spin->Text(), "0");
+
+    // Without a default button Enter reaches the spin box and is refused.
+    ok->setDefault(false);
+    ok->setAutoDefault(false);
+    QTest::keyClick(spin, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(Beeps, 1);
+    EXPECT_EQ(spin->Text(), "0");
+}
+
+TEST_F(SpinFixture, MiddleButtonPasteNeedsAnEditableSpinBox)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection())
+        GTEST_SKIP() << "this desktop has no selection to paste";
+    FocusSpin();
+    Spin->SetEditorEnabled(false);
+    Spin->SetText("5");
+    clipboard->setText(QStringLiteral("12"), QClipboard::Selection);
+    QTest::mouseClick(Spin, Qt::MiddleButton, {}, QPoint(5, 10));
+    EXPECT_EQ(Spin->Text(), "5");
+
+    Spin->SetEditorEnabled(true);
+    clipboard->setText(QStringLiteral("12"), QClipboard::Selection);
+    QTest::mouseClick(Spin, Qt::MiddleButton, {}, QPoint(5, 10));
+    EXPECT_NE(Spin->Text(), "5");
 }
