@@ -203,6 +203,12 @@ TEST_F(SpinFixture, EnterGoesToADialogsDefaultButtonFirst)
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(Beeps, 1);
     EXPECT_EQ(spin->Text(), "0");
+
+    // Escape goes to the dialog too, which cancels.
+    QTest::keyClick(spin, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(Beeps, 1);
 }
 
 TEST_F(SpinFixture, MiddleButtonPasteNeedsAnEditableSpinBox)
