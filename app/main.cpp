@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "german_qt_texts.h"
 #include "program_identity.h"
 
 #include "simulation_state.h"
@@ -56,6 +57,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     SetUpProgramIdentity();
+    InstallGermanQtTexts();
     TForm1 form;
     form.show();
     AutostartForMeasurement(form);

@@ -54,6 +54,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # is the fallback every Debian desktop can have.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6core6, libqt6gui6, libqt6widgets6, fonts-wine | fonts-dejavu-core")
+# Qt's own texts (context menus, dialog buttons) in German.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 find_program(KEPLER_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(KEPLER_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
