@@ -17,7 +17,6 @@
 
 using TMouseMoveInMeterEvent =
     std::function<void(QObject* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>;
-using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
 using TmtBeforeDrawScaleLabelEvent = std::function<void(
     QObject* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>;
 using TBeforeDrawNeedleEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& NeedleDrawn)>;
@@ -138,6 +137,10 @@ public:
     TmtBeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
     TBeforeDrawNeedleEvent OnBeforeDrawNeedle;
     TMeterRenderedEvent OnMeterRendered;
+    TNotifyEvent OnClick;    // left button pressed and released over the gauge
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;
 
     // --- geometry and pointer input -----------------------------------------
@@ -176,6 +179,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
@@ -261,4 +267,5 @@ private:
     bool FInPaintEvent = false;
     QRect FGeometryComputedFor; // position and size the geometry was computed with
     int FPaintCount = 0;
+    bool FClicked = false; // a left press that a release over the gauge turns into a click
 };

@@ -194,3 +194,53 @@ void TMeter::mouseMoveEvent(QMouseEvent* event)
     if (OnMouseMoveInMeter)
         OnMouseMoveInMeter(this, within, shift, value);
 }
+
+void TMeter::mousePressEvent(QMouseEvent* event)
+{
+    const auto button = MouseButtonFromQt(event->button());
+    if (!button) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    if (*button == mbLeft)
+        FClicked = true;
+    if (OnMouseDown) {
+        const QPoint p = event->position().toPoint();
+        OnMouseDown(this, *button, ShiftStateFromQt(event->modifiers(), event->buttons()), p.x(), p.y());
+    }
+}
+
+// The second press of a double click: the double click, then a press marked
+// as double. Its release makes no second click.
+void TMeter::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const auto button = MouseButtonFromQt(event->button());
+    if (!button) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    if (*button == mbLeft && OnDblClick)
+        OnDblClick(this);
+    if (OnMouseDown) {
+        const QPoint p = event->position().toPoint();
+        OnMouseDown(this, *button, ShiftStateFromQt(event->modifiers(), event->buttons()) | ssDouble, p.x(),
+                    p.y());
+    }
+}
+
+void TMeter::mouseReleaseEvent(QMouseEvent* event)
+{
+    const auto button = MouseButtonFromQt(event->button());
+    if (!button) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    if (*button == mbLeft && FClicked) {
+        FClicked = false;
+        if (rect().contains(p) && OnClick)
+            OnClick(this);
+    }
+    if (OnMouseUp)
+        OnMouseUp(this, *button, ShiftStateFromQt(event->modifiers(), event->buttons()), p.x(), p.y());
+}

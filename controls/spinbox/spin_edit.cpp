@@ -67,11 +67,34 @@ std::optional<char16_t> TypedChar(const QKeyEvent& e)
     return t.at(0).unicode();
 }
 
-// Whether the window takes Enter for itself before the spin box sees it: a
-// dialog presses its default button. A window without one leaves Enter to
-// the spin box, whose filter refuses it.
-bool WindowTakesEnter(const QKeyEvent& e, const QWidget& w)
+// The key event that types c, for a character a key-press handler put in
+// place of the typed one.
+struct TCharKey {
+    int Key;
+    Qt::KeyboardModifiers Modifiers;
+};
+
+TCharKey KeyForChar(char16_t c)
 {
+    if (c == u'\b')
+        return {Qt::Key_Backspace, Qt::NoModifier};
+    if (c == u'\r')
+        return {Qt::Key_Return, Qt::NoModifier};
+    if (c == 0x1B)
+        return {Qt::Key_Escape, Qt::NoModifier};
+    if (c >= 1 && c <= 26)
+        return {Qt::Key_A + c - 1, Qt::ControlModifier};
+    return {Qt::Key_unknown, Qt::NoModifier};
+}
+
+// Whether the window takes the key for itself before the spin box sees it:
+// a dialog presses its default button on Enter and cancels on Escape. A
+// window without a default button leaves Enter to the spin box, whose
+// filter refuses it.
+bool WindowTakesKey(const QKeyEvent& e, const QWidget& w)
+{
+    if (e.matches(QKeySequence::Cancel))
+        return qobject_cast<const QDialog*>(w.window()) != nullptr;
     if (e.key() != Qt::Key_Return && e.key() != Qt::Key_Enter)
         return false;
     const auto mods = e.modifiers();
@@ -112,6 +135,8 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     setText(QStringLiteral("0"));
     // Dropped text would bypass the character filter.
     setAcceptDrops(false);
+    // Moves without a held button reach OnMouseMove too.
+    setMouseTracking(true);
     connect(this, &QLineEdit::textChanged, this, [this] {
         AnnounceSpinEditValue(*this);
         if (!FWritingValue && OnChange)
@@ -264,11 +289,16 @@ bool TSpinEdit::eventFilter(QObject* watched, QEvent* e)
 // paste like any other.
 void TSpinEdit::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::MiddleButton && !EditingAllowed()) {
+    if (e->button() == Qt::MiddleButton && !EditingAllowed())
         e->accept();
-        return;
+    else
+        QLineEdit::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && FClicked) {
+        FClicked = false;
+        if (rect().contains(e->position().toPoint()) && OnClick)
+            OnClick(this);
     }
-    QLineEdit::mouseReleaseEvent(e);
+    NotifyMouse(OnMouseUp, e);
 }
 
 void TSpinEdit::mousePressEvent(QMouseEvent* e)
@@ -279,6 +309,37 @@ void TSpinEdit::mousePressEvent(QMouseEvent* e)
             selectAll();
     }
     QLineEdit::mousePressEvent(e);
+    if (e->button() == Qt::LeftButton)
+        FClicked = true;
+    NotifyMouse(OnMouseDown, e);
+}
+
+// The second press of a double click: the double click, then a press marked
+// as double. Its release makes no second click.
+void TSpinEdit::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    QLineEdit::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton && OnDblClick)
+        OnDblClick(this);
+    NotifyMouse(OnMouseDown, e, ssDouble);
+}
+
+void TSpinEdit::mouseMoveEvent(QMouseEvent* e)
+{
+    QLineEdit::mouseMoveEvent(e);
+    if (OnMouseMove) {
+        const QPoint p = e->position().toPoint() - QPoint(EditBorder, EditBorder);
+        OnMouseMove(this, ShiftStateFromQt(e->modifiers(), e->buttons()), p.x(), p.y());
+    }
+}
+
+void TSpinEdit::NotifyMouse(const TMouseEvent& handler, QMouseEvent* e, TShiftState extra)
+{
+    const auto button = MouseButtonFromQt(e->button());
+    if (!handler || !button)
+        return;
+    const QPoint p = e->position().toPoint() - QPoint(EditBorder, EditBorder);
+    handler(this, *button, ShiftStateFromQt(e->modifiers(), e->buttons()) | extra, p.x(), p.y());
 }
 
 void TSpinEdit::focusInEvent(QFocusEvent* e)
@@ -319,7 +380,7 @@ void TSpinEdit::focusOutEvent(QFocusEvent* e)
 
 void TSpinEdit::keyPressEvent(QKeyEvent* e)
 {
-    if (WindowTakesEnter(*e, *this)) {
+    if (WindowTakesKey(*e, *this)) {
         e->ignore();
         return;
     }
@@ -327,31 +388,105 @@ void TSpinEdit::keyPressEvent(QKeyEvent* e)
         StepUp(this);
     else if (e->key() == Qt::Key_Down)
         StepDown(this);
-    if (const auto ch = TypedChar(*e); ch && !AcceptsKeyChar(*ch)) {
+    int key = e->key();
+    if (OnKeyDown)
+        OnKeyDown(this, key, ShiftStateFromQt(e->modifiers(), Qt::NoButton));
+    if (key == 0) {
+        e->accept();
+        return;
+    }
+    if (key == e->key()) {
+        TypeKey(e);
+        return;
+    }
+    // A key the handler put in place of the pressed one types no text of its own.
+    QKeyEvent swapped(e->type(), key, e->modifiers(), QString(), e->isAutoRepeat(), e->count());
+    TypeKey(&swapped);
+    e->setAccepted(swapped.isAccepted());
+}
+
+// The key after OnKeyDown: the character it types passes the filter and
+// OnKeyPress, then the edit acts on it.
+void TSpinEdit::TypeKey(QKeyEvent* e)
+{
+    const auto ch = TypedChar(*e);
+    if (ch && !AcceptsKeyChar(*ch)) {
         e->accept();
         MessageBeep();
         return;
     }
-    if ((e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Paste)) && !EditingAllowed()) {
+    QKeyEvent* forward = e;
+    std::optional<QKeyEvent> replaced;
+    if (ch && OnKeyPress) {
+        char16_t c = *ch;
+        OnKeyPress(this, c);
+        if (c == 0) {
+            e->accept();
+            return;
+        }
+        if (c != *ch) {
+            const TCharKey k = KeyForChar(c);
+            replaced.emplace(e->type(), k.Key, k.Modifiers, QString(QChar(c)), e->isAutoRepeat(), e->count());
+            forward = &*replaced;
+        }
+    }
+    if ((forward->matches(QKeySequence::Cut) || forward->matches(QKeySequence::Paste)) && !EditingAllowed()) {
         e->accept();
         return;
     }
-    QLineEdit::keyPressEvent(e);
+    QLineEdit::keyPressEvent(forward);
+    e->setAccepted(forward->isAccepted());
 }
 
-// Text composed by an input method passes the same filter as typed keys.
+void TSpinEdit::keyReleaseEvent(QKeyEvent* e)
+{
+    // A held key repeats its key-down only.
+    if (e->isAutoRepeat() || !OnKeyUp) {
+        QLineEdit::keyReleaseEvent(e);
+        return;
+    }
+    int key = e->key();
+    OnKeyUp(this, key, ShiftStateFromQt(e->modifiers(), Qt::NoButton));
+    if (key == 0) {
+        e->accept();
+        return;
+    }
+    if (key == e->key()) {
+        QLineEdit::keyReleaseEvent(e);
+        return;
+    }
+    QKeyEvent swapped(e->type(), key, e->modifiers(), QString(), false, e->count());
+    QLineEdit::keyReleaseEvent(&swapped);
+    e->setAccepted(swapped.isAccepted());
+}
+
+// Text composed by an input method passes the same filter and OnKeyPress as
+// typed keys, character by character.
 void TSpinEdit::inputMethodEvent(QInputMethodEvent* e)
 {
     const QString commit = e->commitString();
     const bool refused = std::any_of(commit.cbegin(), commit.cend(),
                                      [this](QChar c) { return !AcceptsKeyChar(c.unicode()); });
-    if (!refused) {
+    if (refused) {
+        MessageBeep();
+        QInputMethodEvent withoutCommit(e->preeditString(), e->attributes());
+        QLineEdit::inputMethodEvent(&withoutCommit);
+        return;
+    }
+    if (!OnKeyPress || commit.isEmpty()) {
         QLineEdit::inputMethodEvent(e);
         return;
     }
-    MessageBeep();
-    QInputMethodEvent withoutCommit(e->preeditString(), e->attributes());
-    QLineEdit::inputMethodEvent(&withoutCommit);
+    QString kept;
+    for (QChar c : commit) {
+        char16_t key = c.unicode();
+        OnKeyPress(this, key);
+        if (key != 0)
+            kept += QChar(key);
+    }
+    QInputMethodEvent changed(e->preeditString(), e->attributes());
+    changed.setCommitString(kept, e->replacementStart(), e->replacementLength());
+    QLineEdit::inputMethodEvent(&changed);
 }
 
 void TSpinEdit::contextMenuEvent(QContextMenuEvent* e)

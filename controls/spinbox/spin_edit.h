@@ -62,16 +62,33 @@ public:
     TNotifyEvent OnChange;
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
+    // A left press and release over the edit; a double click.
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    // Mouse positions are in client coordinates, inside the border, like
+    // TextRect().
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+    // Up and Down have stepped already when OnKeyDown runs; a handler that
+    // zeroes a key keeps it from the edit, character included.
+    TKeyEvent OnKeyDown;
+    // Only characters the filter accepts arrive; a zeroed one is dropped.
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
 
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
@@ -79,6 +96,8 @@ private:
     bool EditingAllowed() const;
     void PlaceButton();
     void UpdateTextRect();
+    void NotifyMouse(const TMouseEvent& handler, QMouseEvent* e, TShiftState extra = 0);
+    void TypeKey(QKeyEvent* e);
 
     std::int32_t FMinValue = 0;
     std::int32_t FMaxValue = 0;
@@ -91,4 +110,6 @@ private:
     bool FEnteredByPress = false;
     // Set while SetValue replaces the text; it notifies on its own afterwards.
     bool FWritingValue = false;
+    // A left press that a release over the edit turns into a click.
+    bool FClicked = false;
 };
