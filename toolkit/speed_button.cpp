@@ -9,16 +9,6 @@
 
 namespace {
 
-std::optional<TMouseButton> ToMouseButton(Qt::MouseButton b)
-{
-    switch (b) {
-    case Qt::LeftButton: return mbLeft;
-    case Qt::RightButton: return mbRight;
-    case Qt::MiddleButton: return mbMiddle;
-    default: return std::nullopt;
-    }
-}
-
 QImage WithTransparency(const QImage& image, QRgb transparent)
 {
     QImage out = image.convertToFormat(QImage::Format_ARGB32);
@@ -179,7 +169,7 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 
 void TSpeedButton::mousePressEvent(QMouseEvent* e)
 {
-    const auto button = ToMouseButton(e->button());
+    const auto button = MouseButtonFromQt(e->button());
     if (!button)
         return;
     const QPoint p = e->position().toPoint();
@@ -189,7 +179,7 @@ void TSpeedButton::mousePressEvent(QMouseEvent* e)
 // The second press of a double click counts as a press of its own.
 void TSpeedButton::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    const auto button = ToMouseButton(e->button());
+    const auto button = MouseButtonFromQt(e->button());
     if (!button)
         return;
     const QPoint p = e->position().toPoint();
@@ -204,7 +194,7 @@ void TSpeedButton::mouseMoveEvent(QMouseEvent* e)
 
 void TSpeedButton::mouseReleaseEvent(QMouseEvent* e)
 {
-    const auto button = ToMouseButton(e->button());
+    const auto button = MouseButtonFromQt(e->button());
     if (!button)
         return;
     const QPoint p = e->position().toPoint();
