@@ -20,6 +20,12 @@ void NotifyAccessibility(QAccessibleEvent& event)
     QAccessible::updateAccessibility(&event);
 }
 
+void AnnounceValueChange(QObject* object, const QVariant& value)
+{
+    QAccessibleValueChangeEvent event(object, value);
+    NotifyAccessibility(event);
+}
+
 TAccessibilityWatcher SetAccessibilityWatcher(TAccessibilityWatcher watcher)
 {
     return std::exchange(Watcher(), std::move(watcher));

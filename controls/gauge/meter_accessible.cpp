@@ -3,6 +3,7 @@
 #include "meter.h"
 
 #include "accessibility_notify.h"
+#include "accessible_value_widget.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -10,18 +11,11 @@
 
 namespace {
 
-class TMeterAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+class TMeterAccessible : public TAccessibleValueWidget {
 public:
-    explicit TMeterAccessible(TMeter* meter) : QAccessibleWidget(meter, QAccessible::Dial) {}
+    explicit TMeterAccessible(TMeter* meter) : TAccessibleValueWidget(meter, QAccessible::Dial) {}
 
     TMeter* Meter() const { return static_cast<TMeter*>(widget()); }
-
-    void* interface_cast(QAccessible::InterfaceType t) override
-    {
-        if (t == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
 
     QAccessible::State state() const override
     {
@@ -66,6 +60,5 @@ void InstallMeterAccessibility()
 
 void AnnounceMeterValue(TMeter& meter)
 {
-    QAccessibleValueChangeEvent event(&meter, meter.Value());
-    NotifyAccessibility(event);
+    AnnounceValueChange(&meter, meter.Value());
 }

@@ -3,6 +3,7 @@
 #include "spin_edit.h"
 
 #include "accessibility_notify.h"
+#include "accessible_value_widget.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -10,20 +11,11 @@
 
 namespace {
 
-class TSpinEditAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+class TSpinEditAccessible : public TAccessibleValueWidget {
 public:
-    explicit TSpinEditAccessible(TSpinEdit* edit) : QAccessibleWidget(edit, QAccessible::SpinBox)
-    {
-    }
+    explicit TSpinEditAccessible(TSpinEdit* edit) : TAccessibleValueWidget(edit, QAccessible::SpinBox) {}
 
     TSpinEdit* Edit() const { return static_cast<TSpinEdit*>(widget()); }
-
-    void* interface_cast(QAccessible::InterfaceType t) override
-    {
-        if (t == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
 
     QAccessible::State state() const override
     {
@@ -92,6 +84,5 @@ void InstallSpinEditAccessibility()
 
 void AnnounceSpinEditValue(TSpinEdit& edit)
 {
-    QAccessibleValueChangeEvent event(&edit, edit.Value());
-    NotifyAccessibility(event);
+    AnnounceValueChange(&edit, edit.Value());
 }
