@@ -53,8 +53,11 @@ void TSpinButton::HalfClicked(QObject* Sender)
     if (Sender == FUpButton) {
         if (OnUpClick)
             OnUpClick(this);
-    } else if (OnDownClick) {
-        OnDownClick(this);
+        emit UpClick();
+    } else {
+        if (OnDownClick)
+            OnDownClick(this);
+        emit DownClick();
     }
 }
 
@@ -182,6 +185,32 @@ void TSpinButton::SetDownGlyph(const TBitmap* v)
         FDownButton->SetGlyph(*v);
     else
         LoadBuiltInGlyph(FDownButton, "SpinDown");
+}
+
+QPixmap TSpinButton::UpGlyphPixmap() const
+{
+    return QPixmap::fromImage(UpGlyph().Image());
+}
+
+void TSpinButton::SetUpGlyphPixmap(const QPixmap& v)
+{
+    if (v.isNull())
+        SetUpGlyph(nullptr);
+    else
+        FUpButton->SetGlyph(v.toImage());
+}
+
+QPixmap TSpinButton::DownGlyphPixmap() const
+{
+    return QPixmap::fromImage(DownGlyph().Image());
+}
+
+void TSpinButton::SetDownGlyphPixmap(const QPixmap& v)
+{
+    if (v.isNull())
+        SetDownGlyph(nullptr);
+    else
+        FDownButton->SetGlyph(v.toImage());
 }
 
 int TSpinButton::UpNumGlyphs() const

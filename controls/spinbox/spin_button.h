@@ -2,6 +2,7 @@
 #include "component.h"
 #include "notify_event.h"
 
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
@@ -13,6 +14,14 @@ class TTimerSpeedButton;
 // it is a tab stop). Usable on its own next to any control.
 class TSpinButton : public QWidget, public TComponent {
     Q_OBJECT
+    // The glyphs as pixmaps, for Designer and style sheets; a null pixmap
+    // restores the built-in arrow.
+    Q_PROPERTY(QPixmap UpGlyph READ UpGlyphPixmap WRITE SetUpGlyphPixmap)
+    Q_PROPERTY(QPixmap DownGlyph READ DownGlyphPixmap WRITE SetDownGlyphPixmap)
+    Q_PROPERTY(int UpNumGlyphs READ UpNumGlyphs WRITE SetUpNumGlyphs)
+    Q_PROPERTY(int DownNumGlyphs READ DownNumGlyphs WRITE SetDownNumGlyphs)
+    Q_PROPERTY(QWidget* FocusControl READ FocusControl WRITE SetFocusControl)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
 public:
     static constexpr int MinimumWidth = 15;
@@ -29,6 +38,10 @@ public:
     void SetUpGlyph(const TBitmap* v);
     const TBitmap& DownGlyph() const;
     void SetDownGlyph(const TBitmap* v);
+    QPixmap UpGlyphPixmap() const;
+    void SetUpGlyphPixmap(const QPixmap& v);
+    QPixmap DownGlyphPixmap() const;
+    void SetDownGlyphPixmap(const QPixmap& v);
     int UpNumGlyphs() const;
     void SetUpNumGlyphs(int v);
     int DownNumGlyphs() const;
@@ -44,8 +57,13 @@ public:
     TTimerSpeedButton* FocusedButton() const { return FFocusedButton; }
     void MoveFocusMark(TTimerSpeedButton* half);
 
+    // Each click of a half calls its event and then emits its signal.
     TNotifyEvent OnUpClick;
     TNotifyEvent OnDownClick;
+
+signals:
+    void UpClick();
+    void DownClick();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

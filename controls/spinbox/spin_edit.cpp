@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -139,8 +140,8 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     setMouseTracking(true);
     connect(this, &QLineEdit::textChanged, this, [this] {
         AnnounceSpinEditValue(*this);
-        if (!FWritingValue && OnChange)
-            OnChange(this);
+        if (!FWritingValue)
+            NotifyChange();
     });
 }
 
@@ -166,8 +167,30 @@ void TSpinEdit::SetValue(std::int32_t v)
     FWritingValue = true;
     setText(t);
     FWritingValue = false;
+    NotifyChange();
+}
+
+void TSpinEdit::SetMinValue(std::int32_t v)
+{
+    FMinValue = v;
+    NotifyValue();
+}
+
+void TSpinEdit::NotifyChange()
+{
     if (OnChange)
         OnChange(this);
+    emit Change();
+    NotifyValue();
+}
+
+void TSpinEdit::NotifyValue()
+{
+    const std::int32_t v = Value();
+    if (v == FReportedValue)
+        return;
+    FReportedValue = v;
+    emit ValueChanged(v);
 }
 
 std::int32_t TSpinEdit::ClampValue(std::int32_t v) const
@@ -295,10 +318,13 @@ void TSpinEdit::mouseReleaseEvent(QMouseEvent* e)
         QLineEdit::mouseReleaseEvent(e);
     if (e->button() == Qt::LeftButton && FClicked) {
         FClicked = false;
-        if (rect().contains(e->position().toPoint()) && OnClick)
-            OnClick(this);
+        if (rect().contains(e->position().toPoint())) {
+            if (OnClick)
+                OnClick(this);
+            emit Click();
+        }
     }
-    NotifyMouse(OnMouseUp, e);
+    NotifyMouse(OnMouseUp, &TSpinEdit::MouseUp, e);
 }
 
 void TSpinEdit::mousePressEvent(QMouseEvent* e)
@@ -311,7 +337,7 @@ void TSpinEdit::mousePressEvent(QMouseEvent* e)
     QLineEdit::mousePressEvent(e);
     if (e->button() == Qt::LeftButton)
         FClicked = true;
-    NotifyMouse(OnMouseDown, e);
+    NotifyMouse(OnMouseDown, &TSpinEdit::MouseDown, e);
 }
 
 // The second press of a double click: the double click, then a press marked
@@ -319,27 +345,35 @@ void TSpinEdit::mousePressEvent(QMouseEvent* e)
 void TSpinEdit::mouseDoubleClickEvent(QMouseEvent* e)
 {
     QLineEdit::mouseDoubleClickEvent(e);
-    if (e->button() == Qt::LeftButton && OnDblClick)
-        OnDblClick(this);
-    NotifyMouse(OnMouseDown, e, ssDouble);
+    if (e->button() == Qt::LeftButton) {
+        if (OnDblClick)
+            OnDblClick(this);
+        emit DblClick();
+    }
+    NotifyMouse(OnMouseDown, &TSpinEdit::MouseDown, e, ssDouble);
 }
 
 void TSpinEdit::mouseMoveEvent(QMouseEvent* e)
 {
     QLineEdit::mouseMoveEvent(e);
-    if (OnMouseMove) {
-        const QPoint p = e->position().toPoint() - QPoint(EditBorder, EditBorder);
-        OnMouseMove(this, ShiftStateFromQt(e->modifiers(), e->buttons()), p.x(), p.y());
-    }
+    const QPoint p = e->position().toPoint() - QPoint(EditBorder, EditBorder);
+    const TShiftState shift = ShiftStateFromQt(e->modifiers(), e->buttons());
+    if (OnMouseMove)
+        OnMouseMove(this, shift, p.x(), p.y());
+    emit MouseMove(shift, p.x(), p.y());
 }
 
-void TSpinEdit::NotifyMouse(const TMouseEvent& handler, QMouseEvent* e, TShiftState extra)
+void TSpinEdit::NotifyMouse(const TMouseEvent& handler, void (TSpinEdit::*signal)(TMouseButton, TShiftState, int, int),
+                            QMouseEvent* e, TShiftState extra)
 {
     const auto button = MouseButtonFromQt(e->button());
-    if (!handler || !button)
+    if (!button)
         return;
     const QPoint p = e->position().toPoint() - QPoint(EditBorder, EditBorder);
-    handler(this, *button, ShiftStateFromQt(e->modifiers(), e->buttons()) | extra, p.x(), p.y());
+    const TShiftState shift = ShiftStateFromQt(e->modifiers(), e->buttons()) | extra;
+    if (handler)
+        handler(this, *button, shift, p.x(), p.y());
+    emit(this->*signal)(*button, shift, p.x(), p.y());
 }
 
 void TSpinEdit::focusInEvent(QFocusEvent* e)
@@ -362,6 +396,7 @@ void TSpinEdit::focusInEvent(QFocusEvent* e)
     QLineEdit::focusInEvent(&plain);
     if (OnEnter)
         OnEnter(this);
+    emit Enter();
 }
 
 void TSpinEdit::focusOutEvent(QFocusEvent* e)
@@ -372,6 +407,7 @@ void TSpinEdit::focusOutEvent(QFocusEvent* e)
         return;
     if (OnExit)
         OnExit(this);
+    emit Exit();
     // Text that is not a number reads as MinValue and stays as it is.
     const std::int32_t v = Value();
     if (ClampValue(v) != v)
@@ -389,8 +425,10 @@ void TSpinEdit::keyPressEvent(QKeyEvent* e)
     else if (e->key() == Qt::Key_Down)
         StepDown(this);
     int key = e->key();
+    const TShiftState shift = ShiftStateFromQt(e->modifiers(), Qt::NoButton);
     if (OnKeyDown)
-        OnKeyDown(this, key, ShiftStateFromQt(e->modifiers(), Qt::NoButton));
+        OnKeyDown(this, key, shift);
+    emit KeyDown(key, shift);
     if (key == 0) {
         e->accept();
         return;
@@ -417,9 +455,11 @@ void TSpinEdit::TypeKey(QKeyEvent* e)
     }
     QKeyEvent* forward = e;
     std::optional<QKeyEvent> replaced;
-    if (ch && OnKeyPress) {
+    if (ch && KeyPressWatched()) {
         char16_t c = *ch;
-        OnKeyPress(this, c);
+        if (OnKeyPress)
+            OnKeyPress(this, c);
+        emit KeyPress(c);
         if (c == 0) {
             e->accept();
             return;
@@ -441,12 +481,15 @@ void TSpinEdit::TypeKey(QKeyEvent* e)
 void TSpinEdit::keyReleaseEvent(QKeyEvent* e)
 {
     // A held key repeats its key-down only.
-    if (e->isAutoRepeat() || !OnKeyUp) {
+    if (e->isAutoRepeat()) {
         QLineEdit::keyReleaseEvent(e);
         return;
     }
     int key = e->key();
-    OnKeyUp(this, key, ShiftStateFromQt(e->modifiers(), Qt::NoButton));
+    const TShiftState shift = ShiftStateFromQt(e->modifiers(), Qt::NoButton);
+    if (OnKeyUp)
+        OnKeyUp(this, key, shift);
+    emit KeyUp(key, shift);
     if (key == 0) {
         e->accept();
         return;
@@ -473,14 +516,16 @@ void TSpinEdit::inputMethodEvent(QInputMethodEvent* e)
         QLineEdit::inputMethodEvent(&withoutCommit);
         return;
     }
-    if (!OnKeyPress || commit.isEmpty()) {
+    if (!KeyPressWatched() || commit.isEmpty()) {
         QLineEdit::inputMethodEvent(e);
         return;
     }
     QString kept;
     for (QChar c : commit) {
         char16_t key = c.unicode();
-        OnKeyPress(this, key);
+        if (OnKeyPress)
+            OnKeyPress(this, key);
+        emit KeyPress(key);
         if (key != 0)
             kept += QChar(key);
     }
@@ -505,4 +550,11 @@ void TSpinEdit::resizeEvent(QResizeEvent* e)
 {
     QLineEdit::resizeEvent(e);
     PlaceButton();
+}
+
+// Typed characters take the longer way through OnKeyPress and KeyPress only
+// when someone listens.
+bool TSpinEdit::KeyPressWatched() const
+{
+    return OnKeyPress || isSignalConnected(QMetaMethod::fromSignal(&TSpinEdit::KeyPress));
 }

@@ -13,8 +13,20 @@ struct TRect;
 // A one-line edit that holds a 32-bit integer, with a pair of auto-repeating
 // up and down buttons inside its right edge. The value lives in the text:
 // reading parses it, writing replaces it.
+//
+// Each On... event has a signal of the same name without "On" (OnChange and
+// Change()); the event's handler runs first, then the signal's receivers,
+// which see and may change the same key variables.
 class TSpinEdit : public QLineEdit, public TComponent {
     Q_OBJECT
+    // The limits come before Value, so that a form applies them first.
+    Q_PROPERTY(int MinValue READ MinValue WRITE SetMinValue)
+    Q_PROPERTY(int MaxValue READ MaxValue WRITE SetMaxValue)
+    Q_PROPERTY(int Increment READ Increment WRITE SetIncrement)
+    Q_PROPERTY(bool EditorEnabled READ EditorEnabled WRITE SetEditorEnabled)
+    Q_PROPERTY(bool AutoSelect READ AutoSelect WRITE SetAutoSelect)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(int Value READ Value WRITE SetValue NOTIFY ValueChanged USER true)
 
 public:
     explicit TSpinEdit(QWidget* parent = nullptr);
@@ -28,7 +40,8 @@ public:
     // The limits only take effect at the next write, step or focus loss.
     // Equal limits (0 and 0 by default) mean no limits at all.
     std::int32_t MinValue() const { return FMinValue; }
-    void SetMinValue(std::int32_t v) { FMinValue = v; }
+    // Text that is not a number reads as the new minimum from now on.
+    void SetMinValue(std::int32_t v);
     std::int32_t MaxValue() const { return FMaxValue; }
     void SetMaxValue(std::int32_t v) { FMaxValue = v; }
     std::int32_t Increment() const { return FIncrement; }
@@ -77,6 +90,21 @@ public:
     TKeyPressEvent OnKeyPress;
     TKeyEvent OnKeyUp;
 
+signals:
+    void Change();
+    // The number read from the text differs from the one last reported.
+    void ValueChanged(int Value);
+    void Enter();
+    void Exit();
+    void Click();
+    void DblClick();
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void MouseMove(TShiftState Shift, int X, int Y);
+    void KeyDown(int& Key, TShiftState Shift);
+    void KeyPress(char16_t& Key);
+    void KeyUp(int& Key, TShiftState Shift);
+
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -94,9 +122,13 @@ protected:
 
 private:
     bool EditingAllowed() const;
+    void NotifyChange();
+    void NotifyValue();
+    bool KeyPressWatched() const;
     void PlaceButton();
     void UpdateTextRect();
-    void NotifyMouse(const TMouseEvent& handler, QMouseEvent* e, TShiftState extra = 0);
+    void NotifyMouse(const TMouseEvent& handler, void (TSpinEdit::*signal)(TMouseButton, TShiftState, int, int),
+                     QMouseEvent* e, TShiftState extra = 0);
     void TypeKey(QKeyEvent* e);
 
     std::int32_t FMinValue = 0;
@@ -112,4 +144,6 @@ private:
     bool FWritingValue = false;
     // A left press that a release over the edit turns into a click.
     bool FClicked = false;
+    // The number last reported by ValueChanged.
+    std::int32_t FReportedValue = 0;
 };
