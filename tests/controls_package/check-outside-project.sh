@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the controls' -dev component into a scratch prefix, builds the
+# small outside project against it and runs it.
+# Usage: check-outside-project.sh BUILD_DIR WORK_DIR PROJECT_DIR GENERATOR CXX [LAUNCHER]
+set -euo pipefail
+build_dir=$1 work_dir=$2 project_dir=$3 generator=$4 cxx=$5 launcher=${6:-}
+
+prefix=$work_dir/prefix
+rm -rf "$work_dir"
+mkdir -p "$work_dir"
+cmake --install "$build_dir" --prefix "$prefix" --component devel >"$work_dir/install.log"
+
+# The -dev component carries no part of the teaching program.
+if [ -e "$prefix/bin/keplerprobleme" ] || [ -d "$prefix/share/applications" ]; then
+  echo "FAIL: the devel component installs files of the program"
+  exit 1
+fi
+
+args=(-S "$project_dir" -B "$work_dir/build" -G "$generator"
+      -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release)
+if [ -n "$launcher" ]; then
+  args+=(-DCMAKE_CXX_COMPILER_LAUNCHER="$launcher")
+fi
+if ! cmake "${args[@]}" >"$work_dir/configure.log" 2>&1; then
+  cat "$work_dir/configure.log"
+  echo "FAIL: the outside project does not configure against the installed package"
+  exit 1
+fi
+if ! cmake --build "$work_dir/build" >"$work_dir/build.log" 2>&1; then
+  cat "$work_dir/build.log"
+  echo "FAIL: the outside project does not build against the installed package"
+  exit 1
+fi
+"$work_dir/build/outside_app"
+echo "outside project built and ran against $prefix"
