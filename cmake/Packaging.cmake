@@ -61,4 +61,10 @@ if(KEPLER_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
 
+# The program and the controls' -dev package (ControlsPackage.cmake) each
+# carry their own summary as the first line of their description; without a
+# project-wide summary CPack puts none in front of it.
+set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
+unset(CPACK_PACKAGE_DESCRIPTION_SUMMARY)
+
 include(CPack)

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-svg-dev libgl-dev qt6-translations-l10n
+  qt6-tools-dev
   libgtest-dev libbenchmark-dev
   fonts-wine fonts-dejavu-core
   xvfb xauth x11-apps x11-utils imagemagick

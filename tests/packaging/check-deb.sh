@@ -52,4 +52,28 @@ for dep in libqt6core6 libqt6gui6 libqt6widgets6 "fonts-wine | fonts-dejavu-core
   expect_in_list "$depends" "$dep"
 done
 
+# The controls' -dev package holds headers, libraries, the CMake package and
+# the Designer plugin; the program's package holds none of them.
+if grep -q '^usr/include/' <<<"$contents"; then
+  fail "the program's package holds headers"
+fi
+devs=("$work_dir"/libkeplercontrols-dev_*.deb)
+if [ ${#devs[@]} -ne 1 ] || [ ! -f "${devs[0]}" ]; then
+  fail "expected one libkeplercontrols-dev_*.deb in $work_dir"
+else
+  dev_contents=$(dpkg-deb -c "${devs[0]}" | awk '{print $NF}' | sed 's|^\./||')
+  for f in usr/include/KeplerControls/meter.h usr/include/KeplerControls/spin_edit.h \
+           usr/lib/libKeplerGauge.a usr/lib/libKeplerSpinBox.a \
+           usr/lib/cmake/KeplerControls/KeplerControlsConfig.cmake; do
+    expect_in_list "$dev_contents" "$f"
+  done
+  grep -q '/qt6/plugins/designer/libkeplercontrols_designer\.so$' <<<"$dev_contents" ||
+    fail "the -dev package holds no Designer plugin"
+  [ "$(dpkg-deb -f "${devs[0]}" Section)" = libdevel ] || fail "the -dev package's section is not libdevel"
+  dpkg-deb -f "${devs[0]}" Description | head -1 | grep -q 'development files' ||
+    fail "the -dev package's summary does not name development files"
+fi
+[ "$(field Description | head -1)" = "Teaching program animating the Kepler problem for one planet" ] ||
+  fail "the program's summary is '$(field Description | head -1)'"
+
 finish
