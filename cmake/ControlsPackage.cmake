@@ -36,6 +36,9 @@ endwhile()
 install(TARGETS ${kepler_controls_targets}
   EXPORT KeplerControlsTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT devel)
+# The build's own compiler settings, which the libraries link privately; in
+# the package they are empty names that pass nothing on.
+install(TARGETS kepler_warnings kepler_exact_float EXPORT KeplerControlsTargets)
 
 # The headers sit flat in one folder, as they include each other by name.
 file(GLOB kepler_controls_headers CONFIGURE_DEPENDS

@@ -2,6 +2,8 @@
 
 #include "beep.h"
 #include "canvas.h"
+#include "mouse_input.h"
+#include "saturating.h"
 #include "spin_button.h"
 #include "spin_edit_accessible.h"
 #include "text_to_int.h"
@@ -23,7 +25,6 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
-#include <limits>
 #include <optional>
 
 namespace {
@@ -36,21 +37,6 @@ constexpr int ButtonWidth = 15;
 constexpr int ButtonHeight = 17;
 // QLineEdit's default and largest length limit.
 constexpr int LargestEditLength = 32767;
-
-// Stepping past the 32-bit range stops at its ends instead of wrapping.
-std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b)
-{
-    const std::int64_t sum = std::int64_t(a) + std::int64_t(b);
-    return std::int32_t(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
-                                                 std::numeric_limits<std::int32_t>::max()));
-}
-
-std::int32_t SaturatingSub(std::int32_t a, std::int32_t b)
-{
-    return std::int32_t(std::clamp<std::int64_t>(std::int64_t(a) - std::int64_t(b),
-                                                 std::numeric_limits<std::int32_t>::min(),
-                                                 std::numeric_limits<std::int32_t>::max()));
-}
 
 // The character a key press types, as the filter sees it: Backspace, Enter
 // and Ctrl+letter give their control characters, Delete and navigation keys
@@ -315,15 +301,13 @@ void TSpinEdit::mouseReleaseEvent(QMouseEvent* e)
         e->accept();
     else
         QLineEdit::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton && FClicked) {
-        FClicked = false;
-        if (rect().contains(e->position().toPoint())) {
-            if (OnClick)
-                OnClick(this);
-            emit Click();
-        }
+    const TMouseMessage m = ClientMouseMessage(*e);
+    if (m.Button && FClick.Release(*m.Button, rect().contains(e->position().toPoint()))) {
+        if (OnClick)
+            OnClick(this);
+        emit Click();
     }
-    NotifyMouse(OnMouseUp, &TSpinEdit::MouseUp, e);
+    NotifyMouseButton(OnMouseUp, &TSpinEdit::MouseUp, m);
 }
 
 void TSpinEdit::mousePressEvent(QMouseEvent* e)
@@ -336,9 +320,10 @@ void TSpinEdit::mousePressEvent(QMouseEvent* e)
         FLeftPressOnText = false;
     }
     QLineEdit::mousePressEvent(e);
-    if (e->button() == Qt::LeftButton)
-        FClicked = true;
-    NotifyMouse(OnMouseDown, &TSpinEdit::MouseDown, e);
+    const TMouseMessage m = ClientMouseMessage(*e);
+    if (m.Button)
+        FClick.Press(*m.Button);
+    NotifyMouseButton(OnMouseDown, &TSpinEdit::MouseDown, m);
 }
 
 // The second press of a double click: the double click, then a press marked
@@ -351,30 +336,28 @@ void TSpinEdit::mouseDoubleClickEvent(QMouseEvent* e)
             OnDblClick(this);
         emit DblClick();
     }
-    NotifyMouse(OnMouseDown, &TSpinEdit::MouseDown, e, ssDouble);
+    NotifyMouseButton(OnMouseDown, &TSpinEdit::MouseDown, ClientMouseMessage(*e));
 }
 
 void TSpinEdit::mouseMoveEvent(QMouseEvent* e)
 {
     QLineEdit::mouseMoveEvent(e);
-    const QPoint p = e->position().toPoint() - QPoint(EditBorder, EditBorder);
-    const TShiftState shift = ShiftStateFromQt(e->modifiers(), e->buttons());
-    if (OnMouseMove)
-        OnMouseMove(this, shift, p.x(), p.y());
-    emit MouseMove(shift, p.x(), p.y());
+    const TMouseMessage m = ClientMouseMessage(*e);
+    NotifyMouseMove(OnMouseMove, this, m);
+    emit MouseMove(m.Shift, m.X, m.Y);
 }
 
-void TSpinEdit::NotifyMouse(const TMouseEvent& handler, void (TSpinEdit::*signal)(TMouseButton, TShiftState, int, int),
-                            QMouseEvent* e, TShiftState extra)
+TMouseMessage TSpinEdit::ClientMouseMessage(const QMouseEvent& e) const
 {
-    const auto button = MouseButtonFromQt(e->button());
-    if (!button)
-        return;
-    const QPoint p = e->position().toPoint() - QPoint(EditBorder, EditBorder);
-    const TShiftState shift = ShiftStateFromQt(e->modifiers(), e->buttons()) | extra;
-    if (handler)
-        handler(this, *button, shift, p.x(), p.y());
-    emit(this->*signal)(*button, shift, p.x(), p.y());
+    return MouseMessage(e, QPoint(EditBorder, EditBorder));
+}
+
+void TSpinEdit::NotifyMouseButton(const TMouseEvent& handler,
+                                  void (TSpinEdit::*signal)(TMouseButton, TShiftState, int, int), const TMouseMessage& m)
+{
+    NotifyMouse(handler, this, m);
+    if (m.Button)
+        emit(this->*signal)(*m.Button, m.Shift, m.X, m.Y);
 }
 
 void TSpinEdit::focusInEvent(QFocusEvent* e)

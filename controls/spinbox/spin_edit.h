@@ -1,6 +1,7 @@
 #pragma once
 #include "component.h"
 #include "font.h"
+#include "mouse_input.h"
 #include "notify_event.h"
 
 #include <QLineEdit>
@@ -131,8 +132,11 @@ private:
     bool KeyPressWatched() const;
     void PlaceButton();
     void UpdateTextRect();
-    void NotifyMouse(const TMouseEvent& handler, void (TSpinEdit::*signal)(TMouseButton, TShiftState, int, int),
-                     QMouseEvent* e, TShiftState extra = 0);
+    // A pointer message in client coordinates, inside the border.
+    TMouseMessage ClientMouseMessage(const QMouseEvent& e) const;
+    // Calls a press or release handler, then emits its signal.
+    void NotifyMouseButton(const TMouseEvent& handler, void (TSpinEdit::*signal)(TMouseButton, TShiftState, int, int),
+                           const TMouseMessage& m);
     void TypeKey(QKeyEvent* e);
 
     std::int32_t FMinValue = 0;
@@ -147,7 +151,7 @@ private:
     // Set while SetValue replaces the text; it notifies on its own afterwards.
     bool FWritingValue = false;
     // A left press that a release over the edit turns into a click.
-    bool FClicked = false;
+    TClickTracker FClick;
     // The number last reported by ValueChanged.
     std::int32_t FReportedValue = 0;
 };
