@@ -1,6 +1,7 @@
 #include "needle_layout.h"
 
 #include <algorithm>
+#include <tuple>
 
 TNeedleLayout::TNeedleLayout(const TNeedleLayout& other)
 {
@@ -26,6 +27,15 @@ void TNeedleLayout::Assign(const TNeedleLayout& other)
     FShadowDy = other.FShadowDy;
     FShadowColor = other.FShadowColor;
     FVisible = other.FVisible;
+}
+
+bool operator==(const TNeedleLayout& a, const TNeedleLayout& b)
+{
+    auto settings = [](const TNeedleLayout& l) {
+        return std::tie(l.FColorFill, l.FColorLine, l.FSize1, l.FThickness, l.FPctNeedleLeng, l.FAngle1,
+                        l.FBackShift1, l.FShadowDx, l.FShadowDy, l.FShadowColor, l.FVisible);
+    };
+    return settings(a) == settings(b);
 }
 
 void TNeedleLayout::Changed()

@@ -1,13 +1,30 @@
 #pragma once
 #include "colors.h"
 
+#include <QObject>
 #include <functional>
 
 // Appearance of one needle of the gauge. A new layout has every setting zero
 // or False; the gauge gives its two layouts their defaults. Copying copies the
 // eleven appearance settings and never the change link, so a gauge's own
 // layout stays tied to that gauge.
+//
+// A Qt gadget: its settings are properties that QVariant, QML and property
+// browsers can read and write (the change link is no property).
 class TNeedleLayout {
+    Q_GADGET
+    Q_PROPERTY(int HeadSize READ HeadSize WRITE SetHeadSize)
+    Q_PROPERTY(int HeadAngle READ HeadAngle WRITE SetHeadAngle)
+    Q_PROPERTY(int HeadMidLeng READ HeadMidLeng WRITE SetHeadMidLeng)
+    Q_PROPERTY(int Thickness READ Thickness WRITE SetThickness)
+    Q_PROPERTY(TColor ColorBody READ ColorBody WRITE SetColorBody)
+    Q_PROPERTY(TColor ColorOutline READ ColorOutline WRITE SetColorOutline)
+    Q_PROPERTY(int PercentNeedleLength READ PercentNeedleLength WRITE SetPercentNeedleLength)
+    Q_PROPERTY(int ShadowDx READ ShadowDx WRITE SetShadowDx)
+    Q_PROPERTY(int ShadowDy READ ShadowDy WRITE SetShadowDy)
+    Q_PROPERTY(TColor ShadowColor READ ShadowColor WRITE SetShadowColor)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+
 public:
     using TChangeEvent = std::function<void(TNeedleLayout* Sender)>;
 
@@ -20,6 +37,8 @@ public:
     void Assign(const TNeedleLayout& other);
     // Calls OnChange with this layout when a handler is assigned.
     void Changed();
+    // The eleven settings are equal; the change links are not compared.
+    friend bool operator==(const TNeedleLayout& a, const TNeedleLayout& b);
 
     int HeadSize() const { return FSize1; }
     void SetHeadSize(int v);

@@ -1,5 +1,6 @@
 #include "spin_button.h"
 
+#include "event_signals.h"
 #include "spin_glyphs.h"
 #include "timer_speed_button.h"
 
@@ -50,15 +51,10 @@ TTimerSpeedButton* TSpinButton::CreateHalf(bool isDown)
 
 void TSpinButton::HalfClicked(QObject* Sender)
 {
-    if (Sender == FUpButton) {
-        if (OnUpClick)
-            OnUpClick(this);
-        emit UpClick();
-    } else {
-        if (OnDownClick)
-            OnDownClick(this);
-        emit DownClick();
-    }
+    if (Sender == FUpButton)
+        RaiseNotify(OnUpClick, this, &TSpinButton::UpClick);
+    else
+        RaiseNotify(OnDownClick, this, &TSpinButton::DownClick);
 }
 
 void TSpinButton::HalfPressed(QObject* Sender, TMouseButton button)

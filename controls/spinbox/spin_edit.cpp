@@ -2,6 +2,7 @@
 
 #include "beep.h"
 #include "canvas.h"
+#include "event_signals.h"
 #include "mouse_input.h"
 #include "saturating.h"
 #include "spin_button.h"
@@ -167,9 +168,7 @@ void TSpinEdit::SetMinValue(std::int32_t v)
 
 void TSpinEdit::NotifyChange()
 {
-    if (OnChange)
-        OnChange(this);
-    emit Change();
+    RaiseNotify(OnChange, this, &TSpinEdit::Change);
     NotifyValue();
 }
 
@@ -302,12 +301,9 @@ void TSpinEdit::mouseReleaseEvent(QMouseEvent* e)
     else
         QLineEdit::mouseReleaseEvent(e);
     const TMouseMessage m = ClientMouseMessage(*e);
-    if (m.Button && FClick.Release(*m.Button, rect().contains(e->position().toPoint()))) {
-        if (OnClick)
-            OnClick(this);
-        emit Click();
-    }
-    NotifyMouseButton(OnMouseUp, &TSpinEdit::MouseUp, m);
+    if (m.Button && FClick.Release(*m.Button, rect().contains(e->position().toPoint())))
+        RaiseNotify(OnClick, this, &TSpinEdit::Click);
+    RaiseMouse(OnMouseUp, this, &TSpinEdit::MouseUp, m);
 }
 
 void TSpinEdit::mousePressEvent(QMouseEvent* e)
@@ -323,7 +319,7 @@ void TSpinEdit::mousePressEvent(QMouseEvent* e)
     const TMouseMessage m = ClientMouseMessage(*e);
     if (m.Button)
         FClick.Press(*m.Button);
-    NotifyMouseButton(OnMouseDown, &TSpinEdit::MouseDown, m);
+    RaiseMouse(OnMouseDown, this, &TSpinEdit::MouseDown, m);
 }
 
 // The second press of a double click: the double click, then a press marked
@@ -331,33 +327,20 @@ void TSpinEdit::mousePressEvent(QMouseEvent* e)
 void TSpinEdit::mouseDoubleClickEvent(QMouseEvent* e)
 {
     QLineEdit::mouseDoubleClickEvent(e);
-    if (e->button() == Qt::LeftButton) {
-        if (OnDblClick)
-            OnDblClick(this);
-        emit DblClick();
-    }
-    NotifyMouseButton(OnMouseDown, &TSpinEdit::MouseDown, ClientMouseMessage(*e));
+    if (e->button() == Qt::LeftButton)
+        RaiseNotify(OnDblClick, this, &TSpinEdit::DblClick);
+    RaiseMouse(OnMouseDown, this, &TSpinEdit::MouseDown, ClientMouseMessage(*e));
 }
 
 void TSpinEdit::mouseMoveEvent(QMouseEvent* e)
 {
     QLineEdit::mouseMoveEvent(e);
-    const TMouseMessage m = ClientMouseMessage(*e);
-    NotifyMouseMove(OnMouseMove, this, m);
-    emit MouseMove(m.Shift, m.X, m.Y);
+    RaiseMouseMove(OnMouseMove, this, &TSpinEdit::MouseMove, ClientMouseMessage(*e));
 }
 
 TMouseMessage TSpinEdit::ClientMouseMessage(const QMouseEvent& e) const
 {
     return MouseMessage(e, QPoint(EditBorder, EditBorder));
-}
-
-void TSpinEdit::NotifyMouseButton(const TMouseEvent& handler,
-                                  void (TSpinEdit::*signal)(TMouseButton, TShiftState, int, int), const TMouseMessage& m)
-{
-    NotifyMouse(handler, this, m);
-    if (m.Button)
-        emit(this->*signal)(*m.Button, m.Shift, m.X, m.Y);
 }
 
 void TSpinEdit::focusInEvent(QFocusEvent* e)
@@ -375,9 +358,7 @@ void TSpinEdit::focusInEvent(QFocusEvent* e)
     QLineEdit::focusInEvent(&plain);
     if (FAutoSelect && !FLeftPressOnText)
         selectAll();
-    if (OnEnter)
-        OnEnter(this);
-    emit Enter();
+    RaiseNotify(OnEnter, this, &TSpinEdit::Enter);
 }
 
 void TSpinEdit::focusOutEvent(QFocusEvent* e)
@@ -385,9 +366,7 @@ void TSpinEdit::focusOutEvent(QFocusEvent* e)
     QLineEdit::focusOutEvent(e);
     if (WindowLevelReason(e->reason()))
         return;
-    if (OnExit)
-        OnExit(this);
-    emit Exit();
+    RaiseNotify(OnExit, this, &TSpinEdit::Exit);
     // Text that is not a number reads as MinValue and stays as it is.
     const std::int32_t v = Value();
     if (ClampValue(v) != v)

@@ -134,9 +134,6 @@ private:
     void UpdateTextRect();
     // A pointer message in client coordinates, inside the border.
     TMouseMessage ClientMouseMessage(const QMouseEvent& e) const;
-    // Calls a press or release handler, then emits its signal.
-    void NotifyMouseButton(const TMouseEvent& handler, void (TSpinEdit::*signal)(TMouseButton, TShiftState, int, int),
-                           const TMouseMessage& m);
     void TypeKey(QKeyEvent* e);
 
     std::int32_t FMinValue = 0;

@@ -1,0 +1,89 @@
+#include "meter.h"
+
+#include "meter_image_error.h"
+
+#include <QMetaMethod>
+#include <cmath>
+
+// The gauge's Qt side: change signals for the value-like properties that
+// setters change as side effects, the painting events passed on as signals,
+// and property writes that cannot carry an error through Qt's code.
+
+namespace {
+
+bool Same(double a, double b)
+{
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+} // namespace
+
+TMeter::TValueState TMeter::CurrentValueState() const
+{
+    return {FValue, FValue2, FMinValue, FMaxValue, FLowThreshold, FHighThreshold, FLogarithmic};
+}
+
+void TMeter::ReportValueChanges(const TValueState& before)
+{
+    const TValueState now = CurrentValueState();
+    if (!Same(before.Min, now.Min))
+        emit MeterMinValueChanged(now.Min);
+    if (!Same(before.Max, now.Max))
+        emit MeterMaxValueChanged(now.Max);
+    if (before.Logarithmic != now.Logarithmic)
+        emit LogarithmicChanged(now.Logarithmic);
+    if (!Same(before.Low, now.Low))
+        emit ThresholdLowChanged(now.Low);
+    if (!Same(before.High, now.High))
+        emit ThresholdHighChanged(now.High);
+    if (!Same(before.Value, now.Value))
+        emit ValueChanged(now.Value);
+    if (!Same(before.ValueSec, now.ValueSec))
+        emit ValueSecChanged(now.ValueSec);
+}
+
+bool TMeter::PaintSignalsConnected() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&TMeter::BeforeDrawScaleLabel)) ||
+           isSignalConnected(QMetaMethod::fromSignal(&TMeter::BeforeDrawNeedle)) ||
+           isSignalConnected(QMetaMethod::fromSignal(&TMeter::MeterRendered));
+}
+
+// Each painting event as a pair: the handler, then the signal, whose
+// receivers see (and may change) what the handler left. An event with
+// neither handler nor receiver stays unassigned, as the composer skips it.
+TMeterPaintEvents TMeter::PaintEventsWithSignals()
+{
+    TMeterPaintEvents e;
+    const TMeterPaintEvents& handlers = *this;
+    if (handlers.OnBeforeDrawScaleLabel || isSignalConnected(QMetaMethod::fromSignal(&TMeter::BeforeDrawScaleLabel)))
+        e.OnBeforeDrawScaleLabel = [this](QObject* sender, TCanvas& canvas, QString& label, int x, int y) {
+            if (OnBeforeDrawScaleLabel)
+                OnBeforeDrawScaleLabel(sender, canvas, label, x, y);
+            emit BeforeDrawScaleLabel(canvas, label, x, y);
+        };
+    if (handlers.OnBeforeDrawNeedle || isSignalConnected(QMetaMethod::fromSignal(&TMeter::BeforeDrawNeedle)))
+        e.OnBeforeDrawNeedle = [this](QObject* sender, TCanvas& canvas, bool& drawn) {
+            if (OnBeforeDrawNeedle)
+                OnBeforeDrawNeedle(sender, canvas, drawn);
+            emit BeforeDrawNeedle(canvas, drawn);
+        };
+    if (handlers.OnMeterRendered || isSignalConnected(QMetaMethod::fromSignal(&TMeter::MeterRendered)))
+        e.OnMeterRendered = [this](QObject* sender, TCanvas& canvas) {
+            if (OnMeterRendered)
+                OnMeterRendered(sender, canvas);
+            emit MeterRendered(canvas);
+        };
+    return e;
+}
+
+// Qt's property system cannot pass an error on: an unreadable picture leaves
+// the name stored and the face as it was, as the setter does, and the error
+// ends here.
+void TMeter::SetBackGroundImgProperty(const QString& v)
+{
+    try {
+        SetBackGroundImg(v);
+    } catch (const EMeterImageError&) {
+    }
+}
