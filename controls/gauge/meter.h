@@ -6,6 +6,7 @@
 #include "font.h"
 #include "meter_face.h"
 #include "meter_types.h"
+#include "mouse_input.h"
 #include "needle_layout.h"
 #include "notify_event.h"
 #include "shift_state.h"
@@ -207,5 +208,5 @@ private:
     bool FFaceFresh = false; // composed by a setter, not yet shown
     bool FInPaintEvent = false;
     QRect FGeometryComputedFor; // position and size the geometry was computed with
-    bool FClicked = false; // a left press that a release over the gauge turns into a click
+    TClickTracker FClick; // a left press that a release over the gauge turns into a click
 };

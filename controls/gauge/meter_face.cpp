@@ -74,7 +74,7 @@ void ResetCanvas(TCanvas& c)
     c.Brush() = TBrush();
     c.SetFont(TFont());
     c.SetCopyMode(cmSrcCopy);
-    c.SetPenPos({0, 0});
+    c.MoveTo(0, 0);
 }
 
 // Makes dest a copy of source, reusing dest's pixel buffer when it fits.
@@ -197,7 +197,7 @@ bool TMeterFaceComposer::Compose(QObject* Sender, int W, int H, const TMeterSett
         canvas.Pen() = FStaticState.Pen;
         canvas.Brush() = FStaticState.Brush;
         canvas.SetFont(FStaticState.Font);
-        canvas.SetPenPos(FStaticState.PenPos);
+        canvas.MoveTo(FStaticState.PenPos.X, FStaticState.PenPos.Y);
         canvas.SetCopyMode(FStaticState.CopyMode);
     } else {
         work.SetSize(W, H);
