@@ -1,9 +1,15 @@
 #include "meter.h"
 
+#include "event_signals.h"
 #include "meter_accessible.h"
+#include "pixel_image.h"
+#include "store_if_changed.h"
+
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -23,60 +29,27 @@ bool AtOrBelowLogFloor(double v)
 
 } // namespace
 
+// The settings start as a new gauge's; the constructor gives the size while
+// the rims are still 0, as the geometry of a new gauge is computed with them.
 TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner)
 {
     // Mouse moves without a held button must reach OnMouseMoveInMeter too.
     setMouseTracking(true);
     InstallMeterAccessibility();
 
-    // Width, then height: each goes through SetBounds while the rims are 0.
+    const int top = FTRim, bottom = FBRim, side = FSRim;
+    FTRim = FBRim = FSRim = 0;
+    // Width, then height: each goes through SetBounds.
     SetWidth(297);
     SetHeight(209);
-
-    FLogarithmic = false;
-    FShortTicks = true;
-    FScaleLine = true;
-    FLimWatHighOn = true;
-    FLimWatLowOn = true;
-    FOFL = false;
-    FUFL = false;
-    FColorScale = clNavy;
-    FMeterLayout = mlCirc90;
     CalcMeterGeometry();
+    FTRim = top;
+    FBRim = bottom;
+    FSRim = side;
 
-    FFrameStyle = fsRaised;
-    FLimWatActCol = clRed;
-    FLimWatPsvCol = clGray;
-    FColorBakG = clWhite;
-    FColorCover = clBtnFace;
-    FColorScheme = csBWG;
-    FColorBakGLow = clLime;
-    FColorBakGNorm = clOrange;
-    FColorBakGHigh = clRed;
-    FLowThreshold = 0.0;
-    FHighThreshold = 1.0;
-    FScaleBakWidth = 0.0;
-    FScaleBkVis = false;
-    FScaleVis = true;
-    FNrTicks = 3;
-
-    for (TNeedleLayout* layout : {&FNeedleLayout, &FNeedle2Layout}) {
-        layout->SetColorBody(clSilver);
-        layout->SetColorOutline(clBlack);
-        layout->SetHeadSize(20);
-        layout->SetThickness(0);
-        layout->SetPercentNeedleLength(100);
-        layout->SetHeadAngle(30);
-        layout->SetHeadMidLeng(20);
-        layout->SetShadowDx(0);
-        layout->SetShadowDy(0);
-        layout->SetShadowColor(clGray);
-        layout->SetVisible(layout == &FNeedleLayout);
-        // Any needle setting changed later repaints the gauge at once.
+    // Any needle setting changed later repaints the gauge at once.
+    for (TNeedleLayout* layout : {&FNeedleLayout, &FNeedle2Layout})
         layout->OnChange = [this](TNeedleLayout*) { Paint(); };
-    }
-    FAnchorCovrd = true;
-    FSizeAnchor = 24;
 
     FFontCaption.Assign(FFont);
     // A new label font shows at the next paint the toolkit asks for, even
@@ -86,21 +59,12 @@ TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner)
         update();
     };
 
-    FColGrayLine = clGray;
-    FColWhiteLine = clWhite;
-    FDecPlaces = 1;
-    FTRim = 8;
-    FBRim = 10;
-    FSRim = 10;
-
-    FValue = 0.0;
-    FMinValue = 0.0;
-    FMaxValue = 1.0;
-    FValue2 = 0.0;
-
     AuxBGBmp.SetSize(10, 10);
     AuxACBmp.SetSize(10, 10);
     AuxACMaskBmp.SetSize(10, 10);
+    BackGroundPicture = &AuxBGBmp;
+    AnchorPicture = &AuxACBmp;
+    AnchorMask = &AuxACMaskBmp;
 }
 
 TMeter::~TMeter()
@@ -114,10 +78,8 @@ TMeter::~TMeter()
 template <typename T>
 void TMeter::StoreAndRepaintIfChanged(T& field, T v)
 {
-    if (field == v)
-        return;
-    field = v;
-    Paint();
+    if (StoreIfChanged(field, v))
+        Paint();
 }
 
 void TMeter::SetAnchorSize(int v) { StoreAndRepaintIfChanged(FSizeAnchor, v); }
@@ -238,15 +200,12 @@ void TMeter::ClassifyValue(double v)
 {
     if (v >= FHighThreshold) {
         FOFL = true;
-        if (OnOverFlow)
-            OnOverFlow(this);
+        RaiseNotify(OnOverFlow, this, &TMeter::OverFlow);
     } else if (v > FLowThreshold) {
-        if (OnNormalRange)
-            OnNormalRange(this);
+        RaiseNotify(OnNormalRange, this, &TMeter::NormalRange);
     } else {
         FUFL = true;
-        if (OnUnderFlow)
-            OnUnderFlow(this);
+        RaiseNotify(OnUnderFlow, this, &TMeter::UnderFlow);
     }
 }
 
@@ -266,6 +225,7 @@ double ClampIntoScale(double v, double min, double max)
 
 void TMeter::SetValue(double v)
 {
+    const TValueChangeReport report(*this);
     if (Loading()) {
         FValue = v;
         return;
@@ -287,6 +247,7 @@ void TMeter::SetValue(double v)
 
 void TMeter::SetValueSec(double v)
 {
+    const TValueChangeReport report(*this);
     if (Loading()) {
         FValue2 = v;
         return;
@@ -305,6 +266,7 @@ void TMeter::SetValueSec(double v)
 
 void TMeter::SetMeterMinValue(double v)
 {
+    const TValueChangeReport report(*this);
     // A NaN bound would break every later comparison.
     if (std::isnan(v))
         return;
@@ -327,6 +289,7 @@ void TMeter::SetMeterMinValue(double v)
 
 void TMeter::SetMeterMaxValue(double v)
 {
+    const TValueChangeReport report(*this);
     if (std::isnan(v))
         return;
     if (FLogarithmic && BelowLogFloor(v))
@@ -351,6 +314,7 @@ void TMeter::SetMeterMaxValue(double v)
 
 void TMeter::SetThresholdLow(double v)
 {
+    const TValueChangeReport report(*this);
     if (std::isnan(v))
         return;
     if (FLogarithmic && BelowLogFloor(v))
@@ -372,14 +336,14 @@ void TMeter::SetThresholdLow(double v)
     FUFL = false;
     if (FValue <= FLowThreshold) {
         FUFL = true;
-        if (OnUnderFlow)
-            OnUnderFlow(this);
+        RaiseNotify(OnUnderFlow, this, &TMeter::UnderFlow);
     }
     Paint();
 }
 
 void TMeter::SetThresholdHigh(double v)
 {
+    const TValueChangeReport report(*this);
     if (std::isnan(v))
         return;
     if (FLogarithmic && BelowLogFloor(v))
@@ -400,14 +364,14 @@ void TMeter::SetThresholdHigh(double v)
     FOFL = false;
     if (FValue >= FHighThreshold) {
         FOFL = true;
-        if (OnOverFlow)
-            OnOverFlow(this);
+        RaiseNotify(OnOverFlow, this, &TMeter::OverFlow);
     }
     Paint();
 }
 
 void TMeter::SetLogarithmic(bool v)
 {
+    const TValueChangeReport report(*this);
     if (Loading()) {
         FLogarithmic = v;
         return;
@@ -422,8 +386,51 @@ void TMeter::SetLogarithmic(bool v)
     Paint();
 }
 
+// The whole face is composed off-screen and shown in one copy, so it never
+// flickers.
+void TMeter::Paint()
+{
+    // The painting events reach signal receivers only while some are connected.
+    std::optional<TMeterPaintEvents> withSignals;
+    if (PaintSignalsConnected())
+        withSignals = PaintEventsWithSignals();
+    const TMeterPaintEvents& events = withSignals ? *withSignals : *this;
+    // No dial fits: nothing drawn, nothing raised; the widget shows no face.
+    if (FComposer.Compose(this, width(), height(), *this, *this, events, FFace))
+        ShowFace();
+}
+
+void TMeter::ShowFace()
+{
+    // Inside a paint event the new face is drawn right after; asking for
+    // another paint event there would never end.
+    if (FInPaintEvent)
+        return;
+    FFaceFresh = true;
+    update();
+}
+
+// A paint the toolkit asks for composes again; one that only shows what a
+// setter has just composed does not.
+void TMeter::paintEvent(QPaintEvent*)
+{
+    FInPaintEvent = true;
+    if (!FFaceFresh || FFace.Width() != width() || FFace.Height() != height())
+        Paint();
+    FInPaintEvent = false;
+    FFaceFresh = false;
+    // Without a dial nothing is drawn, so the parent shows through instead
+    // of a face kept from an earlier size or geometry.
+    if (FFace.Empty() || !(FMeterRadius > 0))
+        return;
+    QPainter painter(this);
+    // One face pixel per logical pixel, sharp on dense screens too.
+    DrawPixelImage(painter, FFace.Image(), FFace.Image().rect());
+}
+
 void TMeter::Loaded()
 {
+    const TValueChangeReport report(*this);
     TComponent::Loaded();
     // Only the primary value is brought into the scale; no event, no flags.
     // A stored value that is not a number falls to the minimum, as it does

@@ -4,7 +4,7 @@
 #include "colors.h"
 #include "component.h"
 #include "font.h"
-#include "meter_paint_values.h"
+#include "meter_face.h"
 #include "meter_types.h"
 #include "mouse_input.h"
 #include "needle_layout.h"
@@ -14,24 +14,74 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <exception>
 #include <functional>
 
 using TMouseMoveInMeterEvent =
     std::function<void(QObject* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>;
-using TmtBeforeDrawScaleLabelEvent = std::function<void(
-    QObject* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>;
-using TBeforeDrawNeedleEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& NeedleDrawn)>;
-using TMeterRenderedEvent = std::function<void(QObject* Sender, TCanvas& Canvas)>;
 
 // An analog gauge: a circular scale between a minimum and a maximum with a
 // primary and a secondary needle, coloured scale bands, two limit lamps, a
 // caption and optional background and anchor images.
 //
-// The control has no native window. Its face is composed in one go into a
-// work bitmap by Paint() and kept in Face(); the widget shows that face.
-// Setters that repaint call Paint() synchronously, once; events fire after
-// the new value and flags are stored and before that repaint.
-class TMeter : public QWidget, public TComponent {
+// The widget holds the settings, the values and the painting events, loads
+// and fires the range events; a TMeterFaceComposer composes the face from
+// them. Paint() has the face composed and kept in Face(); the widget shows
+// that face. Setters that repaint call Paint() synchronously, once; events
+// fire after the new value and flags are stored and before that repaint.
+class TMeter : public QWidget,
+               public TComponent,
+               private TMeterSettings,
+               private TMeterValues,
+               public TMeterPaintEvents {
+    Q_OBJECT
+    // Every published property, declared in the order a form sets them: the
+    // sweep and the bounds first, then the scale type, the thresholds and the
+    // values that are clamped into the bounds.
+    Q_PROPERTY(MeterTypes::TMeterLayout MeterLayout READ MeterLayout WRITE SetMeterLayout)
+    Q_PROPERTY(double MeterMinValue READ MeterMinValue WRITE SetMeterMinValue NOTIFY MeterMinValueChanged)
+    Q_PROPERTY(double MeterMaxValue READ MeterMaxValue WRITE SetMeterMaxValue NOTIFY MeterMaxValueChanged)
+    Q_PROPERTY(bool Logarithmic READ Logarithmic WRITE SetLogarithmic NOTIFY LogarithmicChanged)
+    Q_PROPERTY(double ThresholdLow READ ThresholdLow WRITE SetThresholdLow NOTIFY ThresholdLowChanged)
+    Q_PROPERTY(double ThresholdHigh READ ThresholdHigh WRITE SetThresholdHigh NOTIFY ThresholdHighChanged)
+    Q_PROPERTY(double Value READ Value WRITE SetValue NOTIFY ValueChanged USER true)
+    Q_PROPERTY(double ValueSec READ ValueSec WRITE SetValueSec NOTIFY ValueSecChanged)
+    Q_PROPERTY(int AnchorSize READ AnchorSize WRITE SetAnchorSize)
+    Q_PROPERTY(bool AnchorCovered READ AnchorCovered WRITE SetAnchorCovered)
+    Q_PROPERTY(QString AnchorImage READ AnchorImage WRITE SetAnchorImage)
+    Q_PROPERTY(QString BackGroundImg READ BackGroundImg WRITE SetBackGroundImgProperty)
+    Q_PROPERTY(MeterTypes::TBkgFill BkgndFillMode READ BkgndFillMode WRITE SetBkgndFillMode)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(TColor ColorBakG READ ColorBakG WRITE SetColorBakG)
+    Q_PROPERTY(TColor ColorCover READ ColorCover WRITE SetColorCover)
+    Q_PROPERTY(TColor ColorScale READ ColorScale WRITE SetColorScale)
+    Q_PROPERTY(MeterTypes::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(TColor ColorSclBkLow READ ColorSclBkLow WRITE SetColorSclBkLow)
+    Q_PROPERTY(TColor ColorSclBkNorm READ ColorSclBkNorm WRITE SetColorSclBkNorm)
+    Q_PROPERTY(TColor ColorSclBkHigh READ ColorSclBkHigh WRITE SetColorSclBkHigh)
+    Q_PROPERTY(MeterTypes::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(bool LimWatchHighOn READ LimWatchHighOn WRITE SetLimWatchHighOn)
+    Q_PROPERTY(bool LimWatchLowOn READ LimWatchLowOn WRITE SetLimWatchLowOn)
+    Q_PROPERTY(TColor LimWatchActColor READ LimWatchActColor WRITE SetLimWatchActColor)
+    Q_PROPERTY(TColor LimWatchPsvColor READ LimWatchPsvColor WRITE SetLimWatchPsvColor)
+    Q_PROPERTY(int MeterDecPlaces READ MeterDecPlaces WRITE SetMeterDecPlaces)
+    Q_PROPERTY(int MeterNrTicks READ MeterNrTicks WRITE SetMeterNrTicks)
+    Q_PROPERTY(bool MeterShortTicks READ MeterShortTicks WRITE SetMeterShortTicks)
+    Q_PROPERTY(bool MeterScaleLine READ MeterScaleLine WRITE SetMeterScaleLine)
+    // Gadgets: readable and writable as values, which Designer cannot edit.
+    Q_PROPERTY(TNeedleLayout NeedleLayout READ NeedleLayout WRITE SetNeedleLayout DESIGNABLE false)
+    Q_PROPERTY(TNeedleLayout NeedleLayoutSec READ NeedleLayoutSec WRITE SetNeedleLayoutSec DESIGNABLE false)
+    Q_PROPERTY(int RimBottom READ RimBottom WRITE SetRimBottom)
+    Q_PROPERTY(int RimTop READ RimTop WRITE SetRimTop)
+    Q_PROPERTY(int RimSide READ RimSide WRITE SetRimSide)
+    Q_PROPERTY(double ScaleBkWidth READ ScaleBkWidth WRITE SetScaleBkWidth)
+    Q_PROPERTY(bool ScaleBkVisible READ ScaleBkVisible WRITE SetScaleBkVisible)
+    Q_PROPERTY(bool ScaleVisible READ ScaleVisible WRITE SetScaleVisible)
+    // The geometry of the last recomputation.
+    Q_PROPERTY(int OriginX READ OriginX STORED false)
+    Q_PROPERTY(int OriginY READ OriginY STORED false)
+    Q_PROPERTY(double ScaleRadius READ ScaleRadius STORED false)
+
 public:
     explicit TMeter(QWidget* AOwner = nullptr);
     ~TMeter() override;
@@ -45,6 +95,8 @@ public:
     void SetAnchorImage(const QString& v);
     const QString& BackGroundImg() const { return FBakGndFName; }
     void SetBackGroundImg(const QString& v);
+    // The property's writer: an unreadable picture raises no error.
+    void SetBackGroundImgProperty(const QString& v);
     TBkgFill BkgndFillMode() const { return FBGFillMode; }
     void SetBkgndFillMode(TBkgFill v);
     const QString& Caption() const { return FCaption; }
@@ -106,6 +158,8 @@ public:
     TNeedleLayout& NeedleLayoutSec() { return FNeedle2Layout; }
     const TNeedleLayout& NeedleLayoutSec() const { return FNeedle2Layout; }
     void SetNeedleLayoutSec(const TNeedleLayout* v);
+    void SetNeedleLayout(const TNeedleLayout& v) { SetNeedleLayout(&v); }
+    void SetNeedleLayoutSec(const TNeedleLayout& v) { SetNeedleLayoutSec(&v); }
     // Rim changes repaint with the geometry of the last recomputation.
     int RimBottom() const { return FBRim; }
     void SetRimBottom(int v);
@@ -135,14 +189,41 @@ public:
     TNotifyEvent OnNormalRange;
     TNotifyEvent OnUnderFlow;
     TMouseMoveInMeterEvent OnMouseMoveInMeter;
-    TmtBeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
-    TBeforeDrawNeedleEvent OnBeforeDrawNeedle;
-    TMeterRenderedEvent OnMeterRendered;
+    // OnBeforeDrawScaleLabel, OnBeforeDrawNeedle and OnMeterRendered come
+    // from TMeterPaintEvents.
     TNotifyEvent OnClick;    // left button pressed and released over the gauge
     TNotifyEvent OnDblClick;
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;
+
+signals:
+    // Beside the On... events, each raised after its handler. The change
+    // signals report the value-like properties that a setter changed,
+    // side effects included, once the setter is done.
+    void ValueChanged(double Value);
+    void ValueSecChanged(double ValueSec);
+    void MeterMinValueChanged(double MeterMinValue);
+    void MeterMaxValueChanged(double MeterMaxValue);
+    void ThresholdLowChanged(double ThresholdLow);
+    void ThresholdHighChanged(double ThresholdHigh);
+    void LogarithmicChanged(bool Logarithmic);
+    void OverFlow();
+    void NormalRange();
+    void UnderFlow();
+    void MouseMoveInMeter(bool WithinRange, TShiftState Shift, double MeterValue);
+    // Receivers of the painting signals may change the label and the flag
+    // as a handler can.
+    void BeforeDrawScaleLabel(TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY);
+    void BeforeDrawNeedle(TCanvas& Canvas, bool& NeedleDrawn);
+    void MeterRendered(TCanvas& Canvas);
+    void Click();
+    void DblClick();
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void MouseMove(TShiftState Shift, int X, int Y);
+
+public:
 
     // --- geometry and pointer input -----------------------------------------
     // Every move or resize goes through here and recomputes the geometry with
@@ -173,8 +254,9 @@ public:
     void Paint();
     // The face last composed.
     const TBitmap& Face() const { return FFace; }
-    // How often Paint() has run, composed or not; lets callers see repaints.
-    int PaintCount() const { return FPaintCount; }
+    // What the face is composed from, as it stands.
+    const TMeterSettings& FaceSettings() const { return *this; }
+    const TMeterValues& FaceValues() const { return *this; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -186,87 +268,54 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    friend struct TMeterProbe; // read access for tests
-
     void CalcMeterGeometry();
     void GeometryMayHaveChanged();
     void ClassifyValue(double v);
-    void ReloadImages();
-    TMeterPaintValues ComputePaintValues() const;
-    void ShowFace(const TBitmap& work);
+    // The value-like properties, before and after a setter.
+    struct TValueState {
+        double Value, ValueSec, Min, Max, Low, High;
+        bool Logarithmic;
+    };
+    TValueState CurrentValueState() const;
+    void ReportValueChanges(const TValueState& before);
+    // Reports what the setter it guards changed once that setter is done,
+    // unless it ends with an error.
+    class TValueChangeReport {
+    public:
+        explicit TValueChangeReport(TMeter& m)
+            : FMeter(m), FBefore(m.CurrentValueState()), FErrors(std::uncaught_exceptions())
+        {
+        }
+        ~TValueChangeReport() noexcept(false)
+        {
+            if (std::uncaught_exceptions() == FErrors)
+                FMeter.ReportValueChanges(FBefore);
+        }
+        TValueChangeReport(const TValueChangeReport&) = delete;
+        TValueChangeReport& operator=(const TValueChangeReport&) = delete;
 
-    // Paint steps, in the order Paint() runs them.
-    void PaintBackground(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintScaleBands(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintScaleLine(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintTicksAndLabels(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintCaption(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintNeedles(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintCoverRims(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintLimitLamps(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void NotifyMeterRendered(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintFrame(TCanvas& Canvas, const TMeterPaintValues& pv);
+    private:
+        TMeter& FMeter;
+        TValueState FBefore;
+        int FErrors;
+    };
+    bool PaintSignalsConnected() const;
+    TMeterPaintEvents PaintEventsWithSignals();
+    void ReloadImages();
+    void ShowFace();
 
     template <typename T>
     void StoreAndRepaintIfChanged(T& field, T v);
 
-    bool FAnchorCovrd = false;
+    // The loaded pictures; the settings point at them.
     TBitmap AuxBGBmp;
     TBitmap AuxACBmp;
     TBitmap AuxACMaskBmp;
-    QString FBakGndFName;
-    TBkgFill FBGFillMode = bfSimple;
-    QString FACoverFName;
-    bool FLogarithmic = false;
-    bool FScaleVis = false;
-    int FSizeAnchor = 0;
-    bool FLimWatHighOn = false;
-    bool FLimWatLowOn = false;
-    TColor FLimWatActCol = 0;
-    TColor FLimWatPsvCol = 0;
-    bool FOFL = false;
-    bool FUFL = false;
-    TColor FColorScale = 0;
-    QString FCaption;
-    TFrameStyle FFrameStyle = fsNone;
-    int FDecPlaces = 0;
-    int FNrTicks = 0;
-    int FBRim = 0;
-    int FSRim = 0;
-    int FTRim = 0;
-    bool FShortTicks = false;
-    bool FScaleLine = false;
-    TColor FColorBakG = 0;
-    TColor FColorCover = 0;
-    TColor FColGrayLine = 0;
-    TColor FColWhiteLine = 0;
-    TColorScheme FColorScheme = csBWG;
-    TColor FColorBakGLow = 0;
-    TColor FColorBakGNorm = 0;
-    TColor FColorBakGHigh = 0;
-    TFont FFontCaption;
-    double FScaleBakWidth = 0;
-    bool FScaleBkVis = false;
-    double FLowThreshold = 0;
-    double FHighThreshold = 0;
-    TNeedleLayout FNeedleLayout;
-    TNeedleLayout FNeedle2Layout;
-    TMeterLayout FMeterLayout = mlCirc90;
-    int FMeterAngle = 0;
-    double FMeterRadius = 0;
-    int FMeterCenterX = 0;
-    int FMeterCenterY = 0;
-    double FValue = 0;
-    double FValue2 = 0;
-    double FMinValue = 0;
-    double FMaxValue = 0;
 
-    TFont FFont;            // the control's font: scale labels
+    TMeterFaceComposer FComposer;
     TBitmap FFace;          // the face last composed
     bool FFaceFresh = false; // composed by a setter, not yet shown
     bool FInPaintEvent = false;
     QRect FGeometryComputedFor; // position and size the geometry was computed with
-    int FPaintCount = 0;
     TClickTracker FClick; // a left press that a release over the gauge turns into a click
 };

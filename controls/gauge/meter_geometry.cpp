@@ -1,5 +1,6 @@
 #include "meter.h"
-#include "meter_scale.h"
+#include "event_signals.h"
+#include "meter_ticks.h"
 #include "rounding.h"
 #include "mouse_input.h"
 #include "saturating.h"
@@ -11,16 +12,19 @@
 #include <cstdint>
 #include <numbers>
 
-void TMeter::CalcMeterGeometry()
+void CalcMeterGeometry(TMeterSettings& s, int width, int height)
 {
-    const std::int64_t W = width();
-    const std::int64_t H = height();
-    const std::int64_t T = FTRim;
-    const std::int64_t B = FBRim;
-    const std::int64_t Sd = FSRim;
+    const std::int64_t W = width;
+    const std::int64_t H = height;
+    const std::int64_t T = s.FTRim;
+    const std::int64_t B = s.FBRim;
+    const std::int64_t Sd = s.FSRim;
     const std::int64_t A = H - B - T - 16; // height available for the dial
 
     double R = double(A);
+    int& FMeterAngle = s.FMeterAngle;
+    int& FMeterCenterX = s.FMeterCenterX;
+    int& FMeterCenterY = s.FMeterCenterY;
     // Rims accept any integer, so the sums are formed wide and saturated.
     FMeterCenterX = SaturateToInt32(W / 2);
     FMeterCenterY = SaturateToInt32(H - B - 8);
@@ -32,7 +36,7 @@ void TMeter::CalcMeterGeometry()
     const double halfWidthInside = W / 2.0 - double(Sd) - 8;
     const double intHalfWidthInside = double(W / 2 - Sd - 8);
     auto hangFromTop = [&] { FMeterCenterY = RoundHalfEven(double(T) + 8 + R); };
-    switch (FMeterLayout) {
+    switch (s.FMeterLayout) {
     case mlCirc90:
         FMeterAngle = 90;
         if (halfWidthInside * 1.414 < R)
@@ -71,7 +75,12 @@ void TMeter::CalcMeterGeometry()
         hangFromTop();
         break;
     }
-    FMeterRadius = R;
+    s.FMeterRadius = R;
+}
+
+void TMeter::CalcMeterGeometry()
+{
+    ::CalcMeterGeometry(*this, width(), height());
     FGeometryComputedFor = geometry();
     // A face a setter composed with the old geometry must not be what the
     // next paint request shows.
@@ -177,12 +186,13 @@ void TMeter::mouseMoveEvent(QMouseEvent* event)
 {
     QWidget::mouseMoveEvent(event);
     const TMouseMessage m = MouseMessage(*event);
-    NotifyMouseMove(OnMouseMove, this, m);
+    RaiseMouseMove(OnMouseMove, this, &TMeter::MouseMove, m);
 
     double value = 0;
     const bool within = ConvertPixelToValue(m.X, m.Y, value);
     if (OnMouseMoveInMeter)
         OnMouseMoveInMeter(this, within, m.Shift, value);
+    emit MouseMoveInMeter(within, m.Shift, value);
 }
 
 void TMeter::mousePressEvent(QMouseEvent* event)
@@ -193,7 +203,7 @@ void TMeter::mousePressEvent(QMouseEvent* event)
         return;
     }
     FClick.Press(*m.Button);
-    NotifyMouse(OnMouseDown, this, m);
+    RaiseMouse(OnMouseDown, this, &TMeter::MouseDown, m);
 }
 
 // The second press of a double click: the double click, then a press marked
@@ -205,9 +215,9 @@ void TMeter::mouseDoubleClickEvent(QMouseEvent* event)
         QWidget::mouseDoubleClickEvent(event);
         return;
     }
-    if (*m.Button == mbLeft && OnDblClick)
-        OnDblClick(this);
-    NotifyMouse(OnMouseDown, this, m);
+    if (*m.Button == mbLeft)
+        RaiseNotify(OnDblClick, this, &TMeter::DblClick);
+    RaiseMouse(OnMouseDown, this, &TMeter::MouseDown, m);
 }
 
 void TMeter::mouseReleaseEvent(QMouseEvent* event)
@@ -217,7 +227,7 @@ void TMeter::mouseReleaseEvent(QMouseEvent* event)
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    if (FClick.Release(*m.Button, rect().contains(m.X, m.Y)) && OnClick)
-        OnClick(this);
-    NotifyMouse(OnMouseUp, this, m);
+    if (FClick.Release(*m.Button, rect().contains(m.X, m.Y)))
+        RaiseNotify(OnClick, this, &TMeter::Click);
+    RaiseMouse(OnMouseUp, this, &TMeter::MouseUp, m);
 }
