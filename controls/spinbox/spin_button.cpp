@@ -15,6 +15,20 @@ void LoadBuiltInGlyph(TTimerSpeedButton* half, const char* name)
     half->SetNumGlyphs(1);
 }
 
+QPixmap HalfGlyphPixmap(const TTimerSpeedButton& half)
+{
+    return QPixmap::fromImage(half.Glyph().Image());
+}
+
+// A null pixmap brings the built-in glyph back.
+void SetHalfGlyphPixmap(TTimerSpeedButton* half, const char* builtIn, const QPixmap& v)
+{
+    if (v.isNull())
+        LoadBuiltInGlyph(half, builtIn);
+    else
+        half->SetGlyph(v.toImage());
+}
+
 bool CanFocus(const QWidget* w)
 {
     return w->isEnabled() && w->isVisible();
@@ -185,28 +199,22 @@ void TSpinButton::SetDownGlyph(const TBitmap* v)
 
 QPixmap TSpinButton::UpGlyphPixmap() const
 {
-    return QPixmap::fromImage(UpGlyph().Image());
+    return HalfGlyphPixmap(*FUpButton);
 }
 
 void TSpinButton::SetUpGlyphPixmap(const QPixmap& v)
 {
-    if (v.isNull())
-        SetUpGlyph(nullptr);
-    else
-        FUpButton->SetGlyph(v.toImage());
+    SetHalfGlyphPixmap(FUpButton, "SpinUp", v);
 }
 
 QPixmap TSpinButton::DownGlyphPixmap() const
 {
-    return QPixmap::fromImage(DownGlyph().Image());
+    return HalfGlyphPixmap(*FDownButton);
 }
 
 void TSpinButton::SetDownGlyphPixmap(const QPixmap& v)
 {
-    if (v.isNull())
-        SetDownGlyph(nullptr);
-    else
-        FDownButton->SetGlyph(v.toImage());
+    SetHalfGlyphPixmap(FDownButton, "SpinDown", v);
 }
 
 int TSpinButton::UpNumGlyphs() const

@@ -28,6 +28,7 @@ class TSpinEdit : public QLineEdit, public TComponent {
     Q_PROPERTY(bool EditorEnabled READ EditorEnabled WRITE SetEditorEnabled)
     Q_PROPERTY(bool AutoSelect READ AutoSelect WRITE SetAutoSelect)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
     Q_PROPERTY(int Value READ Value WRITE SetValue NOTIFY ValueChanged USER true)
 
 public:

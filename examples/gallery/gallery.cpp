@@ -141,11 +141,15 @@ int main(int argc, char** argv)
     auto* status = new QLabel(&window);
     status->setGeometry(Gap + 190, controlsTop + 3, 3 * GaugeWidth - 190, 20);
 
-    // The range events of the first gauge, reported below the gauges.
+    // The range signals of the first gauge, reported below the gauges (the
+    // OnUnderFlow, OnNormalRange and OnOverFlow events would serve as well).
     TMeter* first = gauges[0];
-    first->OnUnderFlow = [status](QObject*) { status->setText(QStringLiteral("First gauge: underflow")); };
-    first->OnNormalRange = [status](QObject*) { status->setText(QStringLiteral("First gauge: normal range")); };
-    first->OnOverFlow = [status](QObject*) { status->setText(QStringLiteral("First gauge: overflow")); };
+    QObject::connect(first, &TMeter::UnderFlow, status,
+                     [status] { status->setText(QStringLiteral("First gauge: underflow")); });
+    QObject::connect(first, &TMeter::NormalRange, status,
+                     [status] { status->setText(QStringLiteral("First gauge: normal range")); });
+    QObject::connect(first, &TMeter::OverFlow, status,
+                     [status] { status->setText(QStringLiteral("First gauge: overflow")); });
 
     int previous = 0;
     QObject::connect(spin, &TSpinEdit::ValueChanged, [&](int v) {

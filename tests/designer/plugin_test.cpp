@@ -67,6 +67,8 @@ TEST_F(DesignerPlugin, CreatesWidgetsWithTheirProperties)
         QVariant Written;
     };
     const Case cases[] = {
+        {"TMeter", "MeterMaxValue", 1.0, 250.0},
+        {"TMeter", "Caption", QString(), QStringLiteral("km/h")},
         {"TSpinEdit", "Increment", 1, 5},
         {"TSpinEdit", "Value", 0, -3},
         {"TSpinButton", "UpNumGlyphs", 1, 2},

@@ -40,6 +40,7 @@ TEST_F(SpinFixture, PropertiesReachTheSetters)
         {"EditorEnabled", false, [this] { return QVariant(Spin->EditorEnabled()); }},
         {"AutoSelect", false, [this] { return QVariant(Spin->AutoSelect()); }},
         {"ReadOnly", true, [this] { return QVariant(Spin->ReadOnly()); }},
+        {"MaxLength", 4, [this] { return QVariant(Spin->MaxLength()); }},
         {"Value", 17, [this] { return QVariant(Spin->Value()); }},
     };
     for (const Case& c : cases) {
