@@ -10,7 +10,8 @@ packages=(
   fonts-wine fonts-dejavu-core
   xvfb xauth x11-apps x11-utils imagemagick
   clang
-  desktop-file-utils appstream dpkg-dev faketime
+  desktop-file-utils appstream dpkg-dev faketime lintian
+  at-spi2-core python3-pyatspi dbus-daemon
 )
 
 missing=()

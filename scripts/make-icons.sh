@@ -2,14 +2,16 @@
 # Renders the application icon's PNG sizes from its SVG source. The PNGs are
 # committed, so this only needs to run after the SVG has changed. Uses
 # rsvg-convert (librsvg2-bin) when present, else ImageMagick's convert; the
-# output carries no time stamps, so the same SVG gives the same bytes.
+# output carries no time stamps, so the same SVG gives the same bytes. The
+# 16-pixel size is drawn by hand on the pixel grid (make-icon-16.py): a
+# rendering of the SVG smears at that size.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 app_id=de.keplerprobleme.Simulation
 src=resources/desktop/${app_id}.svg
 out=resources/desktop/icons
-sizes=(16 32 48 64 128 256)
+sizes=(32 48 64 128 256)
 
 if command -v rsvg-convert >/dev/null 2>&1; then
   render() { rsvg-convert --width "$1" --height "$1" --format png --output "$2" "$src"; }
@@ -28,3 +30,7 @@ for n in "${sizes[@]}"; do
   render "$n" "$out/${n}x${n}/${app_id}.png"
   echo "$out/${n}x${n}/${app_id}.png"
 done
+
+mkdir -p "$out/16x16"
+python3 scripts/make-icon-16.py "$out/16x16/${app_id}.png"
+echo "$out/16x16/${app_id}.png"

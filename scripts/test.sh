@@ -13,6 +13,11 @@ echo "== Normal build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+# What lintian says about the package, also when it passes.
+if [ -f build/tests/packaging/deb-check/lintian.log ]; then
+  echo "== lintian on the Debian package"
+  cat build/tests/packaging/deb-check/lintian.log
+fi
 
 echo "== Build under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEPLER_SANITIZE=ON -DKEPLER_BUILD_BENCH=OFF
