@@ -55,6 +55,13 @@ TEST_F(WindowNamesTest, EveryControlHasAGermanNameAndItsRole)
     }
 }
 
+TEST_F(WindowNamesTest, TitleIsReadWithoutItsLeadingSpace)
+{
+    EXPECT_EQ(Accessible(Form.LblThema)->text(QAccessible::Name),
+              QStringLiteral("Visualisierung:  wahre und mittlere Anomalie"));
+    EXPECT_EQ(Form.LblThema->text(), QStringLiteral(" Visualisierung:  wahre und mittlere Anomalie"));
+}
+
 TEST_F(WindowNamesTest, PictureAndGaugeSayWhatTheyShow)
 {
     const QString picture = Accessible(Form.ImgCanvas)->text(QAccessible::Description);
