@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <utility>
+
 namespace {
 
 QColor ToQColor(TColor c)
@@ -172,6 +174,14 @@ void TForm1::CreateControls()
     SpinEdit1->Loaded();
 
     EdtStart = MakeEdit(Client, QRect(494, 245, 105, 22), QStringLiteral("Startdatum"), 12, clWindowText);
+
+    // Each control is found by its name from outside the window.
+    const std::pair<QWidget*, const char*> names[] = {
+        {ImgCanvas, "ImgCanvas"}, {Meter1, "Meter1"},     {EdtmA, "EdtmA"},
+        {EdtwA, "EdtwA"},         {BtnStart, "BtnStart"}, {BtnStop, "BtnStop"},
+        {ScrollBarV, "ScrollBarV"}, {SpinEdit1, "SpinEdit1"}, {EdtStart, "EdtStart"}};
+    for (const auto& [control, name] : names)
+        control->setObjectName(QString::fromLatin1(name));
 }
 
 void TForm1::SetTabOrder()

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Measures the processor time the real program uses: idle, and during a run
-# at delay 500 ms (started through KEPLER_AUTOSTART_DELAY). Reads the
+# at delay 500 ms (started by the program's driver). Reads the
 # process's user and system time from /proc over a fixed window.
 #
-# Usage: bench/cpu_usage.sh [PROGRAM] [SECONDS]
-#   PROGRAM defaults to build/app/keplerprobleme, SECONDS to 10.
+# Usage: bench/cpu_usage.sh [DRIVER] [SECONDS]
+#   DRIVER defaults to build/driver/keplerprobleme-driver, SECONDS to 10.
 # Runs under Xvfb when xvfb-run is there, otherwise on Qt's offscreen platform.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-program=${1:-build/app/keplerprobleme}
+program=${1:-build/driver/keplerprobleme-driver}
 seconds=${2:-10}
 [ -x "$program" ] || { echo "program not found: $program (build it first)"; exit 1; }
 
@@ -29,10 +29,10 @@ cpu_ticks() {
   echo $(( f[11] + f[12] ))
 }
 
-# Starts the program with the given environment, lets it settle, then
+# Starts the program with the given driver options, lets it settle, then
 # prints its share of one core over the window in percent.
 measure() {
-  env "$@" "$program" &
+  "$program" "$@" &
   local pid=$!
   sleep 2
   local before after
@@ -45,7 +45,7 @@ measure() {
     'BEGIN { printf "%.2f", 100 * t / hz / s }'
 }
 
-idle=$(measure KEPLER_BENCH=idle)
-running=$(measure KEPLER_AUTOSTART_DELAY=500)
+idle=$(measure)
+running=$(measure --start 500)
 echo "idle: ${idle} % of one core"
 echo "run at delay 500: ${running} % of one core (over ${seconds} s)"

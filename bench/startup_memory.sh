@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Compares the program's start-up time and memory with a bare Qt window of
 # the same size and title: each starts, paints its window once and quits
-# (the program through KEPLER_QUIT_AFTER_FIRST_PAINT). Reports the median
+# (the program through its driver). Reports the median
 # wall time from start to exit and the median peak resident memory over
 # several starts, on a virtual X server.
 #
@@ -15,7 +15,7 @@ cd "$(dirname "$0")/.."
 
 build=${1:-build}
 runs=${2:-9}
-program="$build/app/keplerprobleme"
+program="$build/driver/keplerprobleme-driver"
 bare="$build/bench/startup/bare_window"
 for p in "$program" "$bare"; do
   [ -x "$p" ] || { echo "not found: $p (build the project with benchmarks first)"; exit 1; }
@@ -26,7 +26,7 @@ if [ -z "${KEPLER_BENCH_INSIDE:-}" ]; then
   KEPLER_BENCH_INSIDE=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$runs"
 fi
 
-KEPLER_QUIT_AFTER_FIRST_PAINT=1 python3 - "$runs" "$bare" "$program" <<'PY'
+python3 - "$runs" "$bare" "$program" <<'PY'
 import os, resource, statistics, subprocess, sys, time
 
 runs = int(sys.argv[1])
@@ -54,7 +54,7 @@ def measure(cmd):
 
 bt, bm = measure([bare])
 tt, tm = measure([bare, "--text"])
-pt, pm = measure([program])
+pt, pm = measure([program, "--quit-after-first-paint"])
 print(f"bare Qt window:            start {bt:6.1f} ms  memory {bm:7.0f} KiB")
 print(f"bare Qt window with text:  start {tt:6.1f} ms  memory {tm:7.0f} KiB")
 print(f"keplerprobleme:            start {pt:6.1f} ms  memory {pm:7.0f} KiB")

@@ -2,8 +2,9 @@
 # Takes the README's screenshots of the real program in the middle of a run,
 # at display scales 1, 1.5 and 2, each in a virtual X server of its own:
 #   screenshots/window.png, screenshots/window-1.5x.png, screenshots/window-2x.png
-# Usage: bash scripts/make-screenshots.sh [PROGRAM]
-# Without PROGRAM it builds build-release/app/keplerprobleme first.
+# Usage: bash scripts/make-screenshots.sh [DRIVER]
+# DRIVER is the program's driver (keplerprobleme-driver), which starts the run
+# by itself; without it build-release/driver/keplerprobleme-driver is built first.
 # Needs xvfb-run (xvfb), import (imagemagick) and xwininfo (x11-utils), and
 # faketime (faketime) to start every run on the same date: the program takes
 # today's date, and a run ends where the two anomalies meet, so without it
@@ -19,8 +20,8 @@ done
 program=${1:-}
 if [ -z "$program" ]; then
   cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEPLER_BUILD_TESTS=OFF -DKEPLER_BUILD_BENCH=OFF
-  cmake --build build-release --target keplerprobleme
-  program=build-release/app/keplerprobleme
+  cmake --build build-release --target keplerprobleme-driver
+  program=build-release/driver/keplerprobleme-driver
 fi
 program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
 
@@ -38,11 +39,11 @@ mkdir -p screenshots
 # Inside the X server: start the program, let it run, grab its window.
 cat >"$work/inside.sh" <<'INSIDE'
 set -euo pipefail
-program=$1 out=$2 settle=$3 start=$4
+program=$1 out=$2 settle=$3 start=$4 delay=$5
 # Only the calendar is moved; the program's millisecond clock runs as usual.
 # Job control gives the program (under faketime) a process group of its own.
 set -m
-DONT_FAKE_MONOTONIC=1 faketime -f "@$start" "$program" &
+DONT_FAKE_MONOTONIC=1 faketime -f "@$start" "$program" --start "$delay" &
 pid=$!
 sleep "$settle"
 id=$(xwininfo -root -tree | awk '/"Simulation Keplerprobleme"/ { print $1; exit }')
@@ -60,9 +61,9 @@ exit $status
 INSIDE
 
 shoot() { # scale file
-  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$1 KEPLER_AUTOSTART_DELAY=$delay_ms \
+  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$1 \
     xvfb-run -a -s "-screen 0 1600x1400x24 -dpi 96" \
-    bash "$work/inside.sh" "$program" "$work/shot.png" "$settle_s" "$start_date"
+    bash "$work/inside.sh" "$program" "$work/shot.png" "$settle_s" "$start_date" "$delay_ms"
   mv "$work/shot.png" "$2"
   echo "$2: $(identify -format '%wx%h' "$2")"
 }

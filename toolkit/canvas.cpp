@@ -127,19 +127,21 @@ Box Normalised(i64 x1, i64 y1, i64 x2, i64 y2)
     return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
-// The ellipse inscribed in a box: its pixels reach exactly the box's first and
-// last column and row. It is built from one quarter with integer half-axes a
-// and b, mirrored about the centre pixels of its halves; an even size gets two
-// centre columns (rows) and so a flat top and bottom (sides), which keeps it
-// symmetric for every size.
+// The ellipse inscribed in a box: the pixels whose centres lie inside it.
+// Its middle row(s) always reach the box's sides and its middle column(s) the
+// top and bottom, so even a very thin ellipse spans its box. It is built from
+// one quarter, mirrored about the centre pixels of its halves; an even size
+// has two centre columns (rows), each half a pixel off the true centre.
 class EllipseShape {
 public:
     explicit EllipseShape(const Box& box) : FBox(box)
     {
         if (box.Empty())
             return;
-        FA = (box.Right - box.Left - 1) / 2;
-        FB = (box.Bottom - box.Top - 1) / 2;
+        FW = box.Right - box.Left;
+        FH = box.Bottom - box.Top;
+        FA = (FW - 1) / 2;
+        FB = (FH - 1) / 2;
         FLeftCentre = box.Left + FA;
         FRightCentre = box.Right - 1 - FA;
         FTopCentre = box.Top + FB;
@@ -185,31 +187,39 @@ private:
         return std::max<i64>(y <= FTopCentre ? FTopCentre - y : y - FBottomCentre, 0);
     }
 
-    // Largest dx with (dx / (a + 1/2))^2 + (dy / (b + 1/2))^2 < 1, the
-    // midpoint criterion; never less than 0 for dy <= b.
+    // Largest dx (columns beyond the centre column) whose pixel centre lies
+    // inside. In doubled coordinates from the true centre the pixel centre is
+    // X = 2dx, Y = 2dy, plus 1 along an even size, and it lies inside when
+    // X^2 h^2 + Y^2 w^2 < w^2 h^2. The middle rows keep the full width and
+    // every row keeps its centre pixels.
     i64 HalfWidth(i64 dy) const
     {
-        if (FB == 0)
+        if (dy == 0)
             return FA;
-        const real q = real(dy) / (real(FB) + 0.5L);
-        i64 h = i64(std::floor((real(FA) + 0.5L) * std::sqrt(std::max(real(0), 1.0L - q * q))));
-        h = std::clamp<i64>(h, 0, FA);
-        constexpr i64 exactLimit = i64(1) << 24;
-        if (FA <= exactLimit && FB <= exactLimit) {
-            const i128 a2 = i128(2 * FA + 1) * (2 * FA + 1);
-            const i128 b2 = i128(2 * FB + 1) * (2 * FB + 1);
+        const i64 ex = 1 - FW % 2, ey = 1 - FH % 2;
+        const real w = real(FW), h = real(FH);
+        const real yy = real(2 * dy + ey) / h;
+        const real xMax = w * std::sqrt(std::max(real(0), 1.0L - yy * yy)); // doubled, exclusive
+        i64 hx = i64(std::floor((xMax - real(ex)) / 2));
+        hx = std::clamp<i64>(hx, 0, FA);
+        constexpr i64 exactLimit = i64(1) << 30;
+        if (FW <= exactLimit && FH <= exactLimit) {
+            const i128 w2 = i128(FW) * FW, h2 = i128(FH) * FH;
+            const i128 y2 = i128(2 * dy + ey) * (2 * dy + ey);
             const auto inside = [&](i64 dx) {
-                return 4 * i128(dx) * dx * b2 + 4 * i128(dy) * dy * a2 < a2 * b2;
+                const i128 x = 2 * dx + ex;
+                return x * x * h2 + y2 * w2 < w2 * h2;
             };
-            while (h < FA && inside(h + 1))
-                ++h;
-            while (h > 0 && !inside(h))
-                --h;
+            while (hx < FA && inside(hx + 1))
+                ++hx;
+            while (hx > 0 && !inside(hx))
+                --hx;
         }
-        return h;
+        return hx;
     }
 
     Box FBox;
+    i64 FW = 0, FH = 0;
     i64 FA = 0, FB = 0;
     i64 FLeftCentre = 0, FRightCentre = 0, FTopCentre = 0, FBottomCentre = 0;
     i64 FCacheTop = 0;
@@ -557,37 +567,32 @@ void TCanvas::Polygon(const std::vector<TPoint>& points)
     PixelSink sink(FTarget.Image());
     const std::size_t n = points.size();
     if (FBrush.Style() == bsSolid && n >= 3) {
-        // Even-odd rule sampled at pixel centres (doubled coordinates).
+        // The points are pixel centres, as for the outline. A pixel is filled
+        // when its centre lies inside the polygon by the even-odd rule; the
+        // outline passes through every pixel centre on an edge, so the fill
+        // is exactly what the outline encloses. Exact integer arithmetic.
         const QRgb brush = ToPixel(FBrush.Color());
         i64 minY = points[0].Y, maxY = points[0].Y;
         for (const TPoint& p : points) {
             minY = std::min<i64>(minY, p.Y);
             maxY = std::max<i64>(maxY, p.Y);
         }
-        std::vector<real> xs;
+        std::vector<i64> keys;
         const i64 yEnd = std::min<i64>(maxY - 1, sink.Height() - 1);
-        for (i64 y = std::max<i64>(minY, 0); y <= yEnd; ++y) {
-            const i64 yc2 = 2 * y + 1;
-            xs.clear();
+        for (i64 y = std::max<i64>(minY + 1, 0); y <= yEnd; ++y) {
+            keys.clear();
             for (std::size_t i = 0; i < n; ++i) {
                 const TPoint& a = points[i];
                 const TPoint& b = points[(i + 1) % n];
-                const i64 ay2 = 2 * i64(a.Y), by2 = 2 * i64(b.Y);
-                if ((ay2 < yc2) == (by2 < yc2))
+                if ((a.Y < y) == (b.Y < y))
                     continue;
-                const real t = real(yc2 - ay2) / real(by2 - ay2);
-                xs.push_back(2 * real(a.X) + t * 2 * (real(b.X) - real(a.X)));
+                // The edge crosses the row at c = a.X + (y - a.Y)(b.X - a.X)/(b.Y - a.Y);
+                // the first pixel right of it is floor(c) + 1.
+                keys.push_back(a.X + i64(FloorDiv(i128(y - a.Y) * (i64(b.X) - a.X), i64(b.Y) - a.Y)) + 1);
             }
-            std::sort(xs.begin(), xs.end());
-            for (std::size_t k = 0; k + 1 < xs.size(); k += 2) {
-                // Pixels whose centre 2x + 1 lies in [xs[k], xs[k + 1]).
-                const real from = std::ceil((xs[k] - 1) / 2);
-                const real to = std::ceil((xs[k + 1] - 1) / 2) - 1;
-                if (to < 0 || from > real(sink.Width() - 1) || from > to)
-                    continue;
-                sink.Span(y, i64(std::max(from, real(0))), i64(std::min(to, real(sink.Width() - 1))),
-                          brush);
-            }
+            std::sort(keys.begin(), keys.end());
+            for (std::size_t k = 0; k + 1 < keys.size(); k += 2)
+                sink.Span(y, keys[k], keys[k + 1] - 1, brush);
         }
     }
     const QRgb pen = ToPixel(FPen.Color());

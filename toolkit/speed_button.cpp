@@ -236,8 +236,9 @@ void TSpeedButton::PaintFace(QPainter& painter)
     if (glyph.isNull())
         return;
     QPoint at = GlyphOrigin();
+    // A pressed face moves its glyph one pixel right and down, whatever
+    // the style's own button shift (many styles shift by nothing).
     if (pressed)
-        at += QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &opt, this),
-                     style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &opt, this));
+        at += QPoint(1, 1);
     painter.drawImage(at, glyph);
 }

@@ -9,8 +9,8 @@
 
 namespace {
 
-// Ends the program once the window has painted itself, as the program does
-// under KEPLER_QUIT_AFTER_FIRST_PAINT.
+// Ends the program once the window has painted itself, as the program's
+// driver does with --quit-after-first-paint.
 class TBareWindow : public QWidget {
 protected:
     void paintEvent(QPaintEvent*) override { QTimer::singleShot(0, qApp, &QCoreApplication::quit); }

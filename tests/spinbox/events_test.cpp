@@ -316,3 +316,35 @@ TEST_F(SpinFixture, DialogKeysFireNoKeyEvents)
     EXPECT_EQ(downs, 0);
     EXPECT_EQ(presses, 0);
 }
+
+// Composed text is filtered character by character, as typed text is: the
+// refused characters are dropped, each with one alert.
+TEST_F(SpinFixture, ComposedTextIsFilteredCharacterByCharacter)
+{
+    struct Case {
+        const char16_t* Commit;
+        bool EditorEnabled;
+        const char* Text;
+        int Beeps;
+    };
+    const Case cases[] = {
+        {u"1a2", true, "512", 1},
+        {u"x7y8z", true, "578", 3},
+        {u"ab", true, "5", 2},
+        {u"\u0663", true, "5", 1}, // an Arabic-Indic three is not in the set
+        {u"42", false, "5", 2},
+        {u"", true, "5", 0},
+    };
+    FocusSpin();
+    for (const Case& c : cases) {
+        Spin->SetEditorEnabled(c.EditorEnabled);
+        Spin->SetText("5");
+        Spin->end(false);
+        Beeps = 0;
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf16(c.Commit));
+        QApplication::sendEvent(Spin, &commit);
+        EXPECT_EQ(Spin->Text(), c.Text) << QString::fromUtf16(c.Commit).toStdString();
+        EXPECT_EQ(Beeps, c.Beeps) << QString::fromUtf16(c.Commit).toStdString();
+    }
+}

@@ -1,5 +1,6 @@
 #include "spin_button.h"
 #include "spin_fixture.h"
+#include "show_exception.h"
 #include "timer_speed_button.h"
 
 #include <stdexcept>
@@ -104,4 +105,38 @@ TEST_F(RepeatTest, AnErrorInARepeatedStepStopsTheTimerAndPropagates)
     EXPECT_EQ(Spin->Text(), "1"); // what the step wrote stays
     Spin->OnChange = nullptr;
     QTest::mouseRelease(up, Qt::LeftButton, {}, QPoint(30, 3));
+}
+
+// A repeated step that fails in the message loop: the timer stops first,
+// then the user sees the error, and the spin box goes on working.
+TEST_F(RepeatTest, AnErrorInARepeatedStepIsShownAndTheSpinBoxGoesOn)
+{
+    TTimerSpeedButton* up = Spin->Button()->UpButton();
+    QStringList shown;
+    bool timerStoppedWhenShown = false;
+    SetShowExceptionHook([&](const QString& message) {
+        shown.append(message);
+        timerStoppedWhenShown = !up->RepeatTimer()->Enabled();
+    });
+    Spin->SetValue(0);
+    QTest::mousePress(up, Qt::LeftButton, {}, QPoint(3, 3));
+    Spin->OnChange = [](QObject*) { throw std::runtime_error("Schritt fehlgeschlagen"); };
+    TTimer::AdvanceManualClock(400);
+    EXPECT_EQ(shown, QStringList{"Schritt fehlgeschlagen."});
+    EXPECT_TRUE(timerStoppedWhenShown);
+    TTimer::AdvanceManualClock(1000); // no more ticks
+    EXPECT_EQ(shown.size(), 1);
+    EXPECT_EQ(Spin->Text(), "1"); // what the step wrote stays
+    Spin->OnChange = nullptr;
+    QTest::mouseRelease(up, Qt::LeftButton, {}, QPoint(30, 3));
+
+    // Clicks and holds step as before.
+    QTest::mouseClick(up, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(Spin->Text(), "2");
+    QTest::mousePress(up, Qt::LeftButton, {}, QPoint(3, 3));
+    TTimer::AdvanceManualClock(500);
+    QTest::mouseRelease(up, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(Spin->Text(), "5");
+    EXPECT_EQ(shown.size(), 1);
+    SetShowExceptionHook({});
 }
