@@ -30,11 +30,15 @@ void TScrollBar::paintEvent(QPaintEvent* event)
     if (!hasFocus())
         return;
     // Many styles draw no focus on a scroll bar at all, and some only after
-    // Tab; the frame shows however the focus came.
+    // Tab. The style's own focus mark, shown however the focus came, and a
+    // solid frame in the highlight colour around it, as a focused edit has.
     QStylePainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
     option.state |= QStyle::State_KeyboardFocusChange;
     option.backgroundColor = palette().color(QPalette::Window);
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    painter.setPen(palette().color(QPalette::Highlight));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
