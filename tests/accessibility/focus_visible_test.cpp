@@ -2,6 +2,7 @@
 // focus, at display scale 1 and 2, and after Alt the menu bar highlights
 // "Infos". The renderings are written as PNG files beside the test for a
 // look by eye.
+#include "form_controls.h"
 #include "form1.h"
 #include "injected_platform.h"
 
@@ -26,6 +27,7 @@ protected:
 
     InjectedPlatform Platform;
     TForm1 Form;
+    TForm1Controls Controls{Form};
 };
 
 QImage Render(QWidget* w, qreal scale)
@@ -63,10 +65,10 @@ int PixelsOfColour(const QImage& image, const QRect& logical, QColor colour)
 
 TEST_F(FocusVisibleTest, DelayRegulatorShowsItsFocusAtScaleOneAndTwo)
 {
-    QScrollBar* bar = Form.ScrollBarV;
+    QScrollBar* bar = Controls.ScrollBarV;
     for (qreal scale : {1.0, 2.0}) {
         SCOPED_TRACE(scale);
-        Form.EdtmA->setFocus(Qt::TabFocusReason);
+        Controls.EdtmA->setFocus(Qt::TabFocusReason);
         const QImage without = Render(bar, scale);
         bar->setFocus(Qt::TabFocusReason);
         ASSERT_TRUE(bar->hasFocus());
@@ -82,7 +84,7 @@ TEST_F(FocusVisibleTest, DelayRegulatorShowsItsFocusAtScaleOneAndTwo)
 
 TEST_F(FocusVisibleTest, FocusMarkAlsoAfterAClick)
 {
-    QScrollBar* bar = Form.ScrollBarV;
+    QScrollBar* bar = Controls.ScrollBarV;
     const QImage without = Render(bar, 1);
     bar->setFocus(Qt::MouseFocusReason);
     EXPECT_GE(ChangedPixels(without, Render(bar, 1)), 2 * bar->width());
@@ -90,8 +92,8 @@ TEST_F(FocusVisibleTest, FocusMarkAlsoAfterAClick)
 
 TEST_F(FocusVisibleTest, AltHighlightsInfosUntilEscape)
 {
-    QMenuBar* bar = Form.MainMenu1;
-    const QRect infos = bar->actionGeometry(Form.Optiions1->menuAction());
+    QMenuBar* bar = Controls.MainMenu1;
+    const QRect infos = bar->actionGeometry(Controls.Optiions1->menuAction());
     const QColor highlight = bar->palette().color(QPalette::Highlight);
     const QImage before = Render(bar, 1);
     EXPECT_EQ(PixelsOfColour(before, infos, highlight), 0);
@@ -99,7 +101,7 @@ TEST_F(FocusVisibleTest, AltHighlightsInfosUntilEscape)
     QTest::keyPress(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
     QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
     ASSERT_TRUE(bar->hasFocus()) << "Alt does not give the menu bar the keyboard";
-    ASSERT_EQ(bar->activeAction(), Form.Optiions1->menuAction());
+    ASSERT_EQ(bar->activeAction(), Controls.Optiions1->menuAction());
     for (qreal scale : {1.0, 2.0}) {
         const QImage after = Render(bar, scale);
         after.save(QStringLiteral("menu_after_alt_%1x.png").arg(scale));

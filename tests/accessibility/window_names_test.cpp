@@ -59,9 +59,9 @@ TEST_F(WindowNamesTest, EveryControlHasAGermanNameAndItsRole)
 
 TEST_F(WindowNamesTest, TitleIsReadWithoutItsLeadingSpace)
 {
-    EXPECT_EQ(Accessible(Form.LblThema)->text(QAccessible::Name),
+    EXPECT_EQ(Accessible(Controls.LblThema)->text(QAccessible::Name),
               QStringLiteral("Visualisierung:  wahre und mittlere Anomalie"));
-    EXPECT_EQ(Form.LblThema->text(), QStringLiteral(" Visualisierung:  wahre und mittlere Anomalie"));
+    EXPECT_EQ(Controls.LblThema->text(), QStringLiteral(" Visualisierung:  wahre und mittlere Anomalie"));
 }
 
 TEST_F(WindowNamesTest, PictureAndGaugeSayWhatTheyShow)
