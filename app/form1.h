@@ -71,4 +71,6 @@ private:
     void CreateMenu();
     void SetTabOrder();
     void SetAccessibleTexts();
+    // Keeps a run waiting while the "Infos" list is open.
+    void HoldRunWhileMenuOpen();
 };

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <numbers>
 #include <string>
 
@@ -27,6 +28,18 @@ public:
     TRunDepthGuard& operator=(const TRunDepthGuard&) = delete;
 };
 
+// A circle 4 pixels across at (x, y). Far off the picture the coordinate
+// stands at the 32-bit end, where the box's far edge stays there too.
+void DrawCircle(TCanvas& c, std::int32_t x, std::int32_t y)
+{
+    const auto farEdge = [](std::int32_t v) {
+        return std::int32_t(std::min<std::int64_t>(std::int64_t(v) + 4, std::numeric_limits<std::int32_t>::max()));
+    };
+    c.Ellipse(x, y, farEdge(x), farEdge(y));
+}
+
+} // namespace
+
 void DrawFixedMarks(TCanvas& c)
 {
     c.Pen().SetColor(clBlue);
@@ -38,8 +51,6 @@ void DrawFixedMarks(TCanvas& c)
     c.Ellipse(300, 210, 308, 218);
     c.TextOut(298, 222, QStringLiteral("S"));
 }
-
-} // namespace
 
 QString FormatReadout(double degrees)
 {
@@ -98,10 +109,10 @@ void RunSimulation(TRunLoopView& view)
         ComputeOrbitStep();
         WaitWithMessages(view.DelayMs());
         c.Pen().SetColor(clGreen);
-        c.Ellipse(s.MeanX, s.MeanY, s.MeanX + 4, s.MeanY + 4);
+        DrawCircle(c, s.MeanX, s.MeanY);
         ComputePlanetPixel();
         c.Pen().SetColor(clRed);
-        c.Ellipse(s.TrueX, s.TrueY, s.TrueX + 4, s.TrueY + 4);
+        DrawCircle(c, s.TrueX, s.TrueY);
         view.PictureChanged();
         ProcessMessages();
         UpdateReadouts(view);
