@@ -3,7 +3,8 @@
 (AT-SPI) until its first run has ended by itself, then prints what it saw and
 checks the two readouts against the expected text.
 
-Usage: read_first_run.py EXPECTED_READOUT [TIMEOUT_S]
+Usage: read_first_run.py EXPECTED_READOUT [TIMEOUT_S [PID]]
+With PID, gives up as soon as that process has ended.
 A run has ended when the gauge is back at 0 after the readouts changed and
 the readouts stay the same for a second: the program sets the gauge to 0
 only when a run is over, and a run still going changes them in every cycle.
@@ -39,13 +40,25 @@ def text_of(accessible):
     return t.getText(0, t.characterCount)
 
 
+def alive(pid):
+    try:
+        with open(f"/proc/{pid}/stat") as f:
+            return f.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False
+
+
 def main():
     expected = sys.argv[1]
     deadline = time.monotonic() + (float(sys.argv[2]) if len(sys.argv) > 2 else 60)
+    pid = int(sys.argv[3]) if len(sys.argv) > 3 else None
     window = None
     while window is None:
+        if pid is not None and not alive(pid):
+            print("  the program ended before its window appeared")
+            return 1
         if time.monotonic() > deadline:
-            print("the window never appeared on the accessibility bus")
+            print("  the window never appeared on the accessibility bus")
             return 1
         window = find_window()
         if window is None:
@@ -55,7 +68,7 @@ def main():
     date = named(window, "Startdatum")
     gauge = named(window, "Tendenz der Anomalien")
     if None in (mean, true, date, gauge):
-        print("the readouts, the start date or the gauge are missing on the accessibility bus")
+        print("  the readouts, the start date or the gauge are missing on the accessibility bus")
         return 1
 
     def look():
