@@ -7,11 +7,10 @@ export LC_ALL=C
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-svg-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   fonts-wine fonts-dejavu-core
-  xvfb xauth x11-apps x11-utils imagemagick
-  clang
+  xvfb xauth x11-utils imagemagick python3 librsvg2-bin
   desktop-file-utils appstream dpkg-dev faketime
   locales dbus at-spi2-core python3-pyatspi
 )

@@ -1,4 +1,5 @@
 #include "run_loop.h"
+#include "orbit_step.h"
 #include "simulation_state.h"
 
 #include "canvas.h"
