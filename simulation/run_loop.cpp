@@ -6,13 +6,13 @@
 #include "colors.h"
 #include "decimal_text.h"
 #include "messages.h"
+#include "saturating.h"
 #include "tick_counter.h"
 
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <numbers>
 #include <string>
 
@@ -33,10 +33,7 @@ public:
 // stands at the 32-bit end, where the box's far edge stays there too.
 void DrawCircle(TCanvas& c, std::int32_t x, std::int32_t y)
 {
-    const auto farEdge = [](std::int32_t v) {
-        return std::int32_t(std::min<std::int64_t>(std::int64_t(v) + 4, std::numeric_limits<std::int32_t>::max()));
-    };
-    c.Ellipse(x, y, farEdge(x), farEdge(y));
+    c.Ellipse(x, y, SaturatingAdd(x, 4), SaturatingAdd(y, 4));
 }
 
 } // namespace
