@@ -1,5 +1,6 @@
 // Whole runs through the window, with the date, the tick counter and message
 // processing injected; the hook plays the user between cycles.
+#include "form_controls.h"
 #include "form1.h"
 #include "injected_platform.h"
 #include "picture_box.h"
@@ -30,8 +31,9 @@ class RunTest : public ::testing::Test {
 protected:
     InjectedPlatform Platform;
     TForm1 Form;
+    TForm1Controls Controls{Form};
 
-    TColor Pixel(int x, int y) const { return Form.ImgCanvas->Picture().Pixel(x, y); }
+    TColor Pixel(int x, int y) const { return Controls.ImgCanvas->Picture().Pixel(x, y); }
 
     // Whether the colour appears inside the box and nowhere in a margin of
     // two pixels around it.
@@ -56,8 +58,8 @@ TEST_F(RunTest, WholeRunEndsByItselfOnEqualReadouts)
     // A run whose readouts never match would go on for ever: stop it.
     Platform.OnProcess = [this](int pass) {
         if (pass == 1000) {
-            ADD_FAILURE() << "the run did not end by itself; readouts " << Form.EdtmA->text().toStdString()
-                          << " and " << Form.EdtwA->text().toStdString();
+            ADD_FAILURE() << "the run did not end by itself; readouts " << Controls.EdtmA->text().toStdString()
+                          << " and " << Controls.EdtwA->text().toStdString();
             Form.BtnStopClick();
         }
     };
@@ -65,10 +67,10 @@ TEST_F(RunTest, WholeRunEndsByItselfOnEqualReadouts)
 
     EXPECT_EQ(Simulation().DayNumber, 703858.5);
     EXPECT_EQ(Simulation().RunState, RunStateStopped);
-    EXPECT_EQ(Form.EdtmA->text(), QStringLiteral("-0,1 °"));
-    EXPECT_EQ(Form.EdtwA->text(), QStringLiteral("-0,1 °"));
-    EXPECT_EQ(Form.EdtStart->text(), QStringLiteral("8.12.2026"));
-    EXPECT_EQ(Form.Meter1->Value(), 0.0);
+    EXPECT_EQ(Controls.EdtmA->text(), QStringLiteral("-0,1 °"));
+    EXPECT_EQ(Controls.EdtwA->text(), QStringLiteral("-0,1 °"));
+    EXPECT_EQ(Controls.EdtStart->text(), QStringLiteral("8.12.2026"));
+    EXPECT_EQ(Controls.Meter1->Value(), 0.0);
     EXPECT_EQ(RunSimulationDepth(), 0);
     // Delay 0 waits until the counter has moved: one millisecond per cycle.
     EXPECT_EQ(Platform.Tick, 1000u + 46u);
@@ -77,7 +79,7 @@ TEST_F(RunTest, WholeRunEndsByItselfOnEqualReadouts)
 TEST_F(RunTest, FirstCycleDrawsAtTheWorkedPixels)
 {
     // A mark on the picture's last column, which the run must leave alone.
-    Form.ImgCanvas->Picture().SetPixel(432, 100, clOrange);
+    Controls.ImgCanvas->Picture().SetPixel(432, 100, clOrange);
     Platform.OnProcess = [this](int) { Form.BtnStopClick(); };
     Form.BtnStartClick();
 
@@ -108,19 +110,19 @@ TEST_F(RunTest, NextStartContinuesFromWhereTheRunStopped)
 
     EXPECT_EQ(dayOfFirstCycle, 703858.5);
     EXPECT_EQ(Simulation().DayNumber, 703859.5);
-    EXPECT_EQ(Form.EdtStart->text(), QStringLiteral("8.12.2026"));
+    EXPECT_EQ(Controls.EdtStart->text(), QStringLiteral("8.12.2026"));
 }
 
 TEST_F(RunTest, StopBeforeAnyStartChangesNothingVisible)
 {
-    const QImage before = Form.ImgCanvas->Picture().Image().copy();
+    const QImage before = Controls.ImgCanvas->Picture().Image().copy();
     Form.BtnStopClick();
 
     EXPECT_EQ(Simulation().RunState, RunStateStopped);
     EXPECT_EQ(Simulation().DayNumber, StartDayNumber);
-    EXPECT_EQ(Form.EdtmA->text(), QStringLiteral("0°"));
-    EXPECT_EQ(Form.EdtStart->text(), QStringLiteral("Startdatum"));
-    EXPECT_TRUE(Form.ImgCanvas->Picture().Image() == before);
+    EXPECT_EQ(Controls.EdtmA->text(), QStringLiteral("0°"));
+    EXPECT_EQ(Controls.EdtStart->text(), QStringLiteral("Startdatum"));
+    EXPECT_TRUE(Controls.ImgCanvas->Picture().Image() == before);
 
     Platform.OnProcess = [this](int pass) {
         if (pass == 1) {
@@ -136,7 +138,7 @@ TEST_F(RunTest, StepChangedDuringACycleIsUsedAtItsEnd)
 {
     Platform.OnProcess = [this](int pass) {
         if (pass == 1) {
-            Form.SpinEdit1->SetValue(30);
+            Controls.SpinEdit1->SetValue(30);
             Form.BtnStopClick();
         }
     };
@@ -151,7 +153,7 @@ TEST_F(RunTest, DelayIsReadFreshForEveryCycle)
     Platform.OnProcess = [&](int pass) {
         // Moved during the first cycle's wait, after that wait read its delay.
         if (pass == 1)
-            Form.ScrollBarV->setValue(500);
+            Controls.ScrollBarV->setValue(500);
         if (Platform.Tick > 1000 + 1 + 501)
             Form.BtnStopClick();
     };
@@ -180,7 +182,7 @@ TEST_F(RunTest, OneStopEndsNestedRunsEachOuterLevelAddingACycle)
     EXPECT_EQ(RunSimulationDepth(), 0);
     // The inner run completes its cycle, the outer one adds its own.
     EXPECT_EQ(Simulation().DayNumber, dayAtStop + 2);
-    EXPECT_EQ(Form.Meter1->Value(), 0.0);
+    EXPECT_EQ(Controls.Meter1->Value(), 0.0);
 }
 
 TEST_F(RunTest, NestingStopsAtItsBound)
@@ -201,7 +203,7 @@ TEST_F(RunTest, NestingStopsAtItsBound)
     EXPECT_EQ(maxDepth, MaxRunDepth);
     EXPECT_EQ(RunSimulationDepth(), 0);
     EXPECT_EQ(Simulation().RunState, RunStateStopped);
-    EXPECT_EQ(Form.Meter1->Value(), 0.0);
+    EXPECT_EQ(Controls.Meter1->Value(), 0.0);
 }
 
 TEST_F(RunTest, StartAtTheBoundStillDrawsTheFixedMarks)
@@ -220,7 +222,7 @@ TEST_F(RunTest, StartAtTheBoundStillDrawsTheFixedMarks)
             Form.BtnStartClick(); // wipes, but nests no run
             line = Pixel(100, 216);
             sunTop = Pixel(304, 210);
-            const QImage picture = Form.ImgCanvas->Picture().Image();
+            const QImage picture = Controls.ImgCanvas->Picture().Image();
             redOrGreen = 0;
             for (int y = 2; y < 431; ++y)
                 for (int x = 2; x < 431; ++x) {
@@ -265,7 +267,7 @@ TEST_F(RunTest, StartAtTheBoundDoesNotCancelAStopInTheSameBatch)
 TEST_F(RunTest, AStepFarBeyondThirtyRunsUntilCirclesLeaveThe32BitRange)
 {
     // Typed into the box, which keeps the focus: the text is not clamped.
-    Form.SpinEdit1->setText(QStringLiteral("2147483647"));
+    Controls.SpinEdit1->setText(QStringLiteral("2147483647"));
     ASSERT_EQ(Simulation().StepDays, 2147483647.0);
     // The eccentricity grows with the day number until the radius, and with
     // it a circle's coordinate, runs past the 32-bit range: first below it,
@@ -304,15 +306,15 @@ TEST_F(RunTest, OpenInfosListHoldsTheRunUntilItCloses)
             // Later the list is closed without a choice.
             QTimer::singleShot(100, [&] {
                 passesWhenClosed = Platform.ProcessCalls;
-                Form.Optiions1->hide();
+                Controls.Optiions1->hide();
             });
-            QMenuBar* bar = Form.MainMenu1;
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(Form.Optiions1->menuAction()).center());
-            EXPECT_TRUE(Form.Optiions1->isVisible());
+            QMenuBar* bar = Controls.MainMenu1;
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(Controls.Optiions1->menuAction()).center());
+            EXPECT_TRUE(Controls.Optiions1->isVisible());
             // The run handles its messages: it comes back only once the
             // list has closed.
             QCoreApplication::processEvents();
-            openWhenBack = Form.Optiions1->isVisible();
+            openWhenBack = Controls.Optiions1->isVisible();
         }
         if (pass == 3)
             Form.BtnStopClick();

@@ -2,6 +2,7 @@
 // to a dotless "ı", "i" uppers to a dotted "İ"). Names the program looks up
 // must not depend on that, and the readouts take only the separator.
 #include "form1.h"
+#include "form_controls.h"
 #include "injected_platform.h"
 
 #include "spin_button.h"
@@ -59,12 +60,13 @@ TEST_F(TurkishLocaleTest, WindowBuiltUnderTurkishSettingsHasItsGlyphsAndReadouts
     InjectedPlatform platform;
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     TForm1 form;
-    EXPECT_FALSE(form.SpinEdit1->Button()->UpButton()->Glyph().Empty());
-    EXPECT_FALSE(form.SpinEdit1->Button()->DownButton()->Glyph().Empty());
+    const TForm1Controls controls(form);
+    EXPECT_FALSE(controls.SpinEdit1->Button()->UpButton()->Glyph().Empty());
+    EXPECT_FALSE(controls.SpinEdit1->Button()->DownButton()->Glyph().Empty());
 
     form.BtnStartClick();
-    EXPECT_EQ(form.EdtmA->text(), QStringLiteral("-0,1 °"));
-    EXPECT_EQ(form.EdtwA->text(), QStringLiteral("-0,1 °"));
+    EXPECT_EQ(controls.EdtmA->text(), QStringLiteral("-0,1 °"));
+    EXPECT_EQ(controls.EdtwA->text(), QStringLiteral("-0,1 °"));
 }
 
 } // namespace
