@@ -2,6 +2,7 @@
 
 #include "event_signals.h"
 #include "spin_glyphs.h"
+#include "spin_half_accessible.h"
 #include "timer_speed_button.h"
 
 #include <QKeyEvent>
@@ -39,6 +40,7 @@ bool CanFocus(const QWidget* w)
 TSpinButton::TSpinButton(QWidget* parent)
     : QWidget(parent)
 {
+    InstallSpinHalfAccessibility();
     FUpButton = CreateHalf(false);
     FDownButton = CreateHalf(true);
     LoadBuiltInGlyph(FUpButton, "SpinUp");
