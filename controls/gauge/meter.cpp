@@ -23,7 +23,7 @@ bool AtOrBelowLogFloor(double v)
 
 } // namespace
 
-TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner)
+TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner), TControl(this)
 {
     // Mouse moves without a held button must reach OnMouseMoveInMeter too.
     setMouseTracking(true);
@@ -82,6 +82,7 @@ TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner)
     // A new label font shows at the next paint the toolkit asks for, even
     // when a setter has just composed a face with the old one.
     FFont.OnChange = [this] {
+        FontAssigned();
         FFaceFresh = false;
         update();
     };

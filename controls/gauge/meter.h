@@ -2,7 +2,7 @@
 #include "bitmap.h"
 #include "canvas.h"
 #include "colors.h"
-#include "component.h"
+#include "control.h"
 #include "font.h"
 #include "meter_paint_values.h"
 #include "meter_types.h"
@@ -30,7 +30,7 @@ using TMeterRenderedEvent = std::function<void(QObject* Sender, TCanvas& Canvas)
 // work bitmap by Paint() and kept in Face(); the widget shows that face.
 // Setters that repaint call Paint() synchronously, once; events fire after
 // the new value and flags are stored and before that repaint.
-class TMeter : public QWidget, public TComponent {
+class TMeter : public QWidget, public TControl {
 public:
     explicit TMeter(QWidget* AOwner = nullptr);
     ~TMeter() override;
@@ -127,7 +127,11 @@ public:
     // control whose font changes.
     TFont& Font() { return FFont; }
     const TFont& Font() const { return FFont; }
-    void SetFont(const TFont& v) { FFont.Assign(v); }
+    void SetFont(const TFont& v)
+    {
+        FFont.Assign(v);
+        FontAssigned();
+    }
 
     // --- events -------------------------------------------------------------
     TNotifyEvent OnOverFlow;
@@ -176,6 +180,7 @@ public:
     int PaintCount() const { return FPaintCount; }
 
 protected:
+    void ParentFontChanged() override { FFont.Assign(InheritedFont()); }
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;

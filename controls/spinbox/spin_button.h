@@ -1,5 +1,5 @@
 #pragma once
-#include "component.h"
+#include "control.h"
 #include "notify_event.h"
 
 #include <QPointer>
@@ -11,7 +11,7 @@ class TTimerSpeedButton;
 // A pair of small up and down buttons that repeat while held. Pressing a
 // half hands the keyboard focus to FocusControl (or to the pair itself when
 // it is a tab stop). Usable on its own next to any control.
-class TSpinButton : public QWidget, public TComponent {
+class TSpinButton : public QWidget, public TControl {
     Q_OBJECT
 
 public:
@@ -36,8 +36,6 @@ public:
 
     QWidget* FocusControl() const { return FFocusControl; }
     void SetFocusControl(QWidget* v) { FFocusControl = v; }
-    bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
-    void SetTabStop(bool v) { setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus); }
 
     TTimerSpeedButton* UpButton() const { return FUpButton; }
     TTimerSpeedButton* DownButton() const { return FDownButton; }
@@ -46,6 +44,8 @@ public:
 
     TNotifyEvent OnUpClick;
     TNotifyEvent OnDownClick;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

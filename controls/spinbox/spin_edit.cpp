@@ -113,17 +113,11 @@ bool WindowTakesKey(const QKeyEvent& e, const QWidget& w)
                        [](const QPushButton* b) { return b->isDefault() && b->isVisible(); });
 }
 
-// Focus that comes and goes with the whole window or a popup menu is not an
-// entry into or exit from the control.
-bool WindowLevelReason(Qt::FocusReason r)
-{
-    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
-}
-
 } // namespace
 
 TSpinEdit::TSpinEdit(QWidget* parent)
-    : QLineEdit(parent)
+    : QLineEdit(parent),
+      TControl(this, clWindow)
 {
     // Before the first text is set, which already asks for the interface.
     InstallSpinEditAccessibility();
@@ -138,6 +132,7 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     // (mousePressEvent); a half hands it over for the left button only.
     setFocusPolicy(Qt::TabFocus);
     setText(QStringLiteral("0"));
+    SetAutoSize(true);
     // Dropped text would bypass the character filter.
     setAcceptDrops(false);
     // Moves without a held button reach OnMouseMove too.
@@ -346,7 +341,7 @@ void TSpinEdit::NotifyMouse(const TMouseEvent& handler, QMouseEvent* e, TShiftSt
 void TSpinEdit::focusInEvent(QFocusEvent* e)
 {
     const Qt::FocusReason reason = e->reason();
-    if (WindowLevelReason(reason)) {
+    if (WindowLevelFocusReason(reason)) {
         QLineEdit::focusInEvent(e);
         return;
     }
@@ -365,7 +360,7 @@ void TSpinEdit::focusInEvent(QFocusEvent* e)
 void TSpinEdit::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);
-    if (WindowLevelReason(e->reason()))
+    if (WindowLevelFocusReason(e->reason()))
         return;
     if (OnExit)
         OnExit(this);
@@ -520,6 +515,12 @@ void TSpinEdit::contextMenuEvent(QContextMenuEvent* e)
     QMenu* menu = CreateEditMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(e->globalPos());
+}
+
+void TSpinEdit::AdjustAutoSize()
+{
+    if (FButton)
+        resize(width(), MinimumHeight());
 }
 
 void TSpinEdit::resizeEvent(QResizeEvent* e)

@@ -1,5 +1,5 @@
 #pragma once
-#include "component.h"
+#include "control.h"
 #include "font.h"
 #include "notify_event.h"
 
@@ -14,7 +14,7 @@ struct TRect;
 // A one-line edit that holds a 32-bit integer, with a pair of auto-repeating
 // up and down buttons inside its right edge. The value lives in the text:
 // reading parses it, writing replaces it.
-class TSpinEdit : public QLineEdit, public TComponent {
+class TSpinEdit : public QLineEdit, public TControl {
     Q_OBJECT
 
 public:
@@ -93,6 +93,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    // AutoSize: the height the font needs.
+    void AdjustAutoSize() override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
