@@ -4,7 +4,7 @@
 #include "picture_box.h"
 #include "scroll_bar.h"
 
-#include "colors.h"
+#include "qt_colors.h"
 #include "font.h"
 #include "image_file.h"
 #include "meter.h"
@@ -22,12 +22,6 @@
 #include <utility>
 
 namespace {
-
-QColor ToQColor(TColor c)
-{
-    const TColor rgb = ColorToRGB(c);
-    return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
-}
 
 // "Tahoma" at a character height in pixels.
 QFont TahomaFont(int height, bool bold)

@@ -1,3 +1,4 @@
+#include "start_date.h"
 #include "simulation_state.h"
 
 #include "local_date.h"

@@ -1,6 +1,7 @@
 #include "cover_mask.h"
 
 #include "bitmap.h"
+#include "canvas.h"
 
 #include <QImage>
 
@@ -54,4 +55,15 @@ void MakeCoverMask(TBitmap& bitmap)
         bitmap.AssignStored(OneBytePerPixelMask(stored), 8);
     else
         bitmap.AssignStored(PixelByPixelMask(stored), bitsPerPixel);
+}
+
+void DrawCover(TCanvas& canvas, int cx, int cy, const TBitmap& cover, const TBitmap& mask)
+{
+    const int w = cover.Width(), h = cover.Height();
+    const int x0 = cx - w / 2, y0 = cy - h / 2;
+    const TRect rect{x0, y0, x0 + w, y0 + h};
+    canvas.SetCopyMode(cmSrcAnd);
+    canvas.StretchDraw(rect, mask);
+    canvas.SetCopyMode(cmSrcPaint);
+    canvas.StretchDraw(rect, cover);
 }

@@ -1,4 +1,5 @@
 #include "meter.h"
+#include "cover_mask.h"
 #include "needle_outline.h"
 
 #include <vector>
@@ -51,16 +52,22 @@ void DrawLamp(TCanvas& c, int L, int T, TColor fill)
 }
 
 // White along the bottom and the right, gray along the top and the left:
-// the dial opening looks recessed.
-void PaintBevelLine(TCanvas& c, int W, int H, int SR, int TR, int BR)
+// the dial opening looks recessed. Runs from the pen's position on the
+// bottom rim to the bottom right corner and round to the bottom left one.
+void BevelAroundOpening(TCanvas& c, int W, int H, int SR, int TR, int BR)
 {
     LineColor(c, clWhite);
-    c.MoveTo(SR - 1, H - BR);
     c.LineTo(W - SR, H - BR);
     c.LineTo(W - SR, TR);
     LineColor(c, clGray);
     c.LineTo(SR - 1, TR);
     c.LineTo(SR - 1, H - BR);
+}
+
+void PaintBevelLine(TCanvas& c, int W, int H, int SR, int TR, int BR)
+{
+    c.MoveTo(SR - 1, H - BR);
+    BevelAroundOpening(c, W, H, SR, TR, BR);
 }
 
 } // namespace
@@ -99,13 +106,7 @@ void TMeter::PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv)
     }
     if (!FACoverFName.isEmpty()) {
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
-        const int aw = AuxACBmp.Width(), ah = AuxACBmp.Height();
-        const int x0 = cx - aw / 2, y0 = cy - ah / 2;
-        const TRect rect{x0, y0, x0 + aw, y0 + ah};
-        Canvas.SetCopyMode(cmSrcAnd);
-        Canvas.StretchDraw(rect, AuxACMaskBmp);
-        Canvas.SetCopyMode(cmSrcPaint);
-        Canvas.StretchDraw(rect, AuxACBmp);
+        DrawCover(Canvas, cx, cy, AuxACBmp, AuxACMaskBmp);
         return;
     }
     const int l = cx - AS, t = cy - AS, r = cx + AS, b = cy + AS;
@@ -126,12 +127,7 @@ void TMeter::PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv)
     LineColor(Canvas, clGray);
     Canvas.MoveTo(cx + AS - 1, cy);
     Canvas.LineTo(cx + AS - 1, H - BR);
-    LineColor(Canvas, clWhite);
-    Canvas.LineTo(W - SR, H - BR);
-    Canvas.LineTo(W - SR, TR);
-    LineColor(Canvas, clGray);
-    Canvas.LineTo(SR - 1, TR);
-    Canvas.LineTo(SR - 1, H - BR);
+    BevelAroundOpening(Canvas, W, H, SR, TR, BR);
     LineColor(Canvas, clWhite);
     Canvas.LineTo(cx - AS, H - BR);
     Canvas.LineTo(cx - AS, cy - 1);

@@ -2,6 +2,8 @@
 
 #include "beep.h"
 #include "canvas.h"
+#include "mouse_input.h"
+#include "saturating.h"
 #include "spin_button.h"
 #include "spin_edit_accessible.h"
 #include "text_to_int.h"
@@ -22,7 +24,6 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
-#include <limits>
 #include <optional>
 
 namespace {
@@ -35,21 +36,6 @@ constexpr int ButtonWidth = 15;
 constexpr int ButtonHeight = 17;
 // QLineEdit's default and largest length limit.
 constexpr int LargestEditLength = 32767;
-
-// Stepping past the 32-bit range stops at its ends instead of wrapping.
-std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b)
-{
-    const std::int64_t sum = std::int64_t(a) + std::int64_t(b);
-    return std::int32_t(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
-                                                 std::numeric_limits<std::int32_t>::max()));
-}
-
-std::int32_t SaturatingSub(std::int32_t a, std::int32_t b)
-{
-    return std::int32_t(std::clamp<std::int64_t>(std::int64_t(a) - std::int64_t(b),
-                                                 std::numeric_limits<std::int32_t>::min(),
-                                                 std::numeric_limits<std::int32_t>::max()));
-}
 
 // The character a key press types, as the filter sees it: Backspace, Enter
 // and Ctrl+letter give their control characters, Delete and navigation keys
@@ -287,12 +273,10 @@ void TSpinEdit::mouseReleaseEvent(QMouseEvent* e)
         e->accept();
     else
         QLineEdit::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton && FClicked) {
-        FClicked = false;
-        if (rect().contains(e->position().toPoint()) && OnClick)
-            OnClick(this);
-    }
-    NotifyMouse(OnMouseUp, e);
+    const TMouseMessage m = ClientMouseMessage(*e);
+    if (m.Button && FClick.Release(*m.Button, rect().contains(e->position().toPoint())) && OnClick)
+        OnClick(this);
+    NotifyMouse(OnMouseUp, this, m);
 }
 
 void TSpinEdit::mousePressEvent(QMouseEvent* e)
@@ -305,9 +289,10 @@ void TSpinEdit::mousePressEvent(QMouseEvent* e)
         FLeftPressOnText = false;
     }
     QLineEdit::mousePressEvent(e);
-    if (e->button() == Qt::LeftButton)
-        FClicked = true;
-    NotifyMouse(OnMouseDown, e);
+    const TMouseMessage m = ClientMouseMessage(*e);
+    if (m.Button)
+        FClick.Press(*m.Button);
+    NotifyMouse(OnMouseDown, this, m);
 }
 
 // The second press of a double click: the double click, then a press marked
@@ -317,25 +302,18 @@ void TSpinEdit::mouseDoubleClickEvent(QMouseEvent* e)
     QLineEdit::mouseDoubleClickEvent(e);
     if (e->button() == Qt::LeftButton && OnDblClick)
         OnDblClick(this);
-    NotifyMouse(OnMouseDown, e, ssDouble);
+    NotifyMouse(OnMouseDown, this, ClientMouseMessage(*e));
 }
 
 void TSpinEdit::mouseMoveEvent(QMouseEvent* e)
 {
     QLineEdit::mouseMoveEvent(e);
-    if (OnMouseMove) {
-        const QPoint p = e->position().toPoint() - QPoint(EditBorder, EditBorder);
-        OnMouseMove(this, ShiftStateFromQt(e->modifiers(), e->buttons()), p.x(), p.y());
-    }
+    NotifyMouseMove(OnMouseMove, this, ClientMouseMessage(*e));
 }
 
-void TSpinEdit::NotifyMouse(const TMouseEvent& handler, QMouseEvent* e, TShiftState extra)
+TMouseMessage TSpinEdit::ClientMouseMessage(const QMouseEvent& e) const
 {
-    const auto button = MouseButtonFromQt(e->button());
-    if (!handler || !button)
-        return;
-    const QPoint p = e->position().toPoint() - QPoint(EditBorder, EditBorder);
-    handler(this, *button, ShiftStateFromQt(e->modifiers(), e->buttons()) | extra, p.x(), p.y());
+    return MouseMessage(e, QPoint(EditBorder, EditBorder));
 }
 
 void TSpinEdit::focusInEvent(QFocusEvent* e)

@@ -1,6 +1,7 @@
 #pragma once
 #include "control.h"
 #include "font.h"
+#include "mouse_input.h"
 #include "notify_event.h"
 
 #include <QLineEdit>
@@ -102,7 +103,8 @@ private:
     QMenu* CreateEditMenu();
     void PlaceButton();
     void UpdateTextRect();
-    void NotifyMouse(const TMouseEvent& handler, QMouseEvent* e, TShiftState extra = 0);
+    // A pointer message in client coordinates, inside the border.
+    TMouseMessage ClientMouseMessage(const QMouseEvent& e) const;
     void TypeKey(QKeyEvent* e);
 
     std::int32_t FMinValue = 0;
@@ -117,5 +119,5 @@ private:
     // Set while SetValue replaces the text; it notifies on its own afterwards.
     bool FWritingValue = false;
     // A left press that a release over the edit turns into a click.
-    bool FClicked = false;
+    TClickTracker FClick;
 };

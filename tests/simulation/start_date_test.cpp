@@ -1,5 +1,6 @@
 #include "local_date.h"
 #include "simulation_state.h"
+#include "start_date.h"
 
 #include <gtest/gtest.h>
 
