@@ -301,7 +301,7 @@ bool TControlLink::WidgetEvent(QEvent* e)
             c.FParentFont = false;
         else if (c.FParentFont)
             c.TakeParentFont();
-        if (c.FAutoSize)
+        if (c.FAutoSize && !c.Loading())
             c.AdjustAutoSize();
         break;
     case QEvent::ContextMenu:
@@ -535,7 +535,7 @@ void TControl::ApplyConstraints()
 void TControl::SetAutoSize(bool v)
 {
     FAutoSize = v;
-    if (v)
+    if (v && !Loading())
         AdjustAutoSize();
 }
 

@@ -119,7 +119,8 @@ public:
     const TSizeConstraints& Constraints() const { return FConstraints; }
     void SetConstraints(const TSizeConstraints& v) { FConstraints.Assign(v); }
     // The control fits its size to its content (what that is, each control
-    // says in AdjustAutoSize).
+    // says in AdjustAutoSize) when it is set and when the font changes; the
+    // size a window description gives stands while the control loads.
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool v);
 

@@ -413,3 +413,20 @@ TYPED_TEST(StandardMembers, LoadingSetsEveryMember)
     EXPECT_EQ(c.StyleElements(), TStyleElements{seClient});
     EXPECT_TRUE(c.TabStop());
 }
+
+// A window description's size stands even when its font would fit another.
+TEST(StandardMembersLoading, AutoSizeKeepsTheLoadedHeight)
+{
+    TSpinEdit spin;
+    spin.BeginLoading();
+    spin.SetBounds(0, 0, 61, 60);
+    QFont f = spin.font();
+    f.setPixelSize(11);
+    spin.setFont(f);
+    spin.SetAutoSize(true);
+    spin.Loaded();
+    EXPECT_EQ(spin.height(), 60);
+    f.setPixelSize(20);
+    spin.setFont(f);
+    EXPECT_EQ(spin.height(), spin.MinimumHeight());
+}
