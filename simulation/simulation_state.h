@@ -1,4 +1,6 @@
 #pragma once
+#include "local_date.h"
+
 #include <cstdint>
 
 // The one program-wide record of the simulation. It lives from start-up to
@@ -38,6 +40,7 @@ inline constexpr char16_t RunStateStopped = u'E';
 // The program's instance.
 SimulationState& Simulation();
 
-// Sets the drawing area to 433 by 433, reads the start date, sets the step to
-// one day and the orbit scale to 140 pixels. Called once, before any window.
-void InitSimulationState();
+// Sets the drawing area to 433 by 433, takes today's local date as the start
+// date, sets the step to one day and the orbit scale to 140 pixels. Called
+// once, before any window.
+void InitSimulationState(const TLocalDate& today);

@@ -1,7 +1,8 @@
 #pragma once
+#include "local_date.h"
 
-// Reads the local date and stores it with its day number.
-void ComputeStartDayNumber();
+// Stores today's local date with its day number.
+void ComputeStartDayNumber(const TLocalDate& today);
 
 // The day number of a calendar date: a Gregorian day count whose days begin
 // at .5 (the astronomical Julian Day at 0 h minus 1757570).

@@ -1,17 +1,6 @@
 #include "show_exception.h"
 
-#include <QApplication>
-#include <QMessageBox>
-
-namespace {
-
-std::function<void(const QString&)>& Hook()
-{
-    static std::function<void(const QString&)> hook;
-    return hook;
-}
-
-} // namespace
+#include "platform.h"
 
 void ShowException(const std::exception& e)
 {
@@ -24,25 +13,8 @@ void ShowException(const QString& message)
     // A message box sentence ends with a full stop.
     if (!text.isEmpty() && !text.endsWith(QLatin1Char('.')))
         text += QLatin1Char('.');
-    if (Hook()) {
-        Hook()(text);
-        return;
-    }
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        qWarning("%s", qPrintable(text));
-        return;
-    }
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    Platform().ShowError(text);
 }
-
-void SetShowExceptionHook(std::function<void(const QString& message)> hook)
-{
-    Hook() = std::move(hook);
-}
-
 void RunHandlingExceptions(const std::function<void()>& action)
 {
     try {

@@ -1,6 +1,7 @@
 #include "speed_button.h"
 #include "mouse_input.h"
 #include "qt_colors.h"
+#include "store_if_changed.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -59,10 +60,8 @@ TSpeedButton::~TSpeedButton() = default;
 
 void TSpeedButton::SetState(TButtonState v)
 {
-    if (v == FState)
-        return;
-    FState = v;
-    update();
+    if (StoreIfChanged(FState, v))
+        update();
 }
 
 TButtonState TSpeedButton::RestingState() const

@@ -1,4 +1,5 @@
 #include "timer_speed_button.h"
+#include "store_if_changed.h"
 
 #include "show_exception.h"
 #include "timer.h"
@@ -16,10 +17,8 @@ TTimerSpeedButton::~TTimerSpeedButton() = default;
 
 void TTimerSpeedButton::SetTimeBtnState(TTimeBtnStates v)
 {
-    if (v == FTimeBtnState)
-        return;
-    FTimeBtnState = v;
-    update();
+    if (StoreIfChanged(FTimeBtnState, v))
+        update();
 }
 
 void TTimerSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)

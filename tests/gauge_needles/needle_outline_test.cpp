@@ -33,10 +33,7 @@ protected:
 
 TEST_F(NeedleOutlineTest, GaugeGeometryIsTheOneTheOutlinesAssume)
 {
-    EXPECT_EQ(m.MeterAngle(), 90);
-    EXPECT_NEAR(m.ScaleRadius(), 48.783, 5e-4);
-    EXPECT_EQ(m.OriginX(), 52);
-    EXPECT_EQ(m.OriginY(), 69);
+    ExpectMainGaugeGeometry(m);
 }
 
 // Upright at 0: the head's narrow flanks and the one-pixel shaft all round

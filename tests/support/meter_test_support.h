@@ -2,6 +2,8 @@
 #include "meter.h"
 #include "meter1_settings.h"
 
+#include <gtest/gtest.h>
+
 #include <cctype>
 #include <string>
 #include <vector>
@@ -55,6 +57,16 @@ struct RangeEventLog {
         return s;
     }
 };
+
+// The main window's gauge takes its geometry from the constructor's rims:
+// a quarter circle of radius 48.783 about (52, 69).
+inline void ExpectMainGaugeGeometry(const TMeter& m)
+{
+    EXPECT_EQ(m.MeterAngle(), 90);
+    EXPECT_NEAR(m.ScaleRadius(), 48.783, 5e-4);
+    EXPECT_EQ(m.OriginX(), 52);
+    EXPECT_EQ(m.OriginY(), 69);
+}
 
 // A test-name-safe form of a case description.
 inline std::string CaseName(const char* description)
