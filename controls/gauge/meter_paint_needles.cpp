@@ -1,4 +1,4 @@
-#include "meter.h"
+#include "meter_face_steps.h"
 #include "cover_mask.h"
 #include "needle_outline.h"
 
@@ -72,45 +72,52 @@ void PaintBevelLine(TCanvas& c, int W, int H, int SR, int TR, int BR)
 
 } // namespace
 
-void TMeter::PaintNeedles(TCanvas& Canvas, const TMeterPaintValues& pv)
+void PaintNeedles(const TFaceJob& j)
 {
+    TCanvas& Canvas = j.Canvas;
     bool NeedleDrawn = false;
-    if (OnBeforeDrawNeedle)
-        OnBeforeDrawNeedle(this, Canvas, NeedleDrawn);
+    if (j.E.OnBeforeDrawNeedle)
+        j.E.OnBeforeDrawNeedle(j.Sender, Canvas, NeedleDrawn);
     if (NeedleDrawn)
         return;
     Canvas.Brush().SetStyle(bsSolid);
-    if (FNeedle2Layout.Visible())
-        DrawNeedle(Canvas, FNeedle2Layout, pv.NeedleAngleSec, pv);
+    if (j.S.FNeedle2Layout.Visible())
+        DrawNeedle(Canvas, j.S.FNeedle2Layout, j.pv.NeedleAngleSec, j.pv);
     // The main needle always shows; its Visible only gates range events.
-    DrawNeedle(Canvas, FNeedleLayout, pv.NeedleAngle, pv);
+    DrawNeedle(Canvas, j.S.FNeedleLayout, j.pv.NeedleAngle, j.pv);
 }
 
-void TMeter::PaintCoverRims(TCanvas& Canvas, const TMeterPaintValues& pv)
+void PaintCoverRims(const TFaceJob& j)
 {
-    Canvas.Pen().SetColor(FColorCover);
-    Canvas.Brush().SetColor(FColorCover);
-    Canvas.Rectangle(0, 0, FSRim - 1, pv.H);
-    Canvas.Rectangle(0, 0, pv.W, FTRim);
-    Canvas.Rectangle(pv.W - FSRim, 0, pv.W, pv.H);
-    Canvas.Rectangle(0, pv.H - FBRim, pv.W, pv.H);
+    TCanvas& Canvas = j.Canvas;
+    const TMeterSettings& s = j.S;
+    const int W = j.pv.W, H = j.pv.H;
+    Canvas.Pen().SetColor(s.FColorCover);
+    Canvas.Brush().SetColor(s.FColorCover);
+    Canvas.Rectangle(0, 0, s.FSRim - 1, H);
+    Canvas.Rectangle(0, 0, W, s.FTRim);
+    Canvas.Rectangle(W - s.FSRim, 0, W, H);
+    Canvas.Rectangle(0, H - s.FBRim, W, H);
 }
 
-void TMeter::PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv)
+void PaintAnchor(const TFaceJob& j)
 {
-    const int W = pv.W, H = pv.H, SR = FSRim, TR = FTRim, BR = FBRim;
-    const int cx = pv.cx, cy = pv.cy, AS = FSizeAnchor;
-    if (!FAnchorCovrd) {
+    TCanvas& Canvas = j.Canvas;
+    const TMeterSettings& s = j.S;
+    const int W = j.pv.W, H = j.pv.H, SR = s.FSRim, TR = s.FTRim, BR = s.FBRim;
+    const int cx = j.pv.cx, cy = j.pv.cy, AS = s.FSizeAnchor;
+    if (!s.FAnchorCovrd) {
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
         return;
     }
-    if (!FACoverFName.isEmpty()) {
+    if (!s.FACoverFName.isEmpty()) {
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
-        DrawCover(Canvas, cx, cy, AuxACBmp, AuxACMaskBmp);
+        if (s.AnchorPicture && s.AnchorMask)
+            DrawCover(Canvas, cx, cy, *s.AnchorPicture, *s.AnchorMask);
         return;
     }
     const int l = cx - AS, t = cy - AS, r = cx + AS, b = cy + AS;
-    if (FMeterLayout == mlCirc270 || FMeterLayout == mlCirc300 || FMeterLayout == mlCirc360) {
+    if (s.FMeterLayout == mlCirc270 || s.FMeterLayout == mlCirc300 || s.FMeterLayout == mlCirc360) {
         // Round cap: the centre lies inside the dial.
         Canvas.Ellipse(l, t, r, b);
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
@@ -136,17 +143,18 @@ void TMeter::PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv)
     Canvas.Arc(l, t, r, b, cx + AS, cy, cx + AS, cy - AS);
 }
 
-void TMeter::PaintLimitLamps(TCanvas& Canvas, const TMeterPaintValues& pv)
+void PaintLimitLamps(const TFaceJob& j)
 {
-    const int T = FTRim + 8;
-    if (FLimWatHighOn)
-        DrawLamp(Canvas, pv.W - FSRim - 18, T, FOFL ? FLimWatActCol : FLimWatPsvCol);
-    if (FLimWatLowOn)
-        DrawLamp(Canvas, FSRim + 8, T, FUFL ? FLimWatActCol : FLimWatPsvCol);
+    const TMeterSettings& s = j.S;
+    const int T = s.FTRim + 8;
+    if (s.FLimWatHighOn)
+        DrawLamp(j.Canvas, j.pv.W - s.FSRim - 18, T, j.V.FOFL ? s.FLimWatActCol : s.FLimWatPsvCol);
+    if (s.FLimWatLowOn)
+        DrawLamp(j.Canvas, s.FSRim + 8, T, j.V.FUFL ? s.FLimWatActCol : s.FLimWatPsvCol);
 }
 
-void TMeter::NotifyMeterRendered(TCanvas& Canvas, const TMeterPaintValues&)
+void NotifyMeterRendered(const TFaceJob& j)
 {
-    if (OnMeterRendered)
-        OnMeterRendered(this, Canvas);
+    if (j.E.OnMeterRendered)
+        j.E.OnMeterRendered(j.Sender, j.Canvas);
 }

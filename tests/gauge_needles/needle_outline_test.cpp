@@ -6,26 +6,12 @@
 
 namespace {
 
-TMeterPaintValues MainWindowPaintValues(const TMeter& m)
-{
-    TMeterPaintValues pv;
-    pv.W = m.width();
-    pv.H = m.height();
-    pv.S = m.MeterAngle();
-    pv.R = m.ScaleRadius();
-    pv.cx = m.OriginX();
-    pv.cy = m.OriginY();
-    pv.Min = m.MeterMinValue();
-    pv.Max = m.MeterMaxValue();
-    return pv;
-}
-
 class NeedleOutlineTest : public ::testing::Test {
 protected:
     void SetUp() override { LoadMainWindowGauge(m); }
     std::vector<TPoint> OutlineAt(double value) const
     {
-        const TMeterPaintValues pv = MainWindowPaintValues(m);
+        const TMeterPaintValues pv = ComputePaintValues(m.width(), m.height(), m.FaceSettings(), m.FaceValues());
         return NeedleOutline(m.NeedleLayout(), pv.ScaleAngle(value), pv);
     }
     TMeter m;
