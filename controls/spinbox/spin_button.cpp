@@ -1,6 +1,7 @@
 #include "spin_button.h"
 
 #include "spin_glyphs.h"
+#include "spin_half_accessible.h"
 #include "timer_speed_button.h"
 
 #include <QKeyEvent>
@@ -28,6 +29,7 @@ TSpinButton::TSpinButton(QWidget* parent)
     // Focus comes only from a left press on a half (HalfPressed) or from
     // Tab while a tab stop, never from Qt's click-to-focus.
     setFocusPolicy(Qt::NoFocus);
+    InstallSpinHalfAccessibility();
     FUpButton = CreateHalf(false);
     FDownButton = CreateHalf(true);
     LoadBuiltInGlyph(FUpButton, "SpinUp");
