@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "menu_bar_style.h"
 #include "meter1_settings.h"
 #include "picture_box.h"
 #include "scroll_bar.h"
@@ -10,6 +11,7 @@
 #include "meter.h"
 #include "spin_edit.h"
 
+#include <QEventLoop>
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
@@ -99,10 +101,30 @@ TForm1::~TForm1() = default;
 void TForm1::CreateMenu()
 {
     MainMenu1 = menuBar();
+    auto* style = new TMenuBarStyle;
+    style->setParent(MainMenu1);
+    MainMenu1->setStyle(style);
     Optiions1 = MainMenu1->addMenu(QStringLiteral("Infos"));
     Infos1 = Optiions1->addAction(QStringLiteral("Hilfe"));
     // The entry acts when its list is about to open.
-    connect(Optiions1, &QMenu::aboutToShow, this, [this] { Optiions1Click(); });
+    connect(Optiions1, &QMenu::aboutToShow, this, [this] {
+        Optiions1Click();
+        // An open list holds a run, as any modal interaction does; the list
+        // is up by the time this queued call comes.
+        if (RunSimulationDepth() > 0)
+            QMetaObject::invokeMethod(this, &TForm1::HoldRunWhileMenuOpen, Qt::QueuedConnection);
+    });
+}
+
+void TForm1::HoldRunWhileMenuOpen()
+{
+    if (!Optiions1->isVisible())
+        return;
+    // Called from the run's message processing: the run goes on where it
+    // was once the list has closed, with or without a choice.
+    QEventLoop loop;
+    connect(Optiions1, &QMenu::aboutToHide, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 void TForm1::CreateControls()
