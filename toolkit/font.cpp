@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QHash>
 
 TFont::TFont()
     : FName(QStringLiteral("Tahoma")),
