@@ -10,16 +10,7 @@
 #include <limits>
 #include <numbers>
 
-namespace {
-
 // Rims accept any integer, so the sums are formed wide and saturated.
-int SaturatedInt(std::int64_t v)
-{
-    return int(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-} // namespace
-
 void TMeter::CalcMeterGeometry()
 {
     const std::int64_t W = width();

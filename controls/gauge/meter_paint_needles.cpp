@@ -1,6 +1,7 @@
 #include "meter.h"
 #include "needle_outline.h"
 
+#include <cstdint>
 #include <vector>
 
 // Over the finished scale: the needles, the cover rims, the anchor with its
@@ -16,8 +17,8 @@ void DrawNeedle(TCanvas& c, const TNeedleLayout& n, double alphaDeg, const TMete
     if (n.ShadowDx() != 0 || n.ShadowDy() != 0) {
         std::vector<TPoint> shadow = outline;
         for (TPoint& p : shadow) {
-            p.X -= n.ShadowDx();
-            p.Y -= n.ShadowDy();
+            p.X = SaturatedInt(std::int64_t(p.X) - n.ShadowDx());
+            p.Y = SaturatedInt(std::int64_t(p.Y) - n.ShadowDy());
         }
         c.Pen().SetColor(n.ShadowColor());
         c.Brush().SetColor(n.ShadowColor());
@@ -30,37 +31,40 @@ void DrawNeedle(TCanvas& c, const TNeedleLayout& n, double alphaDeg, const TMete
 
 void LineColor(TCanvas& c, TColor color) { c.Pen().SetColor(color); }
 
-// A 10 by 10 lamp with its top-left pixel at (L, T), bevelled like a button.
-void DrawLamp(TCanvas& c, int L, int T, TColor fill)
+// A 10 by 10 lamp with its top-left pixel at (L0, T0), bevelled like a button.
+void DrawLamp(TCanvas& c, std::int64_t L0, std::int64_t T0, TColor fill)
 {
+    // Rims accept any integer: the corners are formed wide and saturated.
+    const auto L = [L0](int d) { return SaturatedInt(L0 + d); };
+    const auto T = [T0](int d) { return SaturatedInt(T0 + d); };
     c.Brush().SetColor(fill);
     LineColor(c, clBlack);
-    c.Rectangle(L, T + 10, L + 10, T);
+    c.Rectangle(L(0), T(10), L(10), T(0));
     LineColor(c, clWhite);
-    c.MoveTo(L + 1, T + 9);
-    c.LineTo(L + 9, T + 9);
-    c.LineTo(L + 9, T);
+    c.MoveTo(L(1), T(9));
+    c.LineTo(L(9), T(9));
+    c.LineTo(L(9), T(0));
     LineColor(c, clSilver);
-    c.MoveTo(L + 2, T + 8);
-    c.LineTo(L + 8, T + 8);
-    c.LineTo(L + 8, T + 1);
+    c.MoveTo(L(2), T(8));
+    c.LineTo(L(8), T(8));
+    c.LineTo(L(8), T(1));
     LineColor(c, clGray);
-    c.MoveTo(L + 1, T + 8);
-    c.LineTo(L + 1, T + 1);
-    c.LineTo(L + 9, T + 1);
+    c.MoveTo(L(1), T(8));
+    c.LineTo(L(1), T(1));
+    c.LineTo(L(9), T(1));
 }
 
 // White along the bottom and the right, gray along the top and the left:
 // the dial opening looks recessed.
-void PaintBevelLine(TCanvas& c, int W, int H, int SR, int TR, int BR)
+void PaintBevelLine(TCanvas& c, std::int64_t W, std::int64_t H, std::int64_t SR, std::int64_t TR, std::int64_t BR)
 {
     LineColor(c, clWhite);
-    c.MoveTo(SR - 1, H - BR);
-    c.LineTo(W - SR, H - BR);
-    c.LineTo(W - SR, TR);
+    c.MoveTo(SaturatedInt(SR - 1), SaturatedInt(H - BR));
+    c.LineTo(SaturatedInt(W - SR), SaturatedInt(H - BR));
+    c.LineTo(SaturatedInt(W - SR), SaturatedInt(TR));
     LineColor(c, clGray);
-    c.LineTo(SR - 1, TR);
-    c.LineTo(SR - 1, H - BR);
+    c.LineTo(SaturatedInt(SR - 1), SaturatedInt(TR));
+    c.LineTo(SaturatedInt(SR - 1), SaturatedInt(H - BR));
 }
 
 } // namespace
@@ -81,18 +85,21 @@ void TMeter::PaintNeedles(TCanvas& Canvas, const TMeterPaintValues& pv)
 
 void TMeter::PaintCoverRims(TCanvas& Canvas, const TMeterPaintValues& pv)
 {
+    const std::int64_t W = pv.W, H = pv.H, SR = FSRim, BR = FBRim;
     Canvas.Pen().SetColor(FColorCover);
     Canvas.Brush().SetColor(FColorCover);
-    Canvas.Rectangle(0, 0, FSRim - 1, pv.H);
+    Canvas.Rectangle(0, 0, SaturatedInt(SR - 1), pv.H);
     Canvas.Rectangle(0, 0, pv.W, FTRim);
-    Canvas.Rectangle(pv.W - FSRim, 0, pv.W, pv.H);
-    Canvas.Rectangle(0, pv.H - FBRim, pv.W, pv.H);
+    Canvas.Rectangle(SaturatedInt(W - SR), 0, pv.W, pv.H);
+    Canvas.Rectangle(0, SaturatedInt(H - BR), pv.W, pv.H);
 }
 
 void TMeter::PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv)
 {
-    const int W = pv.W, H = pv.H, SR = FSRim, TR = FTRim, BR = FBRim;
-    const int cx = pv.cx, cy = pv.cy, AS = FSizeAnchor;
+    // Widened: AnchorSize and the rims accept any integer.
+    const std::int64_t W = pv.W, H = pv.H, SR = FSRim, TR = FTRim, BR = FBRim;
+    const std::int64_t cx = pv.cx, cy = pv.cy, AS = BoxHalfSize(FSizeAnchor);
+    const auto S = [](std::int64_t v) { return SaturatedInt(v); };
     if (!FAnchorCovrd) {
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
         return;
@@ -100,53 +107,54 @@ void TMeter::PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv)
     if (!FACoverFName.isEmpty()) {
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
         const int aw = AuxACBmp.Width(), ah = AuxACBmp.Height();
-        const int x0 = cx - aw / 2, y0 = cy - ah / 2;
-        const TRect rect{x0, y0, x0 + aw, y0 + ah};
+        const std::int64_t x0 = cx - aw / 2, y0 = cy - ah / 2;
+        const TRect rect{S(x0), S(y0), S(x0 + aw), S(y0 + ah)};
         Canvas.SetCopyMode(cmSrcAnd);
         Canvas.StretchDraw(rect, AuxACMaskBmp);
         Canvas.SetCopyMode(cmSrcPaint);
         Canvas.StretchDraw(rect, AuxACBmp);
         return;
     }
-    const int l = cx - AS, t = cy - AS, r = cx + AS, b = cy + AS;
+    const int l = S(cx - AS), t = S(cy - AS), r = S(cx + AS), b = S(cy + AS);
     if (FMeterLayout == mlCirc270 || FMeterLayout == mlCirc300 || FMeterLayout == mlCirc360) {
         // Round cap: the centre lies inside the dial.
         Canvas.Ellipse(l, t, r, b);
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
         LineColor(Canvas, clWhite);
-        Canvas.Arc(l, t, r, b, cx + AS, cy - AS, cx - AS, cy + AS);
+        Canvas.Arc(l, t, r, b, r, t, l, b);
         LineColor(Canvas, clGray);
-        Canvas.Arc(l, t, r, b, cx - AS, cy + AS, cx + AS, cy - AS);
+        Canvas.Arc(l, t, r, b, l, b, r, t);
         return;
     }
     // Half cap on a foot: the centre lies near the bottom rim, and the bevel
     // path runs around the foot.
-    Canvas.Pie(l, t, r, b, W, cy, 0, cy);
-    Canvas.Rectangle(cx - AS, H - BR, cx + AS, cy);
+    const int w = S(W), y = S(cy);
+    Canvas.Pie(l, t, r, b, w, y, 0, y);
+    Canvas.Rectangle(l, S(H - BR), r, y);
     LineColor(Canvas, clGray);
-    Canvas.MoveTo(cx + AS - 1, cy);
-    Canvas.LineTo(cx + AS - 1, H - BR);
+    Canvas.MoveTo(S(cx + AS - 1), y);
+    Canvas.LineTo(S(cx + AS - 1), S(H - BR));
     LineColor(Canvas, clWhite);
-    Canvas.LineTo(W - SR, H - BR);
-    Canvas.LineTo(W - SR, TR);
+    Canvas.LineTo(S(W - SR), S(H - BR));
+    Canvas.LineTo(S(W - SR), S(TR));
     LineColor(Canvas, clGray);
-    Canvas.LineTo(SR - 1, TR);
-    Canvas.LineTo(SR - 1, H - BR);
+    Canvas.LineTo(S(SR - 1), S(TR));
+    Canvas.LineTo(S(SR - 1), S(H - BR));
     LineColor(Canvas, clWhite);
-    Canvas.LineTo(cx - AS, H - BR);
-    Canvas.LineTo(cx - AS, cy - 1);
-    Canvas.Arc(l, t, r, b, W, cy, 0, cy);
+    Canvas.LineTo(l, S(H - BR));
+    Canvas.LineTo(l, S(cy - 1));
+    Canvas.Arc(l, t, r, b, w, y, 0, y);
     LineColor(Canvas, clGray);
-    Canvas.Arc(l, t, r, b, cx + AS, cy, cx + AS, cy - AS);
+    Canvas.Arc(l, t, r, b, r, y, r, t);
 }
 
 void TMeter::PaintLimitLamps(TCanvas& Canvas, const TMeterPaintValues& pv)
 {
-    const int T = FTRim + 8;
+    const std::int64_t T = std::int64_t(FTRim) + 8;
     if (FLimWatHighOn)
-        DrawLamp(Canvas, pv.W - FSRim - 18, T, FOFL ? FLimWatActCol : FLimWatPsvCol);
+        DrawLamp(Canvas, std::int64_t(pv.W) - FSRim - 18, T, FOFL ? FLimWatActCol : FLimWatPsvCol);
     if (FLimWatLowOn)
-        DrawLamp(Canvas, FSRim + 8, T, FUFL ? FLimWatActCol : FLimWatPsvCol);
+        DrawLamp(Canvas, std::int64_t(FSRim) + 8, T, FUFL ? FLimWatActCol : FLimWatPsvCol);
 }
 
 void TMeter::NotifyMeterRendered(TCanvas& Canvas, const TMeterPaintValues&)

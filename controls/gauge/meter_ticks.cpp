@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -245,10 +246,12 @@ void TMeter::PaintTicksAndLabels(TCanvas& Canvas, const TMeterPaintValues& pv)
         if (OnBeforeDrawScaleLabel) {
             // A copy: the handler may replace itself.
             const TmtBeforeDrawScaleLabelEvent handler = OnBeforeDrawScaleLabel;
-            handler(this, Canvas, s, c.X - Canvas.TextWidth(s) / 2, c.Y - Canvas.TextHeight(s) / 2);
+            handler(this, Canvas, s, SaturatedInt(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
+                    SaturatedInt(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2));
         }
         if (!s.isEmpty())
-            Canvas.TextOut(c.X - Canvas.TextWidth(s) / 2, c.Y - Canvas.TextHeight(s) / 2, s);
+            Canvas.TextOut(SaturatedInt(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
+                           SaturatedInt(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2), s);
     };
 
     const long double decades = std::log(static_cast<long double>(Max) / Min) / std::log(10.0L);
