@@ -4,7 +4,7 @@
 #include "picture_box.h"
 #include "scroll_bar.h"
 
-#include "colors.h"
+#include "qt_colors.h"
 #include "font.h"
 #include "image_file.h"
 #include "meter.h"
@@ -24,12 +24,6 @@
 #include <utility>
 
 namespace {
-
-QColor ToQColor(TColor c)
-{
-    const TColor rgb = ColorToRGB(c);
-    return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
-}
 
 // "Tahoma" at a character height in pixels.
 QFont TahomaFont(int height, bool bold)
@@ -206,10 +200,29 @@ void TForm1::CreateControls()
     EdtStart = MakeEdit(Client, QRect(494, 245, 105, 22), QStringLiteral("Startdatum"), 12, clWindowText);
 
     // Each control is found by its name from outside the window.
-    const std::pair<QWidget*, const char*> names[] = {
-        {ImgCanvas, "ImgCanvas"}, {Meter1, "Meter1"},     {EdtmA, "EdtmA"},
-        {EdtwA, "EdtwA"},         {BtnStart, "BtnStart"}, {BtnStop, "BtnStop"},
-        {ScrollBarV, "ScrollBarV"}, {SpinEdit1, "SpinEdit1"}, {EdtStart, "EdtStart"}};
+    const std::pair<QObject*, const char*> names[] = {
+        {Client, "Client"},
+        {ImgCanvas, "ImgCanvas"},
+        {LblThema, "LblThema"},
+        {LbtmA, "LbtmA"},
+        {LblwA, "LblwA"},
+        {LblVerz, "LblVerz"},
+        {Label1, "Label1"},
+        {Meter1, "Meter1"},
+        {Label2LblStartdatum, "Label2LblStartdatum"},
+        {LblDifftendenz, "LblDifftendenz"},
+        {LblAbwAno, "LblAbwAno"},
+        {EdtmA, "EdtmA"},
+        {EdtwA, "EdtwA"},
+        {BtnStart, "BtnStart"},
+        {BtnStop, "BtnStop"},
+        {ScrollBarV, "ScrollBarV"},
+        {SpinEdit1, "SpinEdit1"},
+        {EdtStart, "EdtStart"},
+        {MainMenu1, "MainMenu1"},
+        {Optiions1, "Optiions1"},
+        {Infos1, "Infos1"},
+    };
     for (const auto& [control, name] : names)
         control->setObjectName(QString::fromLatin1(name));
 }

@@ -15,7 +15,8 @@ class TSpinEdit;
 
 // The program's one window: the picture on the left, the gauge, start date,
 // buttons, delay regulator and step box on the right, the two readouts below.
-// The controls are public so that tests can drive the window as a user would.
+// Each control carries its field's name as its object name, by which scripts
+// and tests find it.
 class TForm1 : public QMainWindow, public TRunLoopView {
     Q_OBJECT
 public:
@@ -41,6 +42,15 @@ public:
     QString TrueText() const override;
     void SetGaugeValue(double value) override;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenu();
+    void SetTabOrder();
+    void SetAccessibleTexts();
+
     QWidget* Client = nullptr;
     TPictureBox* ImgCanvas = nullptr;
     QLabel* LblThema = nullptr;
@@ -62,13 +72,4 @@ public:
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Optiions1 = nullptr;
     QAction* Infos1 = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void CreateControls();
-    void CreateMenu();
-    void SetTabOrder();
-    void SetAccessibleTexts();
 };

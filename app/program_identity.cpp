@@ -5,6 +5,17 @@
 #include <QApplication>
 #include <QPixmap>
 
+namespace {
+
+// The application id, the desktop entry's name: lets the desktop match the
+// window to its entry and show the entry's icon and name for it.
+const QString DesktopFileName = QStringLiteral(KEPLER_APP_ID);
+
+// The sizes in which the program's windows carry its icon.
+constexpr int WindowIconSizes[] = {KEPLER_WINDOW_ICON_SIZES};
+
+} // namespace
+
 QIcon ProgramIcon()
 {
     // The sizes a window manager draws; the desktop takes larger ones from

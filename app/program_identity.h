@@ -1,13 +1,5 @@
 #pragma once
 #include <QIcon>
-#include <QString>
-
-// Name of the desktop entry; lets the desktop match the window to its entry
-// and show the entry's icon and name for it.
-inline const QString DesktopFileName = QStringLiteral("de.keplerprobleme.Simulation");
-
-// The sizes in which the program's windows carry its icon.
-inline constexpr int WindowIconSizes[] = {16, 32, 48, 64};
 
 // The program's icon, built into the program, for its windows.
 QIcon ProgramIcon();

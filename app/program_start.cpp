@@ -4,14 +4,16 @@
 #include "german_qt_texts.h"
 #include "program_identity.h"
 
+#include "platform.h"
+
 #include "simulation_state.h"
 
 #include <QApplication>
 
 int RunProgram(int& argc, char** argv, const std::function<void(TForm1&)>& whenShown)
 {
-    // The simulation reads the date before any window exists.
-    InitSimulationState();
+    // The simulation takes the date before any window exists.
+    InitSimulationState(Platform().LocalDate());
     // The window follows each screen's pixel density. A ratio such as 1.5
     // stays 1.5 rather than being rounded to 2, so the window keeps its size
     // in relation to the rest of the desktop.

@@ -1,14 +1,9 @@
 # Desktop integration (desktop entry, AppStream metainfo, icons) and the
 # Debian package made by CPack.
-#
-# The reverse-DNS application id names the desktop entry, the metainfo file
-# and the icon alike, so that software centres and the desktop match them up.
 
 include(GNUInstallDirs)
 
-set(KEPLER_APP_ID de.keplerprobleme.Simulation)
 set(KEPLER_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
-set(KEPLER_ICON_SIZES 16 32 48 64 128 256)
 
 install(FILES ${KEPLER_DESKTOP_DIR}/${KEPLER_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

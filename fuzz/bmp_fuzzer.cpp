@@ -2,7 +2,6 @@
 // decoding, the cover mask and drawing the cover through its mask.
 #include "bitmap.h"
 #include "bmp_reader.h"
-#include "canvas.h"
 #include "cover_mask.h"
 
 #include <QByteArray>
@@ -25,12 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MakeCoverMask(mask);
 
     TBitmap face(32, 32);
-    TCanvas& canvas = face.Canvas();
-    const TRect rect{16 - cover.Width() / 2, 16 - cover.Height() / 2, 16 - cover.Width() / 2 + cover.Width(),
-                     16 - cover.Height() / 2 + cover.Height()};
-    canvas.SetCopyMode(cmSrcAnd);
-    canvas.StretchDraw(rect, mask);
-    canvas.SetCopyMode(cmSrcPaint);
-    canvas.StretchDraw(rect, cover);
+    DrawCover(face.Canvas(), 16, 16, cover, mask);
     return 0;
 }

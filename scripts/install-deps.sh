@@ -2,15 +2,17 @@
 # Installs the Debian packages the project needs to build, test and run.
 # Does nothing when everything is present. Needs root or sudo.
 set -euo pipefail
+# Plain C rules for the text handling below, whatever the caller's locale.
+export LC_ALL=C
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-svg-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   fonts-wine fonts-dejavu-core
-  xvfb xauth x11-apps x11-utils imagemagick
-  clang
+  xvfb xauth x11-utils imagemagick python3 librsvg2-bin
   desktop-file-utils appstream dpkg-dev faketime
+  locales dbus at-spi2-core python3-pyatspi
 )
 
 missing=()
@@ -20,15 +22,35 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
-echo "Installing: ${missing[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
   sudo="sudo"
 fi
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The locales the tests run under, as on the users' desktops.
+locales=(de_DE.UTF-8 en_US.UTF-8 tr_TR.UTF-8)
+have=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | sed 's/utf-8/utf8/')
+absent=()
+for l in "${locales[@]}"; do
+  norm=$(printf '%s' "$l" | tr '[:upper:]' '[:lower:]' | sed 's/utf-8/utf8/')
+  grep -qxF "$norm" <<<"$have" || absent+=("$l")
+done
+if [ ${#absent[@]} -gt 0 ]; then
+  echo "Generating locales: ${absent[*]}"
+  for l in "${absent[@]}"; do
+    # Enable the line "# de_DE.UTF-8 UTF-8" (or add it when it is missing).
+    if grep -qE "^#? *${l//./\\.} UTF-8\$" /etc/locale.gen; then
+      $sudo sed -i -E "s/^# *(${l//./\\.} UTF-8)\$/\1/" /etc/locale.gen
+    else
+      echo "$l UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+    fi
+  done
+  $sudo locale-gen
+fi

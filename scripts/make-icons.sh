@@ -6,10 +6,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-app_id=de.keplerprobleme.Simulation
+# The application id and the icon sizes are set once, in CMakeLists.txt.
+cmake_value() { sed -n "s/^set($1 \(.*\))$/\1/p" CMakeLists.txt; }
+app_id=$(cmake_value KEPLER_APP_ID)
+read -r -a sizes <<<"$(cmake_value KEPLER_ICON_SIZES)"
+[ -n "$app_id" ] && [ ${#sizes[@]} -gt 0 ] || { echo "make-icons.sh: KEPLER_APP_ID or KEPLER_ICON_SIZES not found in CMakeLists.txt" >&2; exit 1; }
 src=resources/desktop/${app_id}.svg
 out=resources/desktop/icons
-sizes=(16 32 48 64 128 256)
 
 if command -v rsvg-convert >/dev/null 2>&1; then
   render() { rsvg-convert --width "$1" --height "$1" --format png --output "$2" "$src"; }

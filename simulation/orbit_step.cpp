@@ -1,3 +1,4 @@
+#include "orbit_step.h"
 #include "simulation_state.h"
 
 #include "rounding.h"

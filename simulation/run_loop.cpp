@@ -1,8 +1,10 @@
 #include "run_loop.h"
+#include "orbit_step.h"
 #include "simulation_state.h"
 
 #include "canvas.h"
 #include "colors.h"
+#include "decimal_text.h"
 #include "messages.h"
 #include "tick_counter.h"
 
@@ -10,7 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <numbers>
 #include <string>
 
@@ -39,59 +40,21 @@ void DrawFixedMarks(TCanvas& c)
     c.TextOut(298, 222, QStringLiteral("S"));
 }
 
-// Fixed-point text of |value| with at most `precision` significant digits
-// and exactly `digits` decimals, rounded half away from zero on the exact
-// binary value. Returns the digits without sign and the decimal point
-// position; sets isZero when every digit came out 0.
-std::string FixedDigits(double magnitude, int precision, int digits, bool& isZero)
-{
-    // glibc prints the exact expansion; 60 decimals reach far past where a
-    // double below 10^4 could still sit on a rounding boundary.
-    char buf[400];
-    std::snprintf(buf, sizeof buf, "%.60f", magnitude);
-    std::string s(buf);
-    const std::size_t point = s.find('.');
-    std::string intPart = s.substr(0, point);
-    std::string frac = s.substr(point + 1);
-    const int intDigits = intPart == "0" ? 0 : int(intPart.size());
-    // The angles shown stay far below 10^4, where the precision never
-    // cuts into the integer part.
-    const int keep = std::clamp(precision - intDigits, 0, digits);
-
-    std::string kept = intPart + frac.substr(0, std::size_t(keep));
-    if (frac[std::size_t(keep)] >= '5') {
-        int i = int(kept.size()) - 1;
-        while (i >= 0 && kept[std::size_t(i)] == '9')
-            kept[std::size_t(i--)] = '0';
-        if (i < 0)
-            kept.insert(kept.begin(), '1');
-        else
-            ++kept[std::size_t(i)];
-    }
-    isZero = kept.find_first_not_of('0') == std::string::npos;
-    // Split back into integer and decimals, then pad to the requested count.
-    std::string whole = kept.substr(0, kept.size() - std::size_t(keep));
-    std::string decimals = kept.substr(kept.size() - std::size_t(keep));
-    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
-    decimals.resize(std::size_t(digits), '0');
-    return whole + (digits > 0 ? "." + decimals : std::string());
-}
-
 } // namespace
 
 QString FormatReadout(double degrees)
 {
-    const QLocale locale;
     QString text;
     if (std::isnan(degrees)) {
         text = QStringLiteral("NAN");
     } else if (std::isinf(degrees)) {
         text = degrees < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
     } else {
-        bool isZero = false;
-        const std::string body = FixedDigits(std::fabs(degrees), 4, 1, isZero);
-        text = QString::fromStdString(body).replace(QLatin1Char('.'), locale.decimalPoint());
-        if (degrees < 0 && !isZero)
+        // At most 4 significant digits and one decimal, rounded on the
+        // exact binary value.
+        const std::string body = FixedDecimalText(ExactDecimalDigits(std::fabs(degrees)), 1, 4);
+        text = QString::fromLatin1(body).replace(QLatin1Char('.'), QLocale().decimalPoint());
+        if (degrees < 0 && !IsZeroDecimalText(body))
             text.prepend(QLatin1Char('-'));
     }
     return text + QStringLiteral(" \u00B0");

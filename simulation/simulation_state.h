@@ -1,4 +1,6 @@
 #pragma once
+#include "local_date.h"
+
 #include <cstdint>
 
 // The one program-wide record of the simulation. It lives from start-up to
@@ -38,18 +40,7 @@ inline constexpr char16_t RunStateStopped = u'E';
 // The program's instance.
 SimulationState& Simulation();
 
-// Sets the drawing area to 433 by 433, reads the start date, sets the step to
-// one day and the orbit scale to 140 pixels. Called once, before any window.
-void InitSimulationState();
-
-// Reads the local date and stores it with its day number.
-void ComputeStartDayNumber();
-
-// The day number of a calendar date: a Gregorian day count whose days begin
-// at .5 (the astronomical Julian Day at 0 h minus 1757570).
-double DayNumberOfDate(int year, int month, int day);
-
-// Both anomalies, both radii and the mean body's mark for the current day.
-void ComputeOrbitStep();
-// The planet's mark from the stored true anomaly and radius.
-void ComputePlanetPixel();
+// Sets the drawing area to 433 by 433, takes today's local date as the start
+// date, sets the step to one day and the orbit scale to 140 pixels. Called
+// once, before any window.
+void InitSimulationState(const TLocalDate& today);

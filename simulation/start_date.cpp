@@ -1,3 +1,4 @@
+#include "start_date.h"
 #include "simulation_state.h"
 
 #include "local_date.h"
@@ -27,22 +28,21 @@ double DayNumberOfDate(int year, int month, int day)
     return IntPart(365.25 * y) + IntPart(30.6 * m) + day - 50.5 + b;
 }
 
-void ComputeStartDayNumber()
+void ComputeStartDayNumber(const TLocalDate& today)
 {
     SimulationState& s = Simulation();
-    const TLocalDate today = CurrentLocalDate();
     s.StartYear = today.Year;
     s.StartMonth = today.Month;
     s.StartDay = today.Day;
     s.DayNumber = DayNumberOfDate(s.StartYear, s.StartMonth, s.StartDay);
 }
 
-void InitSimulationState()
+void InitSimulationState(const TLocalDate& today)
 {
     SimulationState& s = Simulation();
     s.AreaWidth = 433;
     s.AreaHeight = 433;
-    ComputeStartDayNumber();
+    ComputeStartDayNumber(today);
     s.StepDays = 1;
     s.OrbitScale = 140;
 }

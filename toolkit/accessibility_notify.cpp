@@ -1,32 +1,16 @@
 #include "accessibility_notify.h"
 
+#include "platform.h"
+
 #include <QAccessible>
-#include <utility>
-
-namespace {
-
-TAccessibilityWatcher& Watcher()
-{
-    static TAccessibilityWatcher watcher;
-    return watcher;
-}
-
-} // namespace
 
 void NotifyAccessibility(QAccessibleEvent& event)
 {
-    if (Watcher())
-        Watcher()(event);
-    QAccessible::updateAccessibility(&event);
+    Platform().Announce(event);
 }
 
 void AnnounceValueChange(QObject* object, const QVariant& value)
 {
     QAccessibleValueChangeEvent event(object, value);
     NotifyAccessibility(event);
-}
-
-TAccessibilityWatcher SetAccessibilityWatcher(TAccessibilityWatcher watcher)
-{
-    return std::exchange(Watcher(), std::move(watcher));
 }

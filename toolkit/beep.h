@@ -1,6 +1,4 @@
 #pragma once
-#include <functional>
 
-// The platform's alert sound. Tests replace it to count the alerts.
+// The platform's alert sound.
 void MessageBeep();
-void SetBeepHook(std::function<void()> hook);

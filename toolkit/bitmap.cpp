@@ -1,20 +1,6 @@
 #include "bitmap.h"
 #include "canvas.h"
-
-namespace {
-
-// Qt's RGB32 keeps 0xffRRGGBB; a TColor keeps red in the low byte.
-inline QRgb ToQRgb(TColor c)
-{
-    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
-}
-
-inline TColor FromQRgb(QRgb p)
-{
-    return RGB(std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p)));
-}
-
-} // namespace
+#include "qt_colors.h"
 
 TBitmap::TBitmap() = default;
 
@@ -57,7 +43,7 @@ void TBitmap::SetPixel(int x, int y, TColor c)
 {
     if (x < 0 || y < 0 || x >= FImage.width() || y >= FImage.height())
         return;
-    reinterpret_cast<QRgb*>(FImage.scanLine(y))[x] = ToQRgb(ColorToRGB(c));
+    reinterpret_cast<QRgb*>(FImage.scanLine(y))[x] = ToQRgb(c);
 }
 
 void TBitmap::Assign(const QImage& image)

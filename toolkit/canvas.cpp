@@ -1,5 +1,6 @@
 #include "canvas.h"
 #include "bitmap.h"
+#include "qt_colors.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -21,12 +22,6 @@ namespace {
 using i64 = std::int64_t;
 __extension__ using i128 = __int128;
 using real = long double;
-
-QRgb ToPixel(TColor c)
-{
-    c = ColorToRGB(c);
-    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
-}
 
 i128 FloorDiv(i128 num, i128 den)
 {
@@ -428,7 +423,7 @@ void TCanvas::MoveTo(int x, int y) { FPenPos = {x, y}; }
 void TCanvas::LineTo(int x, int y)
 {
     PixelSink sink(FTarget.Image());
-    const QRgb pen = ToPixel(FPen.Color());
+    const QRgb pen = ToQRgb(FPen.Color());
     ForEachLinePixel(FPenPos.X, FPenPos.Y, x, y, sink.Width(), sink.Height(),
                      [&](i64 px, i64 py) { sink.Put(px, py, pen); });
     FPenPos = {x, y};
@@ -441,12 +436,12 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
         return;
     PixelSink sink(FTarget.Image());
     if (FBrush.Style() == bsSolid) {
-        const QRgb brush = ToPixel(FBrush.Color());
+        const QRgb brush = ToQRgb(FBrush.Color());
         const i64 yEnd = std::min<i64>(b.Bottom - 2, sink.Height() - 1);
         for (i64 y = std::max<i64>(b.Top + 1, 0); y <= yEnd; ++y)
             sink.Span(y, b.Left + 1, b.Right - 2, brush);
     }
-    const QRgb pen = ToPixel(FPen.Color());
+    const QRgb pen = ToQRgb(FPen.Color());
     sink.Span(b.Top, b.Left, b.Right - 1, pen);
     sink.Span(b.Bottom - 1, b.Left, b.Right - 1, pen);
     const i64 yEnd = std::min<i64>(b.Bottom - 1, sink.Height() - 1);
@@ -462,7 +457,7 @@ void TCanvas::FillRect(const TRect& r)
         return;
     const Box b = Normalised(r.Left, r.Top, r.Right, r.Bottom);
     PixelSink sink(FTarget.Image());
-    const QRgb brush = ToPixel(FBrush.Color());
+    const QRgb brush = ToQRgb(FBrush.Color());
     const i64 yEnd = std::min<i64>(b.Bottom - 1, sink.Height() - 1);
     for (i64 y = std::max<i64>(b.Top, 0); y <= yEnd; ++y)
         sink.Span(y, b.Left, b.Right - 1, brush);
@@ -474,8 +469,8 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
     PixelSink sink(FTarget.Image());
     e.CacheRows(-1, sink.Height());
     const bool fill = FBrush.Style() == bsSolid;
-    const QRgb brush = ToPixel(FBrush.Color());
-    const QRgb pen = ToPixel(FPen.Color());
+    const QRgb brush = ToQRgb(FBrush.Color());
+    const QRgb pen = ToQRgb(FPen.Color());
     ForEachEllipseRow(e, sink.Height(), [&](i64 y, i64 l, i64 r, i64 il, i64 ir) {
         if (il > ir) {
             sink.Span(y, l, r, pen);
@@ -514,8 +509,8 @@ void TCanvas::DrawEllipticSector(int x1, int y1, int x2, int y2, int x3, int y3,
     PixelSink sink(FTarget.Image());
     e.CacheRows(-1, sink.Height());
     const bool fill = pie && FBrush.Style() == bsSolid;
-    const QRgb brush = ToPixel(FBrush.Color());
-    const QRgb pen = ToPixel(FPen.Color());
+    const QRgb brush = ToQRgb(FBrush.Color());
+    const QRgb pen = ToQRgb(FPen.Color());
     const i64 width = sink.Width();
     std::vector<i64> breaks;
     ForEachEllipseRow(e, sink.Height(), [&](i64 y, i64 l, i64 r, i64 il, i64 ir) {
@@ -571,7 +566,7 @@ void TCanvas::Polygon(const std::vector<TPoint>& points)
         // when its centre lies inside the polygon by the even-odd rule; the
         // outline passes through every pixel centre on an edge, so the fill
         // is exactly what the outline encloses. Exact integer arithmetic.
-        const QRgb brush = ToPixel(FBrush.Color());
+        const QRgb brush = ToQRgb(FBrush.Color());
         i64 minY = points[0].Y, maxY = points[0].Y;
         for (const TPoint& p : points) {
             minY = std::min<i64>(minY, p.Y);
@@ -595,7 +590,7 @@ void TCanvas::Polygon(const std::vector<TPoint>& points)
                 sink.Span(y, keys[k], keys[k + 1] - 1, brush);
         }
     }
-    const QRgb pen = ToPixel(FPen.Color());
+    const QRgb pen = ToQRgb(FPen.Color());
     for (std::size_t i = 0; i < n; ++i) {
         const TPoint& a = points[i];
         const TPoint& b = points[(i + 1) % n];
@@ -635,7 +630,7 @@ void TCanvas::TextOut(int x, int y, const QString& text)
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     p.setFont(font);
-    p.setPen(QColor::fromRgb(ToPixel(FFont.Color())));
+    p.setPen(ToQColor(FFont.Color()));
     p.drawText(QPoint(x, int(i64(y) + line.Ascent)), text);
 }
 

@@ -92,7 +92,6 @@ public:
     TCopyMode CopyMode() const { return FCopyMode; }
     void SetCopyMode(TCopyMode v) { FCopyMode = v; }
     TPoint PenPos() const { return FPenPos; }
-    void SetPenPos(TPoint p) { FPenPos = p; }
 
     void MoveTo(int x, int y);
     void LineTo(int x, int y);

@@ -1,16 +1,29 @@
 #include "colors.h"
+#include "qt_colors.h"
 
 #include <QGuiApplication>
 #include <QPalette>
 
-namespace {
-
-TColor FromQColor(const QColor& q)
+QRgb ToQRgb(TColor c)
 {
-    return RGB(std::uint8_t(q.red()), std::uint8_t(q.green()), std::uint8_t(q.blue()));
+    c = ColorToRGB(c);
+    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
-} // namespace
+QColor ToQColor(TColor c)
+{
+    return QColor::fromRgb(ToQRgb(c));
+}
+
+TColor FromQRgb(QRgb p)
+{
+    return RGB(std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p)));
+}
+
+TColor FromQColor(const QColor& c)
+{
+    return FromQRgb(c.rgb());
+}
 
 TColor ColorToRGB(TColor c)
 {
@@ -22,7 +35,6 @@ TColor ColorToRGB(TColor c)
     case clWindowText: return FromQColor(pal.color(QPalette::Active, QPalette::WindowText));
     case clBtnFace: return FromQColor(pal.color(QPalette::Active, QPalette::Button));
     case clBtnShadow: return FromQColor(pal.color(QPalette::Active, QPalette::Dark));
-    case clBtnText: return FromQColor(pal.color(QPalette::Active, QPalette::ButtonText));
     case clBtnHighlight: return FromQColor(pal.color(QPalette::Active, QPalette::Light));
     default: return FromQColor(pal.color(QPalette::Active, QPalette::Window));
     }

@@ -14,7 +14,6 @@ inline constexpr TColor clLime = 0x00FF00;
 inline constexpr TColor clBlue = 0xFF0000;
 inline constexpr TColor clNavy = 0x800000;
 inline constexpr TColor clYellow = 0x00FFFF;
-inline constexpr TColor clOlive = 0x008080;
 inline constexpr TColor clOrange = 0x0080FF;
 inline constexpr TColor clGray = 0x808080;
 inline constexpr TColor clSilver = 0xC0C0C0;
@@ -25,7 +24,6 @@ inline constexpr TColor clWindow = clSystemColor + 5;
 inline constexpr TColor clWindowText = clSystemColor + 8;
 inline constexpr TColor clBtnFace = clSystemColor + 15;
 inline constexpr TColor clBtnShadow = clSystemColor + 16;
-inline constexpr TColor clBtnText = clSystemColor + 18;
 inline constexpr TColor clBtnHighlight = clSystemColor + 20;
 
 constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == clSystemColor; }

@@ -1,4 +1,5 @@
 #include "font.h"
+#include "store_if_changed.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -25,42 +26,32 @@ void TFont::Changed()
 
 void TFont::SetName(const QString& v)
 {
-    if (v == FName)
-        return;
-    FName = v;
-    Changed();
+    if (StoreIfChanged(FName, v))
+        Changed();
 }
 
 void TFont::SetHeight(int v)
 {
-    if (v == FHeight)
-        return;
-    FHeight = v;
-    Changed();
+    if (StoreIfChanged(FHeight, v))
+        Changed();
 }
 
 void TFont::SetStyle(TFontStyles v)
 {
-    if (v == FStyle)
-        return;
-    FStyle = v;
-    Changed();
+    if (StoreIfChanged(FStyle, v))
+        Changed();
 }
 
 void TFont::SetColor(TColor v)
 {
-    if (v == FColor)
-        return;
-    FColor = v;
-    Changed();
+    if (StoreIfChanged(FColor, v))
+        Changed();
 }
 
 void TFont::SetCharset(std::uint8_t v)
 {
-    if (v == FCharset)
-        return;
-    FCharset = v;
-    Changed();
+    if (StoreIfChanged(FCharset, v))
+        Changed();
 }
 
 bool TFont::SameAs(const TFont& o) const

@@ -2,20 +2,8 @@
 
 #include <ctime>
 
-namespace {
-
-std::function<TLocalDate()>& Source()
-{
-    static std::function<TLocalDate()> source;
-    return source;
-}
-
-} // namespace
-
 TLocalDate CurrentLocalDate()
 {
-    if (Source())
-        return Source()();
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -24,9 +12,4 @@ TLocalDate CurrentLocalDate()
     d.Month = static_cast<std::uint16_t>(local.tm_mon + 1);
     d.Day = static_cast<std::uint16_t>(local.tm_mday);
     return d;
-}
-
-void SetLocalDateSource(std::function<TLocalDate()> source)
-{
-    Source() = std::move(source);
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <functional>
 
 // The local calendar date. Free of Qt so that the simulation core can use it.
 struct TLocalDate {
@@ -9,6 +8,5 @@ struct TLocalDate {
     std::uint16_t Day = 0;   // 1 to 31
 };
 
+// Today's date from the system clock.
 TLocalDate CurrentLocalDate();
-// Tests inject a date here; an empty function restores the system clock.
-void SetLocalDateSource(std::function<TLocalDate()> source);

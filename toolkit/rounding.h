@@ -38,10 +38,6 @@ inline std::int32_t RoundHalfEven(long double v)
     return detail::SaturateToInt32(r);
 }
 
-// A sum or difference of 32-bit coordinates worked out in 64 bits, saturated
-// back to the 32-bit range: far outside stays far outside instead of wrapping.
-inline std::int32_t SaturatedInt(std::int64_t v) { return detail::SaturateToInt32(v); }
-
 // Integer part, truncated toward zero.
 inline std::int32_t TruncToInt(double v) { return detail::SaturateToInt32(std::trunc(v)); }
 inline std::int32_t TruncToInt(long double v) { return detail::SaturateToInt32(std::trunc(v)); }

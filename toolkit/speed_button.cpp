@@ -1,4 +1,7 @@
 #include "speed_button.h"
+#include "mouse_input.h"
+#include "qt_colors.h"
+#include "store_if_changed.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,12 +28,8 @@ QImage WithTransparency(const QImage& image, QRgb transparent)
 // image becomes shadow, with a highlight copy one pixel down and right.
 QImage Etched(const QImage& image, QRgb transparent)
 {
-    auto toQ = [](TColor c) {
-        c = ColorToRGB(c);
-        return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
-    };
-    const QRgb highlight = toQ(clBtnHighlight);
-    const QRgb shadow = toQ(clBtnShadow);
+    const QRgb highlight = ToQRgb(clBtnHighlight);
+    const QRgb shadow = ToQRgb(clBtnShadow);
     QImage out(image.size(), QImage::Format_ARGB32);
     out.fill(0);
     auto drawn = [&](int x, int y) {
@@ -61,24 +60,13 @@ TSpeedButton::~TSpeedButton() = default;
 
 void TSpeedButton::SetState(TButtonState v)
 {
-    if (v == FState)
-        return;
-    FState = v;
-    update();
+    if (StoreIfChanged(FState, v))
+        update();
 }
 
 TButtonState TSpeedButton::RestingState() const
 {
-    if (!isEnabled())
-        return bsDisabled;
-    return FDown ? bsHeldDown : bsUp;
-}
-
-void TSpeedButton::SetDown(bool v)
-{
-    FDown = v;
-    if (!FTracking)
-        SetState(RestingState());
+    return isEnabled() ? bsUp : bsDisabled;
 }
 
 void TSpeedButton::SetGlyph(const TBitmap& v)
@@ -140,27 +128,26 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
         OnMouseDown(this, button, shift, x, y);
     if (button != mbLeft || !isEnabled())
         return;
-    if (!FDown)
-        SetState(bsDown);
-    FTracking = true;
+    SetState(bsDown);
+    FClick.Press(button);
 }
 
 void TSpeedButton::MouseMove(TShiftState, int x, int y)
 {
-    if (!FTracking)
+    if (!FClick.Armed())
         return;
     if (Inside(x, y))
-        SetState(FDown ? bsHeldDown : bsDown);
+        SetState(bsDown);
     else
         SetState(RestingState());
 }
 
 void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (FTracking && button == mbLeft) {
-        FTracking = false;
+    if (FClick.Armed() && button == mbLeft) {
+        const bool click = FClick.Release(button, Inside(x, y));
         SetState(RestingState());
-        if (Inside(x, y))
+        if (click)
             Click();
     }
     if (OnMouseUp)
@@ -169,43 +156,35 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 
 void TSpeedButton::mousePressEvent(QMouseEvent* e)
 {
-    const auto button = MouseButtonFromQt(e->button());
-    if (!button)
-        return;
-    const QPoint p = e->position().toPoint();
-    MouseDown(*button, ShiftStateFromQt(e->modifiers(), e->buttons()), p.x(), p.y());
+    const TMouseMessage m = MouseMessage(*e);
+    if (m.Button)
+        MouseDown(*m.Button, m.Shift, m.X, m.Y);
 }
 
 // The second press of a double click counts as a press of its own.
 void TSpeedButton::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    const auto button = MouseButtonFromQt(e->button());
-    if (!button)
-        return;
-    const QPoint p = e->position().toPoint();
-    MouseDown(*button, ShiftStateFromQt(e->modifiers(), e->buttons()) | ssDouble, p.x(), p.y());
+    mousePressEvent(e);
 }
 
 void TSpeedButton::mouseMoveEvent(QMouseEvent* e)
 {
-    const QPoint p = e->position().toPoint();
-    MouseMove(ShiftStateFromQt(e->modifiers(), e->buttons()), p.x(), p.y());
+    const TMouseMessage m = MouseMessage(*e);
+    MouseMove(m.Shift, m.X, m.Y);
 }
 
 void TSpeedButton::mouseReleaseEvent(QMouseEvent* e)
 {
-    const auto button = MouseButtonFromQt(e->button());
-    if (!button)
-        return;
-    const QPoint p = e->position().toPoint();
-    MouseUp(*button, ShiftStateFromQt(e->modifiers(), e->buttons()), p.x(), p.y());
+    const TMouseMessage m = MouseMessage(*e);
+    if (m.Button)
+        MouseUp(*m.Button, m.Shift, m.X, m.Y);
 }
 
 void TSpeedButton::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::EnabledChange) {
         if (!isEnabled())
-            FTracking = false; // a disabled button lets go of the pointer
+            FClick.Cancel(); // a disabled button lets go of the pointer
         SetState(RestingState());
     }
     QWidget::changeEvent(e);
@@ -224,7 +203,7 @@ void TSpeedButton::Paint(QPainter& painter)
 
 void TSpeedButton::PaintFace(QPainter& painter)
 {
-    const bool pressed = FState == bsDown || FState == bsHeldDown;
+    const bool pressed = FState == bsDown;
     QStyleOptionButton opt;
     opt.initFrom(this);
     opt.state |= pressed ? QStyle::State_Sunken : QStyle::State_Raised;
@@ -236,8 +215,9 @@ void TSpeedButton::PaintFace(QPainter& painter)
     if (glyph.isNull())
         return;
     QPoint at = GlyphOrigin();
+    // A pressed face moves its glyph one pixel right and down, whatever
+    // the style's own button shift (many styles shift by nothing).
     if (pressed)
-        at += QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &opt, this),
-                     style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &opt, this));
+        at += QPoint(1, 1);
     painter.drawImage(at, glyph);
 }

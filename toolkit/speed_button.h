@@ -1,5 +1,6 @@
 #pragma once
 #include "bitmap.h"
+#include "mouse_input.h"
 #include "notify_event.h"
 
 #include <QWidget>
@@ -23,11 +24,8 @@ public:
     ~TSpeedButton() override;
 
     TButtonState State() const { return FState; }
-    // Latched down: the button shows the held-down image until released here.
-    bool Down() const { return FDown; }
-    void SetDown(bool v);
     // True from a left press until its release.
-    bool MouseCapture() const { return FTracking; }
+    bool MouseCapture() const { return FClick.Armed(); }
 
     // NumGlyphs images of equal width side by side: up, disabled, down and
     // held-down. The bottom-left pixel's colour is transparent.
@@ -70,8 +68,7 @@ private:
     bool Inside(int x, int y) const;
 
     TButtonState FState = bsUp;
-    bool FDown = false;
-    bool FTracking = false;
+    TClickTracker FClick;
     TBitmap FGlyph;
     int FNumGlyphs = 1;
 };

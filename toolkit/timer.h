@@ -2,12 +2,14 @@
 #include "notify_event.h"
 
 #include <QObject>
+#include <memory>
 
-class QTimer;
+class TTimerEngine;
 
 // The user-interface timer: while enabled with a positive interval and a
 // handler, OnTimer fires every Interval() ms through the message loop.
-// Changing the interval of a running timer restarts its countdown.
+// Changing the interval of a running timer restarts its countdown. The
+// countdown itself is the platform's.
 class TTimer : public QObject {
     Q_OBJECT
 
@@ -24,11 +26,6 @@ public:
 
     TNotifyEvent OnTimer;
 
-    // Tests: in manual mode no timer runs by itself; AdvanceManualClock moves
-    // a shared clock forward and fires every tick that falls due, in order.
-    static void SetManualMode(bool manual);
-    static void AdvanceManualClock(int ms);
-
 private:
     bool Running() const;
     void UpdateTimer();
@@ -36,6 +33,5 @@ private:
 
     bool FEnabled = true;
     int FInterval = 1000;
-    QTimer* FTimer = nullptr;
-    long long FDueAt = 0; // manual mode: clock time of the next tick
+    std::unique_ptr<TTimerEngine> FEngine;
 };

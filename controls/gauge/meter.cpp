@@ -1,4 +1,5 @@
 #include "meter.h"
+#include "store_if_changed.h"
 
 #include "meter_accessible.h"
 
@@ -115,10 +116,8 @@ TMeter::~TMeter()
 template <typename T>
 void TMeter::StoreAndRepaintIfChanged(T& field, T v)
 {
-    if (field == v)
-        return;
-    field = v;
-    Paint();
+    if (StoreIfChanged(field, v))
+        Paint();
 }
 
 void TMeter::SetAnchorSize(int v) { StoreAndRepaintIfChanged(FSizeAnchor, v); }

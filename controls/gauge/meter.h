@@ -6,6 +6,7 @@
 #include "font.h"
 #include "meter_paint_values.h"
 #include "meter_types.h"
+#include "mouse_input.h"
 #include "needle_layout.h"
 #include "notify_event.h"
 #include "shift_state.h"
@@ -267,5 +268,5 @@ private:
     bool FInPaintEvent = false;
     QRect FGeometryComputedFor; // position and size the geometry was computed with
     int FPaintCount = 0;
-    bool FClicked = false; // a left press that a release over the gauge turns into a click
+    TClickTracker FClick; // a left press that a release over the gauge turns into a click
 };

@@ -1,16 +1,16 @@
 #include "meter.h"
 #include "meter_scale.h"
 #include "rounding.h"
+#include "mouse_input.h"
+#include "saturating.h"
 
 #include <QMouseEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <numbers>
 
-// Rims accept any integer, so the sums are formed wide and saturated.
 void TMeter::CalcMeterGeometry()
 {
     const std::int64_t W = width();
@@ -21,8 +21,9 @@ void TMeter::CalcMeterGeometry()
     const std::int64_t A = H - B - T - 16; // height available for the dial
 
     double R = double(A);
-    FMeterCenterX = SaturatedInt(W / 2);
-    FMeterCenterY = SaturatedInt(H - B - 8);
+    // Rims accept any integer, so the sums are formed wide and saturated.
+    FMeterCenterX = SaturateToInt32(W / 2);
+    FMeterCenterY = SaturateToInt32(H - B - 8);
     FMeterAngle = 90;
 
     // Narrow sweeps sit 8 pixels above the bottom rim and are limited by the
@@ -175,63 +176,48 @@ bool TMeter::ConvertPixelToValue(int XPos, int YPos, double& MeterValue) const
 void TMeter::mouseMoveEvent(QMouseEvent* event)
 {
     QWidget::mouseMoveEvent(event);
-    const TShiftState shift = ShiftStateFromQt(event->modifiers(), event->buttons());
-    const QPoint p = event->position().toPoint();
-    if (OnMouseMove)
-        OnMouseMove(this, shift, p.x(), p.y());
+    const TMouseMessage m = MouseMessage(*event);
+    NotifyMouseMove(OnMouseMove, this, m);
 
     double value = 0;
-    const bool within = ConvertPixelToValue(p.x(), p.y(), value);
+    const bool within = ConvertPixelToValue(m.X, m.Y, value);
     if (OnMouseMoveInMeter)
-        OnMouseMoveInMeter(this, within, shift, value);
+        OnMouseMoveInMeter(this, within, m.Shift, value);
 }
 
 void TMeter::mousePressEvent(QMouseEvent* event)
 {
-    const auto button = MouseButtonFromQt(event->button());
-    if (!button) {
+    const TMouseMessage m = MouseMessage(*event);
+    if (!m.Button) {
         QWidget::mousePressEvent(event);
         return;
     }
-    if (*button == mbLeft)
-        FClicked = true;
-    if (OnMouseDown) {
-        const QPoint p = event->position().toPoint();
-        OnMouseDown(this, *button, ShiftStateFromQt(event->modifiers(), event->buttons()), p.x(), p.y());
-    }
+    FClick.Press(*m.Button);
+    NotifyMouse(OnMouseDown, this, m);
 }
 
 // The second press of a double click: the double click, then a press marked
 // as double. Its release makes no second click.
 void TMeter::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    const auto button = MouseButtonFromQt(event->button());
-    if (!button) {
+    const TMouseMessage m = MouseMessage(*event);
+    if (!m.Button) {
         QWidget::mouseDoubleClickEvent(event);
         return;
     }
-    if (*button == mbLeft && OnDblClick)
+    if (*m.Button == mbLeft && OnDblClick)
         OnDblClick(this);
-    if (OnMouseDown) {
-        const QPoint p = event->position().toPoint();
-        OnMouseDown(this, *button, ShiftStateFromQt(event->modifiers(), event->buttons()) | ssDouble, p.x(),
-                    p.y());
-    }
+    NotifyMouse(OnMouseDown, this, m);
 }
 
 void TMeter::mouseReleaseEvent(QMouseEvent* event)
 {
-    const auto button = MouseButtonFromQt(event->button());
-    if (!button) {
+    const TMouseMessage m = MouseMessage(*event);
+    if (!m.Button) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    const QPoint p = event->position().toPoint();
-    if (*button == mbLeft && FClicked) {
-        FClicked = false;
-        if (rect().contains(p) && OnClick)
-            OnClick(this);
-    }
-    if (OnMouseUp)
-        OnMouseUp(this, *button, ShiftStateFromQt(event->modifiers(), event->buttons()), p.x(), p.y());
+    if (FClick.Release(*m.Button, rect().contains(m.X, m.Y)) && OnClick)
+        OnClick(this);
+    NotifyMouse(OnMouseUp, this, m);
 }

@@ -51,7 +51,7 @@ void TMeter::PaintScaleBands(TCanvas& Canvas, const TMeterPaintValues& pv)
     const std::int64_t cx = pv.cx, cy = pv.cy;
     const std::int64_t Rb = BoxHalfSize(RoundHalfEven(pv.R + 4));
     const std::int64_t Ri = BoxHalfSize(RoundHalfEven((100 - FScaleBakWidth) * pv.R / 100));
-    const TRect band{SaturatedInt(cx - Rb), SaturatedInt(cy - Rb), SaturatedInt(cx + Rb + 1), SaturatedInt(cy + Rb)};
+    const TRect band{SaturateToInt32(cx - Rb), SaturateToInt32(cy - Rb), SaturateToInt32(cx + Rb + 1), SaturateToInt32(cy + Rb)};
     const auto wedge = [&](TColor color, double from, double to) {
         Canvas.Brush().SetColor(color);
         Canvas.Pen().SetColor(color);
@@ -83,7 +83,7 @@ void TMeter::PaintScaleBands(TCanvas& Canvas, const TMeterPaintValues& pv)
     wedge(FColorBakGHigh, pv.aMax, pv.aHigh);
     Canvas.Brush().SetColor(FColorBakG);
     Canvas.Pen().SetColor(FColorBakG);
-    Canvas.Ellipse(SaturatedInt(cx - Ri), SaturatedInt(cy - Ri), SaturatedInt(cx + Ri + 1), SaturatedInt(cy + Ri));
+    Canvas.Ellipse(SaturateToInt32(cx - Ri), SaturateToInt32(cy - Ri), SaturateToInt32(cx + Ri + 1), SaturateToInt32(cy + Ri));
 }
 
 // From the Max end counterclockwise over the top to the Min end. The pen
@@ -97,7 +97,7 @@ void TMeter::PaintScaleLine(TCanvas& Canvas, const TMeterPaintValues& pv)
     const TPoint start = pv.Q(pv.aMax);
     const TPoint end = pv.Q(pv.aMin);
     const std::int64_t cx = pv.cx, cy = pv.cy, Rr = BoxHalfSize(pv.Rr);
-    Canvas.Arc(SaturatedInt(cx - Rr), SaturatedInt(cy - Rr), SaturatedInt(cx + Rr + 1), SaturatedInt(cy + Rr), start.X,
+    Canvas.Arc(SaturateToInt32(cx - Rr), SaturateToInt32(cy - Rr), SaturateToInt32(cx + Rr + 1), SaturateToInt32(cy + Rr), start.X,
                start.Y, end.X, end.Y);
 }
 
@@ -108,8 +108,8 @@ void TMeter::PaintCaption(TCanvas& Canvas, const TMeterPaintValues& pv)
     Canvas.SetFont(FFontCaption);
     const int th = Canvas.TextHeight(FCaption);
     const int tw = Canvas.TextWidth(FCaption);
-    Canvas.TextOut(SaturatedInt(std::int64_t(pv.cx) - tw / 2),
-                   SaturatedInt(std::int64_t(pv.cy) - RoundHalfEven(pv.R / 3) - th / 2), FCaption);
+    Canvas.TextOut(SaturateToInt32(std::int64_t(pv.cx) - tw / 2),
+                   SaturateToInt32(std::int64_t(pv.cy) - RoundHalfEven(pv.R / 3) - th / 2), FCaption);
 }
 
 void TMeter::PaintFrame(TCanvas& Canvas, const TMeterPaintValues& pv)

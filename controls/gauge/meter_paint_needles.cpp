@@ -1,5 +1,7 @@
 #include "meter.h"
+#include "cover_mask.h"
 #include "needle_outline.h"
+#include "saturating.h"
 
 #include <cstdint>
 #include <vector>
@@ -17,8 +19,8 @@ void DrawNeedle(TCanvas& c, const TNeedleLayout& n, double alphaDeg, const TMete
     if (n.ShadowDx() != 0 || n.ShadowDy() != 0) {
         std::vector<TPoint> shadow = outline;
         for (TPoint& p : shadow) {
-            p.X = SaturatedInt(std::int64_t(p.X) - n.ShadowDx());
-            p.Y = SaturatedInt(std::int64_t(p.Y) - n.ShadowDy());
+            p.X = SaturatingSub(p.X, n.ShadowDx());
+            p.Y = SaturatingSub(p.Y, n.ShadowDy());
         }
         c.Pen().SetColor(n.ShadowColor());
         c.Brush().SetColor(n.ShadowColor());
@@ -35,8 +37,8 @@ void LineColor(TCanvas& c, TColor color) { c.Pen().SetColor(color); }
 void DrawLamp(TCanvas& c, std::int64_t L0, std::int64_t T0, TColor fill)
 {
     // Rims accept any integer: the corners are formed wide and saturated.
-    const auto L = [L0](int d) { return SaturatedInt(L0 + d); };
-    const auto T = [T0](int d) { return SaturatedInt(T0 + d); };
+    const auto L = [L0](int d) { return SaturateToInt32(L0 + d); };
+    const auto T = [T0](int d) { return SaturateToInt32(T0 + d); };
     c.Brush().SetColor(fill);
     LineColor(c, clBlack);
     c.Rectangle(L(0), T(10), L(10), T(0));
@@ -55,16 +57,23 @@ void DrawLamp(TCanvas& c, std::int64_t L0, std::int64_t T0, TColor fill)
 }
 
 // White along the bottom and the right, gray along the top and the left:
-// the dial opening looks recessed.
-void PaintBevelLine(TCanvas& c, std::int64_t W, std::int64_t H, std::int64_t SR, std::int64_t TR, std::int64_t BR)
+// the dial opening looks recessed. Runs from the pen's position on the
+// bottom rim to the bottom right corner and round to the bottom left one.
+// The sizes are widened: the rims accept any integer.
+void BevelAroundOpening(TCanvas& c, std::int64_t W, std::int64_t H, std::int64_t SR, std::int64_t TR, std::int64_t BR)
 {
     LineColor(c, clWhite);
-    c.MoveTo(SaturatedInt(SR - 1), SaturatedInt(H - BR));
-    c.LineTo(SaturatedInt(W - SR), SaturatedInt(H - BR));
-    c.LineTo(SaturatedInt(W - SR), SaturatedInt(TR));
+    c.LineTo(SaturateToInt32(W - SR), SaturateToInt32(H - BR));
+    c.LineTo(SaturateToInt32(W - SR), SaturateToInt32(TR));
     LineColor(c, clGray);
-    c.LineTo(SaturatedInt(SR - 1), SaturatedInt(TR));
-    c.LineTo(SaturatedInt(SR - 1), SaturatedInt(H - BR));
+    c.LineTo(SaturateToInt32(SR - 1), SaturateToInt32(TR));
+    c.LineTo(SaturateToInt32(SR - 1), SaturateToInt32(H - BR));
+}
+
+void PaintBevelLine(TCanvas& c, std::int64_t W, std::int64_t H, std::int64_t SR, std::int64_t TR, std::int64_t BR)
+{
+    c.MoveTo(SaturateToInt32(SR - 1), SaturateToInt32(H - BR));
+    BevelAroundOpening(c, W, H, SR, TR, BR);
 }
 
 } // namespace
@@ -85,13 +94,12 @@ void TMeter::PaintNeedles(TCanvas& Canvas, const TMeterPaintValues& pv)
 
 void TMeter::PaintCoverRims(TCanvas& Canvas, const TMeterPaintValues& pv)
 {
-    const std::int64_t W = pv.W, H = pv.H, SR = FSRim, BR = FBRim;
     Canvas.Pen().SetColor(FColorCover);
     Canvas.Brush().SetColor(FColorCover);
-    Canvas.Rectangle(0, 0, SaturatedInt(SR - 1), pv.H);
+    Canvas.Rectangle(0, 0, SaturatingSub(FSRim, 1), pv.H);
     Canvas.Rectangle(0, 0, pv.W, FTRim);
-    Canvas.Rectangle(SaturatedInt(W - SR), 0, pv.W, pv.H);
-    Canvas.Rectangle(0, SaturatedInt(H - BR), pv.W, pv.H);
+    Canvas.Rectangle(SaturatingSub(pv.W, FSRim), 0, pv.W, pv.H);
+    Canvas.Rectangle(0, SaturatingSub(pv.H, FBRim), pv.W, pv.H);
 }
 
 void TMeter::PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv)
@@ -99,20 +107,14 @@ void TMeter::PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv)
     // Widened: AnchorSize and the rims accept any integer.
     const std::int64_t W = pv.W, H = pv.H, SR = FSRim, TR = FTRim, BR = FBRim;
     const std::int64_t cx = pv.cx, cy = pv.cy, AS = BoxHalfSize(FSizeAnchor);
-    const auto S = [](std::int64_t v) { return SaturatedInt(v); };
+    const auto S = [](std::int64_t v) { return SaturateToInt32(v); };
     if (!FAnchorCovrd) {
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
         return;
     }
     if (!FACoverFName.isEmpty()) {
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
-        const int aw = AuxACBmp.Width(), ah = AuxACBmp.Height();
-        const std::int64_t x0 = cx - aw / 2, y0 = cy - ah / 2;
-        const TRect rect{S(x0), S(y0), S(x0 + aw), S(y0 + ah)};
-        Canvas.SetCopyMode(cmSrcAnd);
-        Canvas.StretchDraw(rect, AuxACMaskBmp);
-        Canvas.SetCopyMode(cmSrcPaint);
-        Canvas.StretchDraw(rect, AuxACBmp);
+        DrawCover(Canvas, pv.cx, pv.cy, AuxACBmp, AuxACMaskBmp);
         return;
     }
     const int l = S(cx - AS), t = S(cy - AS), r = S(cx + AS), b = S(cy + AS);
@@ -134,12 +136,7 @@ void TMeter::PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv)
     LineColor(Canvas, clGray);
     Canvas.MoveTo(S(cx + AS - 1), y);
     Canvas.LineTo(S(cx + AS - 1), S(H - BR));
-    LineColor(Canvas, clWhite);
-    Canvas.LineTo(S(W - SR), S(H - BR));
-    Canvas.LineTo(S(W - SR), S(TR));
-    LineColor(Canvas, clGray);
-    Canvas.LineTo(S(SR - 1), S(TR));
-    Canvas.LineTo(S(SR - 1), S(H - BR));
+    BevelAroundOpening(Canvas, W, H, SR, TR, BR);
     LineColor(Canvas, clWhite);
     Canvas.LineTo(l, S(H - BR));
     Canvas.LineTo(l, S(cy - 1));

@@ -2,6 +2,7 @@
 #include "canvas.h"
 #include "meter_scale.h"
 #include "rounding.h"
+#include "saturating.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,7 +42,7 @@ struct TMeterPaintValues {
     // or end point of a pie or arc.
     TPoint Q(double a) const
     {
-        return {SaturatedInt(std::int64_t(cx) + RoundHalfEven(R * std::cos(a))),
-                SaturatedInt(std::int64_t(cy) - RoundHalfEven(R * std::sin(a)))};
+        return {SaturateToInt32(std::int64_t(cx) + RoundHalfEven(R * std::cos(a))),
+                SaturateToInt32(std::int64_t(cy) - RoundHalfEven(R * std::sin(a)))};
     }
 };

@@ -2,6 +2,8 @@
 
 #include "meter.h"
 
+#include "decimal_text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -61,92 +63,19 @@ TTickSpacing CalcTickSpacing(int NrTicks, long double Max, long double Min)
 
 namespace {
 
-// |v| as 18 significant decimal digits d0 d1 ... d17 with the value
-// d0.d1d2... times 10^Exponent.
-struct TDecimalDigits {
-    std::string Digits;
-    int Exponent = 0;
-};
-
-TDecimalDigits SignificantDigits(long double magnitude)
+// The mantissa with the decimals and a power of ten: "1.5E+36".
+std::string Scientific(const TDecimalDigits& digits, int decimals)
 {
-    char buf[64];
-    // to_chars ignores the locale: always "d.ddde+XX".
-    const auto r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 17);
-    TDecimalDigits d;
-    const char* p = buf;
-    for (; p != r.ptr && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9')
-            d.Digits += *p;
-    if (p != r.ptr)
-        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), r.ptr, d.Exponent);
-    return d;
-}
-
-// Adds one to a string of decimal digits.
-void Increment(std::string& digits)
-{
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
-        }
-        *it = '0';
-    }
-    digits.insert(digits.begin(), '1');
-}
-
-// Whether digit i of the 18 rounds the digits before it up (out of range
-// digits are zeros).
-bool RoundsUp(const TDecimalDigits& d, int i)
-{
-    return i >= 0 && i < int(d.Digits.size()) && d.Digits[std::size_t(i)] >= '5';
-}
-
-std::string WithPoint(std::string digits, int decimals)
-{
-    if (int(digits.size()) < decimals + 1)
-        digits.insert(0, std::size_t(decimals + 1 - int(digits.size())), '0');
+    const TDecimalDigits d = RoundDecimalDigits(digits, decimals + 1);
+    std::string s(1, d.Digits[0]);
     if (decimals > 0)
-        digits.insert(digits.size() - std::size_t(decimals), 1, '.');
-    return digits;
-}
-
-std::string Fixed(const TDecimalDigits& d, int decimals)
-{
-    // The digits of |v| * 10^decimals, rounded: n of them before the point.
-    const int n = d.Exponent + decimals + 1;
-    std::string kept;
-    if (n > 0) {
-        kept = d.Digits.substr(0, std::size_t(std::min(n, int(d.Digits.size()))));
-        if (n > int(kept.size()))
-            kept.append(std::size_t(n - int(kept.size())), '0');
-    }
-    if (RoundsUp(d, n))
-        Increment(kept);
-    if (kept.empty())
-        kept.assign(1, '0');
-    return WithPoint(kept, decimals);
-}
-
-std::string Scientific(TDecimalDigits d, int decimals)
-{
-    std::string kept = d.Digits.substr(0, std::size_t(decimals + 1));
-    if (RoundsUp(d, decimals + 1)) {
-        Increment(kept);
-        if (int(kept.size()) > decimals + 1) { // 9.99 became 10.00
-            kept.pop_back();
-            ++d.Exponent;
-        }
-    }
-    std::string s(1, kept[0]);
-    if (decimals > 0)
-        s.append(1, '.').append(kept, 1);
-    const std::string exponent = std::to_string(std::abs(d.Exponent));
+        s.append(1, '.').append(d.Digits, 1);
+    char exponent[8];
+    const auto r = std::to_chars(exponent, exponent + sizeof exponent, std::abs(d.Exponent));
     s.append(1, 'E').append(1, d.Exponent < 0 ? '-' : '+');
-    if (exponent.size() < 2)
+    if (r.ptr - exponent < 2)
         s.append(1, '0');
-    return s.append(exponent);
+    return s.append(exponent, r.ptr);
 }
 
 } // namespace
@@ -159,9 +88,9 @@ QString FormatTickLabel(long double v, int Decimals)
         return v < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
     const int decimals = std::clamp(Decimals, 0, 18);
     const long double magnitude = std::fabs(v);
-    const TDecimalDigits d = SignificantDigits(magnitude);
+    const TDecimalDigits d = SignificantDecimalDigits(magnitude, 18);
     // Beyond this the fixed form would be dozens of zeros long.
-    const std::string body = magnitude > 6.6e35L ? Scientific(d, decimals) : Fixed(d, decimals);
+    const std::string body = magnitude > 6.6e35L ? Scientific(d, decimals) : FixedDecimalText(d, decimals);
     return (v < 0 ? QStringLiteral("-") : QString()) + QString::fromLatin1(body);
 }
 
@@ -246,12 +175,12 @@ void TMeter::PaintTicksAndLabels(TCanvas& Canvas, const TMeterPaintValues& pv)
         if (OnBeforeDrawScaleLabel) {
             // A copy: the handler may replace itself.
             const TmtBeforeDrawScaleLabelEvent handler = OnBeforeDrawScaleLabel;
-            handler(this, Canvas, s, SaturatedInt(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
-                    SaturatedInt(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2));
+            handler(this, Canvas, s, SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
+                    SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2));
         }
         if (!s.isEmpty())
-            Canvas.TextOut(SaturatedInt(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
-                           SaturatedInt(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2), s);
+            Canvas.TextOut(SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
+                           SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2), s);
     };
 
     const long double decades = std::log(static_cast<long double>(Max) / Min) / std::log(10.0L);

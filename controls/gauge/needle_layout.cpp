@@ -1,4 +1,5 @@
 #include "needle_layout.h"
+#include "store_if_changed.h"
 
 #include <algorithm>
 
@@ -37,10 +38,8 @@ void TNeedleLayout::Changed()
 template <typename T>
 void TNeedleLayout::Update(T& field, T v)
 {
-    if (field == v)
-        return;
-    field = v;
-    Changed();
+    if (StoreIfChanged(field, v))
+        Changed();
 }
 
 void TNeedleLayout::SetHeadSize(int v) { Update(FSize1, v); }

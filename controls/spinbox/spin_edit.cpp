@@ -2,12 +2,17 @@
 
 #include "beep.h"
 #include "canvas.h"
+#include "mouse_input.h"
+#include "saturating.h"
 #include "spin_button.h"
 #include "spin_edit_accessible.h"
 #include "text_to_int.h"
 #include "timer_speed_button.h"
 
+#include <QClipboard>
 #include <QDialog>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
@@ -19,7 +24,6 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
-#include <limits>
 #include <optional>
 
 namespace {
@@ -30,21 +34,8 @@ constexpr int EditBorder = 2;
 constexpr int ThinBorder = 1;
 constexpr int ButtonWidth = 15;
 constexpr int ButtonHeight = 17;
-
-// Stepping past the 32-bit range stops at its ends instead of wrapping.
-std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b)
-{
-    const std::int64_t sum = std::int64_t(a) + std::int64_t(b);
-    return std::int32_t(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
-                                                 std::numeric_limits<std::int32_t>::max()));
-}
-
-std::int32_t SaturatingSub(std::int32_t a, std::int32_t b)
-{
-    return std::int32_t(std::clamp<std::int64_t>(std::int64_t(a) - std::int64_t(b),
-                                                 std::numeric_limits<std::int32_t>::min(),
-                                                 std::numeric_limits<std::int32_t>::max()));
-}
+// QLineEdit's default and largest length limit.
+constexpr int LargestEditLength = 32767;
 
 // The character a key press types, as the filter sees it: Backspace, Enter
 // and Ctrl+letter give their control characters, Delete and navigation keys
@@ -128,10 +119,10 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     FButton->SetFocusControl(this);
     FButton->OnUpClick = [this](QObject* sender) { StepUp(sender); };
     FButton->OnDownClick = [this](QObject* sender) { StepDown(sender); };
-    // Watches presses on the halves, to select the text when such a press
-    // brings the focus in.
-    FButton->UpButton()->installEventFilter(this);
-    FButton->DownButton()->installEventFilter(this);
+    // No click focus from Qt: its click-to-focus walks up from a pressed
+    // half, for any button. A press on the text takes the focus itself
+    // (mousePressEvent); a half hands it over for the left button only.
+    setFocusPolicy(Qt::TabFocus);
     setText(QStringLiteral("0"));
     // Dropped text would bypass the character filter.
     setAcceptDrops(false);
@@ -146,8 +137,6 @@ TSpinEdit::TSpinEdit(QWidget* parent)
 
 TSpinEdit::~TSpinEdit()
 {
-    FButton->UpButton()->removeEventFilter(this);
-    FButton->DownButton()->removeEventFilter(this);
     FButton = nullptr; // Qt destroys the pair with the other children
 }
 
@@ -215,6 +204,13 @@ bool TSpinEdit::EditingAllowed() const
     return FEditorEnabled && !ReadOnly();
 }
 
+void TSpinEdit::SetMaxLength(int v)
+{
+    FMaxLength = v;
+    // Qt's edit has no "no limit"; its default is the largest it takes.
+    setMaxLength(v > 0 ? v : LargestEditLength);
+}
+
 void TSpinEdit::SetFont(const TFont& f)
 {
     setFont(f.ToQFont());
@@ -274,17 +270,6 @@ bool TSpinEdit::event(QEvent* e)
     return result;
 }
 
-bool TSpinEdit::eventFilter(QObject* watched, QEvent* e)
-{
-    if (FEnteredByPress && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)) {
-        // The focus came with this press on a half, not on the text.
-        FEnteredByPress = false;
-        if (FAutoSelect)
-            selectAll();
-    }
-    return QLineEdit::eventFilter(watched, e);
-}
-
 // The middle button pastes the selection on desktops that have one; it is a
 // paste like any other.
 void TSpinEdit::mouseReleaseEvent(QMouseEvent* e)
@@ -293,25 +278,26 @@ void TSpinEdit::mouseReleaseEvent(QMouseEvent* e)
         e->accept();
     else
         QLineEdit::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton && FClicked) {
-        FClicked = false;
-        if (rect().contains(e->position().toPoint()) && OnClick)
-            OnClick(this);
-    }
-    NotifyMouse(OnMouseUp, e);
+    const TMouseMessage m = ClientMouseMessage(*e);
+    if (m.Button && FClick.Release(*m.Button, rect().contains(e->position().toPoint())) && OnClick)
+        OnClick(this);
+    NotifyMouse(OnMouseUp, this, m);
 }
 
 void TSpinEdit::mousePressEvent(QMouseEvent* e)
 {
-    if (FEnteredByPress) {
-        FEnteredByPress = false;
-        if (FAutoSelect && e->button() != Qt::LeftButton)
-            selectAll();
+    if (!hasFocus()) {
+        // Any button on the text brings the focus, as a click does in any
+        // edit; only a left press keeps the selection to what it marks.
+        FLeftPressOnText = e->button() == Qt::LeftButton;
+        setFocus(Qt::MouseFocusReason);
+        FLeftPressOnText = false;
     }
     QLineEdit::mousePressEvent(e);
-    if (e->button() == Qt::LeftButton)
-        FClicked = true;
-    NotifyMouse(OnMouseDown, e);
+    const TMouseMessage m = ClientMouseMessage(*e);
+    if (m.Button)
+        FClick.Press(*m.Button);
+    NotifyMouse(OnMouseDown, this, m);
 }
 
 // The second press of a double click: the double click, then a press marked
@@ -321,25 +307,18 @@ void TSpinEdit::mouseDoubleClickEvent(QMouseEvent* e)
     QLineEdit::mouseDoubleClickEvent(e);
     if (e->button() == Qt::LeftButton && OnDblClick)
         OnDblClick(this);
-    NotifyMouse(OnMouseDown, e, ssDouble);
+    NotifyMouse(OnMouseDown, this, ClientMouseMessage(*e));
 }
 
 void TSpinEdit::mouseMoveEvent(QMouseEvent* e)
 {
     QLineEdit::mouseMoveEvent(e);
-    if (OnMouseMove) {
-        const QPoint p = e->position().toPoint() - QPoint(EditBorder, EditBorder);
-        OnMouseMove(this, ShiftStateFromQt(e->modifiers(), e->buttons()), p.x(), p.y());
-    }
+    NotifyMouseMove(OnMouseMove, this, ClientMouseMessage(*e));
 }
 
-void TSpinEdit::NotifyMouse(const TMouseEvent& handler, QMouseEvent* e, TShiftState extra)
+TMouseMessage TSpinEdit::ClientMouseMessage(const QMouseEvent& e) const
 {
-    const auto button = MouseButtonFromQt(e->button());
-    if (!handler || !button)
-        return;
-    const QPoint p = e->position().toPoint() - QPoint(EditBorder, EditBorder);
-    handler(this, *button, ShiftStateFromQt(e->modifiers(), e->buttons()) | extra, p.x(), p.y());
+    return MouseMessage(e, QPoint(EditBorder, EditBorder));
 }
 
 void TSpinEdit::focusInEvent(QFocusEvent* e)
@@ -349,17 +328,14 @@ void TSpinEdit::focusInEvent(QFocusEvent* e)
         QLineEdit::focusInEvent(e);
         return;
     }
-    // A press brings the focus in before it arrives itself; where it lands
-    // decides on the selection.
-    FEnteredByPress = reason == Qt::MouseFocusReason;
-    if (FAutoSelect && !FEnteredByPress)
-        selectAll();
     // Qt's edit would select all on keyboard entry by itself; AutoSelect
-    // decides that here.
+    // decides that here, before the base handling and OnEnter.
     const bool keyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                           reason == Qt::ShortcutFocusReason;
     QFocusEvent plain(e->type(), keyboard ? Qt::OtherFocusReason : reason);
     QLineEdit::focusInEvent(&plain);
+    if (FAutoSelect && !FLeftPressOnText)
+        selectAll();
     if (OnEnter)
         OnEnter(this);
 }
@@ -367,7 +343,6 @@ void TSpinEdit::focusInEvent(QFocusEvent* e)
 void TSpinEdit::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);
-    FEnteredByPress = false;
     if (WindowLevelReason(e->reason()))
         return;
     if (OnExit)
@@ -465,22 +440,19 @@ void TSpinEdit::keyReleaseEvent(QKeyEvent* e)
 void TSpinEdit::inputMethodEvent(QInputMethodEvent* e)
 {
     const QString commit = e->commitString();
-    const bool refused = std::any_of(commit.cbegin(), commit.cend(),
-                                     [this](QChar c) { return !AcceptsKeyChar(c.unicode()); });
-    if (refused) {
-        MessageBeep();
-        QInputMethodEvent withoutCommit(e->preeditString(), e->attributes());
-        QLineEdit::inputMethodEvent(&withoutCommit);
-        return;
-    }
-    if (!OnKeyPress || commit.isEmpty()) {
+    if (commit.isEmpty()) {
         QLineEdit::inputMethodEvent(e);
         return;
     }
     QString kept;
     for (QChar c : commit) {
         char16_t key = c.unicode();
-        OnKeyPress(this, key);
+        if (!AcceptsKeyChar(key)) {
+            MessageBeep(); // one alert per refused character
+            continue;
+        }
+        if (OnKeyPress)
+            OnKeyPress(this, key);
         if (key != 0)
             kept += QChar(key);
     }
@@ -489,14 +461,41 @@ void TSpinEdit::inputMethodEvent(QInputMethodEvent* e)
     QLineEdit::inputMethodEvent(&changed);
 }
 
+// The editing entries are our own, so that those that would change the text
+// can be switched off while editing is not allowed; Qt's standard entries
+// carry nothing reliable to find them by.
+QMenu* TSpinEdit::CreateEditMenu()
+{
+    auto* menu = new QMenu(this);
+    const bool showKeys = QGuiApplication::styleHints()->showShortcutsInContextMenus();
+    auto add = [&](const char* text, QKeySequence::StandardKey key, bool enabled, auto slot) {
+        QString label = QCoreApplication::translate("QLineEdit", text);
+        const QString keys = QKeySequence(key).toString(QKeySequence::NativeText);
+        if (showKeys && !keys.isEmpty())
+            label += QLatin1Char('\t') + keys;
+        QAction* a = menu->addAction(label);
+        a->setEnabled(enabled);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    const bool editable = EditingAllowed();
+    const bool selected = hasSelectedText();
+    add("&Undo", QKeySequence::Undo, !isReadOnly() && isUndoAvailable(), &QLineEdit::undo);
+    add("&Redo", QKeySequence::Redo, !isReadOnly() && isRedoAvailable(), &QLineEdit::redo);
+    menu->addSeparator();
+    add("Cu&t", QKeySequence::Cut, editable && selected, &QLineEdit::cut);
+    add("&Copy", QKeySequence::Copy, selected, &QLineEdit::copy);
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    add("&Paste", QKeySequence::Paste, editable && clipboard && !clipboard->text().isEmpty(), &QLineEdit::paste);
+    add("Delete", QKeySequence::UnknownKey, editable && selected, [this] { del(); });
+    menu->addSeparator();
+    add("Select All", QKeySequence::SelectAll, !text().isEmpty() && selectedText() != text(), &QLineEdit::selectAll);
+    return menu;
+}
+
 void TSpinEdit::contextMenuEvent(QContextMenuEvent* e)
 {
-    QMenu* menu = createStandardContextMenu();
-    if (!EditingAllowed()) {
-        for (QAction* a : menu->actions())
-            if (a->objectName() == QLatin1String("edit-cut") || a->objectName() == QLatin1String("edit-paste"))
-                a->setEnabled(false);
-    }
+    QMenu* menu = CreateEditMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(e->globalPos());
 }

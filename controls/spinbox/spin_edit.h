@@ -1,11 +1,13 @@
 #pragma once
 #include "component.h"
 #include "font.h"
+#include "mouse_input.h"
 #include "notify_event.h"
 
 #include <QLineEdit>
 #include <cstdint>
 
+class QMenu;
 class TSpinButton;
 class TTimerSpeedButton;
 struct TRect;
@@ -40,6 +42,9 @@ public:
     void SetReadOnly(bool v) { setReadOnly(v); }
     bool AutoSelect() const { return FAutoSelect; }
     void SetAutoSelect(bool v) { FAutoSelect = v; }
+    // 0 means no limit; other values limit the text as the edit does.
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int v);
     QString Text() const { return text(); }
     void SetText(const QString& v) { setText(v); }
     // Applies a font description; Qt's font() reads the font in use.
@@ -79,7 +84,6 @@ public:
 
 protected:
     bool event(QEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
@@ -94,9 +98,11 @@ protected:
 
 private:
     bool EditingAllowed() const;
+    QMenu* CreateEditMenu();
     void PlaceButton();
     void UpdateTextRect();
-    void NotifyMouse(const TMouseEvent& handler, QMouseEvent* e, TShiftState extra = 0);
+    // A pointer message in client coordinates, inside the border.
+    TMouseMessage ClientMouseMessage(const QMouseEvent& e) const;
     void TypeKey(QKeyEvent* e);
 
     std::int32_t FMinValue = 0;
@@ -105,11 +111,11 @@ private:
     TSpinButton* FButton = nullptr;
     bool FEditorEnabled = true;
     bool FAutoSelect = true;
-    // Set while the focus has just arrived with a mouse press whose target
-    // is not known yet (the text area or a button half).
-    bool FEnteredByPress = false;
+    int FMaxLength = 0;
+    // Set while a left press on the text brings the focus in.
+    bool FLeftPressOnText = false;
     // Set while SetValue replaces the text; it notifies on its own afterwards.
     bool FWritingValue = false;
     // A left press that a release over the edit turns into a click.
-    bool FClicked = false;
+    TClickTracker FClick;
 };

@@ -1,11 +1,12 @@
 #include "timer_speed_button.h"
+#include "store_if_changed.h"
 
+#include "show_exception.h"
 #include "timer.h"
 
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <exception>
 
 TTimerSpeedButton::TTimerSpeedButton(QWidget* parent)
     : TSpeedButton(parent)
@@ -16,10 +17,8 @@ TTimerSpeedButton::~TTimerSpeedButton() = default;
 
 void TTimerSpeedButton::SetTimeBtnState(TTimeBtnStates v)
 {
-    if (v == FTimeBtnState)
-        return;
-    FTimeBtnState = v;
-    update();
+    if (StoreIfChanged(FTimeBtnState, v))
+        update();
 }
 
 void TTimerSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
@@ -29,17 +28,9 @@ void TTimerSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x,
         return;
     if (!FRepeatTimer) {
         FRepeatTimer = std::make_unique<TTimer>();
-        // Ticks arrive from the message loop, where an error has nowhere to
-        // go: report it there instead of letting it into Qt's dispatch.
-        FRepeatTimer->OnTimer = [this](QObject* sender) {
-            try {
-                RepeatTick(sender);
-            } catch (const std::exception& e) {
-                qWarning("Spin button: %s", e.what());
-            } catch (...) {
-                qWarning("Spin button: unknown error");
-            }
-        };
+        // Ticks arrive from the message loop: an error from the step has
+        // stopped the timer already and is shown to the user there.
+        FRepeatTimer->OnTimer = [this](QObject* sender) { RunHandlingExceptions([&] { RepeatTick(sender); }); };
     }
     FRepeatTimer->SetInterval(InitialRepeatDelay);
     FRepeatTimer->SetEnabled(true);

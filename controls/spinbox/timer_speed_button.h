@@ -43,16 +43,16 @@ public:
     // Absent until the first press.
     TTimer* RepeatTimer() const { return FRepeatTimer.get(); }
 
-    // The repeat timer's handler. An error from the click stops the timer
-    // and is passed on.
-    void RepeatTick(QObject* Sender);
-
 protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Paint(QPainter& painter) override;
 
 private:
+    // The repeat timer's handler. An error from the click stops the timer
+    // and is passed on.
+    void RepeatTick(QObject* Sender);
+
     std::unique_ptr<TTimer> FRepeatTimer;
     TTimeBtnStates FTimeBtnState;
     bool FDownButton = false;

@@ -1,6 +1,6 @@
 #pragma once
 // Records what the controls tell assistive technology, for one test.
-#include "accessibility_notify.h"
+#include "test_platform.h"
 
 #include <QAccessible>
 #include <QVariant>
@@ -15,18 +15,17 @@ public:
 
     AccessibleEvents()
     {
-        FPrevious = SetAccessibilityWatcher([this](QAccessibleEvent& event) {
+        FPlatform.OnAnnounce = [this](QAccessibleEvent& event) {
             if (event.type() == QAccessible::ValueChanged)
                 ValueChanges.push_back(
                     {event.object(), static_cast<QAccessibleValueChangeEvent&>(event).value()});
-        });
+        };
     }
-    ~AccessibleEvents() { SetAccessibilityWatcher(std::move(FPrevious)); }
     AccessibleEvents(const AccessibleEvents&) = delete;
     AccessibleEvents& operator=(const AccessibleEvents&) = delete;
 
     std::vector<ValueChange> ValueChanges;
 
 private:
-    TAccessibilityWatcher FPrevious;
+    TTestPlatform FPlatform;
 };

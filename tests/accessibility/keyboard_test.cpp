@@ -1,5 +1,6 @@
 // The window without a mouse: Tab walks the controls in their order, Space
 // presses the focused button, the arrow keys move the delay regulator.
+#include "form_controls.h"
 #include "form1.h"
 #include "injected_platform.h"
 
@@ -33,22 +34,23 @@ protected:
 
     InjectedPlatform Platform;
     TForm1 Form;
+    TForm1Controls Controls{Form};
 };
 
 TEST_F(KeyboardTest, TabWalksTheControlsInOrderAndWrapsAround)
 {
-    EXPECT_EQ(QApplication::focusWidget(), Form.EdtmA);
-    const QWidget* forward[] = {Form.EdtwA,      Form.BtnStart,  Form.BtnStop, Form.ScrollBarV,
-                                Form.SpinEdit1,  Form.EdtStart,  Form.EdtmA};
+    EXPECT_EQ(QApplication::focusWidget(), Controls.EdtmA);
+    const QWidget* forward[] = {Controls.EdtwA,      Controls.BtnStart,  Controls.BtnStop, Controls.ScrollBarV,
+                                Controls.SpinEdit1,  Controls.EdtStart,  Controls.EdtmA};
     for (const QWidget* expected : forward) {
         Press(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), expected) << expected->metaObject()->className();
     }
     // Shift+Tab walks back the same way.
     Press(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), Form.EdtStart);
+    EXPECT_EQ(QApplication::focusWidget(), Controls.EdtStart);
     Press(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), Form.SpinEdit1);
+    EXPECT_EQ(QApplication::focusWidget(), Controls.SpinEdit1);
 }
 
 TEST_F(KeyboardTest, SpaceStartsARunAndSpaceOnStopEndsIt)
@@ -60,24 +62,24 @@ TEST_F(KeyboardTest, SpaceStartsARunAndSpaceOnStopEndsIt)
             return;
         stopped = true;
         Press(Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), Form.BtnStop);
+        ASSERT_EQ(QApplication::focusWidget(), Controls.BtnStop);
         Press(Qt::Key_Space);
     };
     Press(Qt::Key_Tab);
     Press(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), Form.BtnStart);
+    ASSERT_EQ(QApplication::focusWidget(), Controls.BtnStart);
     Press(Qt::Key_Space);
 
     EXPECT_TRUE(stopped);
-    EXPECT_EQ(Form.EdtStart->text(), QStringLiteral("8.12.2026"));
-    EXPECT_NE(Form.EdtmA->text(), QStringLiteral("0°"));
+    EXPECT_EQ(Controls.EdtStart->text(), QStringLiteral("8.12.2026"));
+    EXPECT_NE(Controls.EdtmA->text(), QStringLiteral("0°"));
     EXPECT_EQ(Simulation().RunState, RunStateStopped);
 }
 
 TEST_F(KeyboardTest, ArrowKeysMoveTheDelayRegulator)
 {
-    Form.ScrollBarV->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), Form.ScrollBarV);
+    Controls.ScrollBarV->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), Controls.ScrollBarV);
     struct Step {
         Qt::Key Key;
         int Delay;
@@ -95,11 +97,11 @@ TEST_F(KeyboardTest, ArrowKeysMoveTheDelayRegulator)
 
 TEST_F(KeyboardTest, ArrowKeysStepTheSpinBox)
 {
-    Form.SpinEdit1->setFocus();
+    Controls.SpinEdit1->setFocus();
     Press(Qt::Key_Up);
     Press(Qt::Key_Up);
     Press(Qt::Key_Down);
-    EXPECT_EQ(Form.SpinEdit1->Value(), 2);
+    EXPECT_EQ(Controls.SpinEdit1->Value(), 2);
     EXPECT_EQ(Simulation().StepDays, 2.0);
 }
 

@@ -1,4 +1,5 @@
 // Every control of the window has a German name and the role it looks like.
+#include "form_controls.h"
 #include "form1.h"
 #include "injected_platform.h"
 #include "picture_box.h"
@@ -19,6 +20,7 @@ class WindowNamesTest : public ::testing::Test {
 protected:
     InjectedPlatform Platform;
     TForm1 Form;
+    TForm1Controls Controls{Form};
 };
 
 QAccessibleInterface* Accessible(QWidget* w)
@@ -36,15 +38,15 @@ TEST_F(WindowNamesTest, EveryControlHasAGermanNameAndItsRole)
         QAccessible::Role Role;
     };
     const Case cases[] = {
-        {Form.EdtmA, "mittlere Anomalie", QAccessible::EditableText},
-        {Form.EdtwA, "wahre Anomalie", QAccessible::EditableText},
-        {Form.EdtStart, "Startdatum", QAccessible::EditableText},
-        {Form.BtnStart, "Start", QAccessible::Button},
-        {Form.BtnStop, "Stop", QAccessible::Button},
-        {Form.ScrollBarV, "Verzögerung", QAccessible::ScrollBar},
-        {Form.SpinEdit1, "Zeitschritte in Tagen", QAccessible::SpinBox},
-        {Form.ImgCanvas, "Bahnbild", QAccessible::Graphic},
-        {Form.Meter1, "Tendenz der Anomalien", QAccessible::Dial},
+        {Controls.EdtmA, "mittlere Anomalie", QAccessible::EditableText},
+        {Controls.EdtwA, "wahre Anomalie", QAccessible::EditableText},
+        {Controls.EdtStart, "Startdatum", QAccessible::EditableText},
+        {Controls.BtnStart, "Start", QAccessible::Button},
+        {Controls.BtnStop, "Stop", QAccessible::Button},
+        {Controls.ScrollBarV, "Verzögerung", QAccessible::ScrollBar},
+        {Controls.SpinEdit1, "Zeitschritte in Tagen", QAccessible::SpinBox},
+        {Controls.ImgCanvas, "Bahnbild", QAccessible::Graphic},
+        {Controls.Meter1, "Tendenz der Anomalien", QAccessible::Dial},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -57,19 +59,19 @@ TEST_F(WindowNamesTest, EveryControlHasAGermanNameAndItsRole)
 
 TEST_F(WindowNamesTest, PictureAndGaugeSayWhatTheyShow)
 {
-    const QString picture = Accessible(Form.ImgCanvas)->text(QAccessible::Description);
+    const QString picture = Accessible(Controls.ImgCanvas)->text(QAccessible::Description);
     for (const char* word : {"Planet", "rot", "Hilfskörper Q", "grün"})
         EXPECT_TRUE(picture.contains(QString::fromUtf8(word))) << word;
-    const QString gauge = Accessible(Form.Meter1)->text(QAccessible::Description);
+    const QString gauge = Accessible(Controls.Meter1)->text(QAccessible::Description);
     EXPECT_TRUE(gauge.contains(QStringLiteral("-1: mittlere Anomalie hinter der wahren")));
     EXPECT_TRUE(gauge.contains(QStringLiteral("+1: mittlere Anomalie vor der wahren")));
 }
 
 TEST_F(WindowNamesTest, DelayIsGivenInMilliseconds)
 {
-    QAccessibleInterface* iface = Accessible(Form.ScrollBarV);
+    QAccessibleInterface* iface = Accessible(Controls.ScrollBarV);
     EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("0 ms"));
-    Form.ScrollBarV->setValue(250);
+    Controls.ScrollBarV->setValue(250);
     EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("250 ms"));
     auto* value = iface->valueInterface();
     ASSERT_NE(value, nullptr);
@@ -85,9 +87,9 @@ TEST_F(WindowNamesTest, LabelsNameTheControlsBesideThem)
         QWidget* Control;
     };
     const Pair pairs[] = {
-        {Form.LbtmA, Form.EdtmA},           {Form.LblwA, Form.EdtwA},
-        {Form.Label2LblStartdatum, Form.EdtStart}, {Form.LblVerz, Form.ScrollBarV},
-        {Form.Label1, Form.SpinEdit1},
+        {Controls.LbtmA, Controls.EdtmA},           {Controls.LblwA, Controls.EdtwA},
+        {Controls.Label2LblStartdatum, Controls.EdtStart}, {Controls.LblVerz, Controls.ScrollBarV},
+        {Controls.Label1, Controls.SpinEdit1},
     };
     for (const Pair& p : pairs) {
         SCOPED_TRACE(p.Label->text().toStdString());

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 namespace {
 
 struct FormatCase {
@@ -45,6 +47,23 @@ INSTANTIATE_TEST_SUITE_P(Values, ReadoutFormatTest,
         FormatCase{-1.52424, "-1,5 °", "-1.5 °"},
         FormatCase{9.96, "10,0 °", "10.0 °"},
         // No thousands separator.
-        FormatCase{1234.5, "1235,0 °", "1235.0 °"}));
+        FormatCase{1234.5, "1235,0 °", "1235.0 °"},
+        // At most four significant digits, also before the separator.
+        FormatCase{12345.6, "12350,0 °", "12350.0 °"},
+        FormatCase{-98765.4, "-98770,0 °", "-98770.0 °"}));
+
+// The C library's locale is German while the tests run; Qt's default locale
+// alone chooses the separator.
+TEST(ReadoutFormatLocaleTest, TheCLibrarysLocaleTakesNoPart)
+{
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(FormatReadout(-0.0655), QStringLiteral("-0.1 \u00B0"));
+    EXPECT_EQ(FormatReadout(342.19365957837795), QStringLiteral("342.2 \u00B0"));
+    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+    EXPECT_EQ(FormatReadout(-0.0850), QStringLiteral("-0,1 \u00B0"));
+    QLocale::setDefault(saved);
+}
 
 } // namespace

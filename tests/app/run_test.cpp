@@ -1,5 +1,6 @@
 // Whole runs through the window, with the date, the tick counter and message
 // processing injected; the hook plays the user between cycles.
+#include "form_controls.h"
 #include "form1.h"
 #include "injected_platform.h"
 #include "picture_box.h"
@@ -21,8 +22,9 @@ class RunTest : public ::testing::Test {
 protected:
     InjectedPlatform Platform;
     TForm1 Form;
+    TForm1Controls Controls{Form};
 
-    TColor Pixel(int x, int y) const { return Form.ImgCanvas->Picture().Pixel(x, y); }
+    TColor Pixel(int x, int y) const { return Controls.ImgCanvas->Picture().Pixel(x, y); }
 
     // Whether the colour appears inside the box and nowhere in a margin of
     // two pixels around it.
@@ -44,14 +46,22 @@ protected:
 
 TEST_F(RunTest, WholeRunEndsByItselfOnEqualReadouts)
 {
+    // A run whose readouts never match would go on for ever: stop it.
+    Platform.OnProcess = [this](int pass) {
+        if (pass == 1000) {
+            ADD_FAILURE() << "the run did not end by itself; readouts " << Controls.EdtmA->text().toStdString()
+                          << " and " << Controls.EdtwA->text().toStdString();
+            Form.BtnStopClick();
+        }
+    };
     Form.BtnStartClick();
 
     EXPECT_EQ(Simulation().DayNumber, 703858.5);
     EXPECT_EQ(Simulation().RunState, RunStateStopped);
-    EXPECT_EQ(Form.EdtmA->text(), QStringLiteral("-0,1 °"));
-    EXPECT_EQ(Form.EdtwA->text(), QStringLiteral("-0,1 °"));
-    EXPECT_EQ(Form.EdtStart->text(), QStringLiteral("8.12.2026"));
-    EXPECT_EQ(Form.Meter1->Value(), 0.0);
+    EXPECT_EQ(Controls.EdtmA->text(), QStringLiteral("-0,1 °"));
+    EXPECT_EQ(Controls.EdtwA->text(), QStringLiteral("-0,1 °"));
+    EXPECT_EQ(Controls.EdtStart->text(), QStringLiteral("8.12.2026"));
+    EXPECT_EQ(Controls.Meter1->Value(), 0.0);
     EXPECT_EQ(RunSimulationDepth(), 0);
     // Delay 0 waits until the counter has moved: one millisecond per cycle.
     EXPECT_EQ(Platform.Tick, 1000u + 46u);
@@ -59,6 +69,8 @@ TEST_F(RunTest, WholeRunEndsByItselfOnEqualReadouts)
 
 TEST_F(RunTest, FirstCycleDrawsAtTheWorkedPixels)
 {
+    // A mark on the picture's last column, which the run must leave alone.
+    Controls.ImgCanvas->Picture().SetPixel(432, 100, clOrange);
     Platform.OnProcess = [this](int) { Form.BtnStopClick(); };
     Form.BtnStartClick();
 
@@ -71,7 +83,7 @@ TEST_F(RunTest, FirstCycleDrawsAtTheWorkedPixels)
     EXPECT_EQ(Pixel(100, 100), clWhite);
     EXPECT_EQ(Pixel(1, 100), clBlack);
     EXPECT_EQ(Pixel(431, 100), clBlack);
-    EXPECT_EQ(Pixel(432, 100), Form.ImgCanvas->Picture().Pixel(432, 100)); // untouched edge
+    EXPECT_EQ(Pixel(432, 100), clOrange); // untouched edge
 }
 
 TEST_F(RunTest, NextStartContinuesFromWhereTheRunStopped)
@@ -89,19 +101,19 @@ TEST_F(RunTest, NextStartContinuesFromWhereTheRunStopped)
 
     EXPECT_EQ(dayOfFirstCycle, 703858.5);
     EXPECT_EQ(Simulation().DayNumber, 703859.5);
-    EXPECT_EQ(Form.EdtStart->text(), QStringLiteral("8.12.2026"));
+    EXPECT_EQ(Controls.EdtStart->text(), QStringLiteral("8.12.2026"));
 }
 
 TEST_F(RunTest, StopBeforeAnyStartChangesNothingVisible)
 {
-    const QImage before = Form.ImgCanvas->Picture().Image().copy();
+    const QImage before = Controls.ImgCanvas->Picture().Image().copy();
     Form.BtnStopClick();
 
     EXPECT_EQ(Simulation().RunState, RunStateStopped);
     EXPECT_EQ(Simulation().DayNumber, StartDayNumber);
-    EXPECT_EQ(Form.EdtmA->text(), QStringLiteral("0°"));
-    EXPECT_EQ(Form.EdtStart->text(), QStringLiteral("Startdatum"));
-    EXPECT_TRUE(Form.ImgCanvas->Picture().Image() == before);
+    EXPECT_EQ(Controls.EdtmA->text(), QStringLiteral("0°"));
+    EXPECT_EQ(Controls.EdtStart->text(), QStringLiteral("Startdatum"));
+    EXPECT_TRUE(Controls.ImgCanvas->Picture().Image() == before);
 
     Platform.OnProcess = [this](int pass) {
         if (pass == 1) {
@@ -117,7 +129,7 @@ TEST_F(RunTest, StepChangedDuringACycleIsUsedAtItsEnd)
 {
     Platform.OnProcess = [this](int pass) {
         if (pass == 1) {
-            Form.SpinEdit1->SetValue(30);
+            Controls.SpinEdit1->SetValue(30);
             Form.BtnStopClick();
         }
     };
@@ -132,7 +144,7 @@ TEST_F(RunTest, DelayIsReadFreshForEveryCycle)
     Platform.OnProcess = [&](int pass) {
         // Moved during the first cycle's wait, after that wait read its delay.
         if (pass == 1)
-            Form.ScrollBarV->setValue(500);
+            Controls.ScrollBarV->setValue(500);
         if (Platform.Tick > 1000 + 1 + 501)
             Form.BtnStopClick();
     };
@@ -161,7 +173,7 @@ TEST_F(RunTest, OneStopEndsNestedRunsEachOuterLevelAddingACycle)
     EXPECT_EQ(RunSimulationDepth(), 0);
     // The inner run completes its cycle, the outer one adds its own.
     EXPECT_EQ(Simulation().DayNumber, dayAtStop + 2);
-    EXPECT_EQ(Form.Meter1->Value(), 0.0);
+    EXPECT_EQ(Controls.Meter1->Value(), 0.0);
 }
 
 TEST_F(RunTest, NestingStopsAtItsBound)
@@ -182,7 +194,7 @@ TEST_F(RunTest, NestingStopsAtItsBound)
     EXPECT_EQ(maxDepth, MaxRunDepth);
     EXPECT_EQ(RunSimulationDepth(), 0);
     EXPECT_EQ(Simulation().RunState, RunStateStopped);
-    EXPECT_EQ(Form.Meter1->Value(), 0.0);
+    EXPECT_EQ(Controls.Meter1->Value(), 0.0);
 }
 
 TEST_F(RunTest, ClosingTheWindowEndsEveryRun)

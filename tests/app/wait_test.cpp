@@ -23,10 +23,10 @@ TEST_P(WaitTest, ReturnsOnceMoreThanTheDelayHasPassed)
     InjectedPlatform platform;
     platform.Tick = c.Start;
     std::vector<int> sleeps;
-    SetWaitForMessagesHook([&](int ms) {
+    platform.OnWaitForMessages = [&](int ms) {
         sleeps.push_back(ms);
         platform.Tick += c.WakeAfterMs ? c.WakeAfterMs : std::uint32_t(ms);
-    });
+    };
 
     WaitWithMessages(c.DelayMs);
 

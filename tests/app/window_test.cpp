@@ -1,3 +1,4 @@
+#include "form_controls.h"
 #include "form1.h"
 #include "info_text.h"
 #include "injected_platform.h"
@@ -23,16 +24,17 @@ class WindowTest : public ::testing::Test {
 protected:
     InjectedPlatform Platform;
     TForm1 Form;
+    TForm1Controls Controls{Form};
 };
 
 TEST_F(WindowTest, TitleAndFixedClientArea)
 {
     EXPECT_EQ(Form.windowTitle(), QStringLiteral("Simulation Keplerprobleme"));
-    EXPECT_EQ(Form.Client->size(), QSize(618, 576));
+    EXPECT_EQ(Controls.Client->size(), QSize(618, 576));
     Form.show();
     EXPECT_EQ(Form.minimumSize(), Form.maximumSize());
     EXPECT_EQ(Form.centralWidget()->geometry().top(), Form.menuBar()->geometry().bottom() + 1);
-    EXPECT_EQ(Form.Client->palette().color(QPalette::Window), QColor(0xFF, 0xFB, 0xF0));
+    EXPECT_EQ(Controls.Client->palette().color(QPalette::Window), QColor(0xFF, 0xFB, 0xF0));
 }
 
 TEST_F(WindowTest, ControlsStandWhereDesigned)
@@ -42,15 +44,15 @@ TEST_F(WindowTest, ControlsStandWhereDesigned)
         QRect Rect;
     };
     const Place places[] = {
-        {Form.ImgCanvas, QRect(33, 64, 433, 433)},
-        {Form.EdtmA, QRect(155, 530, 86, 21)},
-        {Form.EdtwA, QRect(281, 530, 81, 21)},
-        {Form.BtnStart, QRect(504, 364, 81, 25)},
-        {Form.BtnStop, QRect(504, 459, 81, 25)},
-        {Form.ScrollBarV, QRect(488, 418, 111, 22)},
-        {Form.SpinEdit1, QRect(504, 525, 61, 22)},
-        {Form.EdtStart, QRect(494, 245, 105, 22)},
-        {Form.Meter1, QRect(494, 128, 105, 87)},
+        {Controls.ImgCanvas, QRect(33, 64, 433, 433)},
+        {Controls.EdtmA, QRect(155, 530, 86, 21)},
+        {Controls.EdtwA, QRect(281, 530, 81, 21)},
+        {Controls.BtnStart, QRect(504, 364, 81, 25)},
+        {Controls.BtnStop, QRect(504, 459, 81, 25)},
+        {Controls.ScrollBarV, QRect(488, 418, 111, 22)},
+        {Controls.SpinEdit1, QRect(504, 525, 61, 22)},
+        {Controls.EdtStart, QRect(494, 245, 105, 22)},
+        {Controls.Meter1, QRect(494, 128, 105, 87)},
     };
     for (const Place& p : places)
         EXPECT_EQ(p.Control->geometry(), p.Rect) << p.Control->metaObject()->className();
@@ -66,14 +68,14 @@ TEST_F(WindowTest, LabelsTextsFontsAndColours)
         bool Bold;
     };
     const LabelCase labels[] = {
-        {Form.LblThema, {33, 24}, " Visualisierung:  wahre und mittlere Anomalie", 21, false},
-        {Form.LbtmA, {152, 511}, "mittlere Anomalie", 11, true},
-        {Form.LblwA, {278, 511}, "wahre Anomalie", 11, true},
-        {Form.LblVerz, {515, 399}, "Verzögerung", 11, false},
-        {Form.Label1, {489, 503}, "Zeitschritte in Tagen", 11, false},
-        {Form.Label2LblStartdatum, {494, 224}, "Startdatum", 11, false},
-        {Form.LblDifftendenz, {502, 77}, "m. < w. Anomalie (-1)", 11, false},
-        {Form.LblAbwAno, {504, 96}, "m. > w. Anomalie (1)", 11, false},
+        {Controls.LblThema, {33, 24}, " Visualisierung:  wahre und mittlere Anomalie", 21, false},
+        {Controls.LbtmA, {152, 511}, "mittlere Anomalie", 11, true},
+        {Controls.LblwA, {278, 511}, "wahre Anomalie", 11, true},
+        {Controls.LblVerz, {515, 399}, "Verzögerung", 11, false},
+        {Controls.Label1, {489, 503}, "Zeitschritte in Tagen", 11, false},
+        {Controls.Label2LblStartdatum, {494, 224}, "Startdatum", 11, false},
+        {Controls.LblDifftendenz, {502, 77}, "m. < w. Anomalie (-1)", 11, false},
+        {Controls.LblAbwAno, {504, 96}, "m. > w. Anomalie (1)", 11, false},
     };
     for (const LabelCase& c : labels) {
         SCOPED_TRACE(c.Text);
@@ -85,9 +87,9 @@ TEST_F(WindowTest, LabelsTextsFontsAndColours)
         // Sized to the text, not to the designed width.
         EXPECT_EQ(c.Label->size(), c.Label->sizeHint());
     }
-    EXPECT_EQ(Form.LblThema->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_EQ(Form.LbtmA->palette().color(QPalette::WindowText), QColor(0, 128, 0));
-    EXPECT_EQ(Form.LblwA->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(Controls.LblThema->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(Controls.LbtmA->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(Controls.LblwA->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 }
 
 // Labels are as high as the classic metrics of their font say (13 for the
@@ -125,9 +127,9 @@ TEST_F(WindowTest, EditsStartCentredWithTheirTexts)
         QColor Colour;
     };
     const EditCase edits[] = {
-        {Form.EdtmA, "0°", 11, QColor(0, 128, 0)},
-        {Form.EdtwA, "0°", 11, QColor(255, 0, 0)},
-        {Form.EdtStart, "Startdatum", 12, Form.palette().color(QPalette::WindowText)},
+        {Controls.EdtmA, "0°", 11, QColor(0, 128, 0)},
+        {Controls.EdtwA, "0°", 11, QColor(255, 0, 0)},
+        {Controls.EdtStart, "Startdatum", 12, Form.palette().color(QPalette::WindowText)},
     };
     for (const EditCase& c : edits) {
         SCOPED_TRACE(c.Text);
@@ -141,49 +143,49 @@ TEST_F(WindowTest, EditsStartCentredWithTheirTexts)
 
 TEST_F(WindowTest, RegulatorsButtonsAndTabOrder)
 {
-    EXPECT_EQ(Form.ScrollBarV->minimum(), 0);
-    EXPECT_EQ(Form.ScrollBarV->maximum(), 500);
-    EXPECT_EQ(Form.ScrollBarV->value(), 0);
-    EXPECT_EQ(Form.ScrollBarV->singleStep(), 1);
-    EXPECT_EQ(Form.ScrollBarV->pageStep(), 1);
-    EXPECT_EQ(Form.SpinEdit1->MinValue(), 1);
-    EXPECT_EQ(Form.SpinEdit1->MaxValue(), 30);
-    EXPECT_EQ(Form.SpinEdit1->Value(), 1);
-    for (QPushButton* b : {Form.BtnStart, Form.BtnStop}) {
+    EXPECT_EQ(Controls.ScrollBarV->minimum(), 0);
+    EXPECT_EQ(Controls.ScrollBarV->maximum(), 500);
+    EXPECT_EQ(Controls.ScrollBarV->value(), 0);
+    EXPECT_EQ(Controls.ScrollBarV->singleStep(), 1);
+    EXPECT_EQ(Controls.ScrollBarV->pageStep(), 1);
+    EXPECT_EQ(Controls.SpinEdit1->MinValue(), 1);
+    EXPECT_EQ(Controls.SpinEdit1->MaxValue(), 30);
+    EXPECT_EQ(Controls.SpinEdit1->Value(), 1);
+    for (QPushButton* b : {Controls.BtnStart, Controls.BtnStop}) {
         EXPECT_FALSE(b->isDefault());
         EXPECT_FALSE(b->autoDefault());
     }
-    EXPECT_EQ(Form.BtnStart->text(), QStringLiteral("Start"));
-    EXPECT_EQ(Form.BtnStop->text(), QStringLiteral("Stop"));
+    EXPECT_EQ(Controls.BtnStart->text(), QStringLiteral("Start"));
+    EXPECT_EQ(Controls.BtnStop->text(), QStringLiteral("Stop"));
 
-    const QWidget* order[] = {Form.EdtmA, Form.EdtwA, Form.BtnStart, Form.BtnStop,
-                              Form.ScrollBarV, Form.SpinEdit1, Form.EdtStart};
+    const QWidget* order[] = {Controls.EdtmA, Controls.EdtwA, Controls.BtnStart, Controls.BtnStop,
+                              Controls.ScrollBarV, Controls.SpinEdit1, Controls.EdtStart};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget* next = order[i - 1]->nextInFocusChain();
         while (next && !(next->focusPolicy() & Qt::TabFocus))
             next = next->nextInFocusChain();
         EXPECT_EQ(next, order[i]) << "after " << i - 1;
     }
-    EXPECT_EQ(Form.focusWidget(), Form.EdtmA);
+    EXPECT_EQ(Form.focusWidget(), Controls.EdtmA);
 }
 
 TEST_F(WindowTest, GaugeKeepsTheGeometryOfItsLoadingOrder)
 {
-    EXPECT_NEAR(Form.Meter1->ScaleRadius(), 48.783, 5e-4);
-    EXPECT_EQ(Form.Meter1->OriginX(), 52);
-    EXPECT_EQ(Form.Meter1->OriginY(), 69);
-    EXPECT_EQ(Form.Meter1->RimTop(), 3);
-    EXPECT_EQ(Form.Meter1->MeterMinValue(), -1.0);
-    EXPECT_EQ(Form.Meter1->MeterMaxValue(), 1.0);
-    EXPECT_EQ(Form.Meter1->MeterLayout(), mlCirc90);
-    EXPECT_TRUE(Form.Meter1->NeedleLayout().Visible());
-    EXPECT_FALSE(Form.Meter1->NeedleLayoutSec().Visible());
-    EXPECT_FALSE(Form.Meter1->Loading());
+    EXPECT_NEAR(Controls.Meter1->ScaleRadius(), 48.783, 5e-4);
+    EXPECT_EQ(Controls.Meter1->OriginX(), 52);
+    EXPECT_EQ(Controls.Meter1->OriginY(), 69);
+    EXPECT_EQ(Controls.Meter1->RimTop(), 3);
+    EXPECT_EQ(Controls.Meter1->MeterMinValue(), -1.0);
+    EXPECT_EQ(Controls.Meter1->MeterMaxValue(), 1.0);
+    EXPECT_EQ(Controls.Meter1->MeterLayout(), mlCirc90);
+    EXPECT_TRUE(Controls.Meter1->NeedleLayout().Visible());
+    EXPECT_FALSE(Controls.Meter1->NeedleLayoutSec().Visible());
+    EXPECT_FALSE(Controls.Meter1->Loading());
 }
 
 TEST_F(WindowTest, PictureStartsWithTheDiagram)
 {
-    const TBitmap& pic = Form.ImgCanvas->Picture();
+    const TBitmap& pic = Controls.ImgCanvas->Picture();
     ASSERT_EQ(pic.Width(), 433);
     ASSERT_EQ(pic.Height(), 433);
     EXPECT_EQ(pic.Pixel(0, 0), clBlack);
@@ -195,7 +197,7 @@ TEST_F(WindowTest, PictureStartsWithTheDiagram)
 
 TEST_F(WindowTest, StepBoxWritesTheStep)
 {
-    Form.SpinEdit1->SetValue(7);
+    Controls.SpinEdit1->SetValue(7);
     EXPECT_EQ(Simulation().StepDays, 7.0);
 }
 
@@ -213,9 +215,9 @@ TEST(InfoTextTest, ThirteenLinesEachEndedByCrLf)
 
 TEST_F(WindowTest, OpeningInfosShowsTheModalBox)
 {
-    EXPECT_EQ(Form.Optiions1->title(), QStringLiteral("Infos"));
-    ASSERT_EQ(Form.Optiions1->actions().size(), 1);
-    EXPECT_EQ(Form.Infos1->text(), QStringLiteral("Hilfe"));
+    EXPECT_EQ(Controls.Optiions1->title(), QStringLiteral("Infos"));
+    ASSERT_EQ(Controls.Optiions1->actions().size(), 1);
+    EXPECT_EQ(Controls.Infos1->text(), QStringLiteral("Hilfe"));
 
     QString caption;
     QString text;
@@ -233,7 +235,7 @@ TEST_F(WindowTest, OpeningInfosShowsTheModalBox)
         box->button(QMessageBox::Ok)->click();
     });
     // Opening the drop-down list is what shows the box.
-    emit Form.Optiions1->aboutToShow();
+    emit Controls.Optiions1->aboutToShow();
 
     EXPECT_EQ(caption, QStringLiteral("Information zum Programm"));
     EXPECT_TRUE(text.startsWith(QStringLiteral("Dieses Programm simuliert")));
@@ -245,7 +247,7 @@ TEST_F(WindowTest, OpeningInfosShowsTheModalBox)
 
 TEST_F(WindowTest, HilfeDoesNothing)
 {
-    Form.Infos1->trigger();
+    Controls.Infos1->trigger();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(Simulation().RunState, 0);
 }

@@ -2,6 +2,7 @@
 // with an error naming the file, leaving the target bitmap untouched.
 #include "bitmap.h"
 #include "bmp_fixture.h"
+#include "four_colours.h"
 #include "bmp_reader.h"
 
 #include <QDir>
@@ -11,7 +12,6 @@
 
 namespace {
 
-const std::vector<QRgb> kFourColours{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
 
 QString CorpusFile(const char* name)
 {

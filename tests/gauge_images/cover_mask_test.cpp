@@ -2,6 +2,7 @@
 // everywhere else, over the whole picture whatever its format.
 #include "bitmap.h"
 #include "bmp_fixture.h"
+#include "four_colours.h"
 #include "bmp_reader.h"
 #include "cover_mask.h"
 
@@ -11,7 +12,6 @@ namespace {
 
 // A palette without white and with fewer than 256 entries: the mask must
 // not depend on what the file's palette holds at index 255.
-const std::vector<QRgb> kFourColours{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
 
 std::uint32_t Diagonal(int x, int y) { return std::uint32_t((x * 7 + y * 3) % 4); }
 

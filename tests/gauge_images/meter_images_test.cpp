@@ -3,6 +3,7 @@
 // the reload at the end of loading. A new gauge: 297 by 209, dial centre
 // (148, 201), lamps at the top corners.
 #include "bmp_fixture.h"
+#include "four_colours.h"
 #include "meter.h"
 #include "meter_image_error.h"
 
@@ -13,7 +14,6 @@
 
 namespace {
 
-const std::vector<QRgb> kFourColours{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
 
 class MeterImages : public ::testing::Test {
 protected:

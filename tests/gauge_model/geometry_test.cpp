@@ -151,6 +151,8 @@ const PixelValueCase kPixelValueCases[] = {
     {"level on the left lies outside 90", mlCirc90, 0, 1, false, -30, 0, false, 0},
     {"level on the right lies outside 90", mlCirc90, 0, 1, false, 30, 0, false, 0},
     {"level on the left is the minimum of 180", mlCirc180, 0, 1, false, -30, 0, true, 0},
+    // Exactly on the end ray (d = 270 = 180 + 180 / 2): both ends are inside.
+    {"level on the right is the maximum of 180", mlCirc180, 0, 1, false, 30, 0, true, 1},
     {"below the centre is the minimum of 360", mlCirc360, 2, 6, false, 0, 40, true, 2},
     {"left of the centre is a quarter of 360", mlCirc360, 2, 6, false, -40, 0, true, 3},
     {"below the centre is outside 300", mlCirc300, 0, 1, false, 0, 40, false, 0},

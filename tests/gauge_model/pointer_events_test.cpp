@@ -1,4 +1,6 @@
 // Clicks, double clicks and mouse presses, releases and moves on the gauge.
+#include "control_event_log.h"
+#include "gauge_on_window.h"
 #include "meter_test_support.h"
 
 #include <gtest/gtest.h>
@@ -17,37 +19,7 @@ struct Step {
     Qt::KeyboardModifiers Keys = Qt::NoModifier;
 };
 
-// Records every pointer event of the gauge as "name button shift x y".
-struct PointerLog {
-    std::vector<std::string> entries;
-    TMeter& meter;
-
-    explicit PointerLog(TMeter& m) : meter(m)
-    {
-        auto sender = [&m](QObject* s) { return std::string(s == &m ? "" : "foreign sender "); };
-        auto mouse = [this, sender](const char* name) {
-            return [this, sender, name](QObject* s, TMouseButton b, TShiftState sh, int x, int y) {
-                entries.push_back(sender(s) + name + " " + std::to_string(int(b)) + " " + std::to_string(int(sh)) +
-                                  " " + std::to_string(x) + " " + std::to_string(y));
-            };
-        };
-        m.OnClick = [this, sender](QObject* s) { entries.push_back(sender(s) + "click"); };
-        m.OnDblClick = [this, sender](QObject* s) { entries.push_back(sender(s) + "dblclick"); };
-        m.OnMouseDown = mouse("down");
-        m.OnMouseUp = mouse("up");
-        m.OnMouseMove = [this, sender](QObject* s, TShiftState sh, int x, int y) {
-            entries.push_back(sender(s) + "move " + std::to_string(int(sh)) + " " + std::to_string(x) + " " +
-                              std::to_string(y));
-        };
-    }
-
-    ~PointerLog()
-    {
-        meter.OnClick = meter.OnDblClick = {};
-        meter.OnMouseDown = meter.OnMouseUp = {};
-        meter.OnMouseMove = {};
-    }
-};
+using PointerLog = ControlEventLog<TMeter>;
 
 // Sends one mouse message; the buttons held afterwards follow from its kind.
 bool Send(TMeter& m, const Step& s)
@@ -106,11 +78,8 @@ TEST(PointerEventsTest, EachEventFiresOnceWithItsArguments)
         {"a back button is no event", {{press, Qt::BackButton, {5, 5}}, {release, Qt::BackButton, {5, 5}}}, {}},
     };
 
-    QWidget window;
-    window.resize(400, 300);
-    auto* m = new TMeter(&window); // 297 by 209
-    window.show();
-    QApplication::processEvents();
+    GaugeOnWindow w;
+    TMeter* m = w.gauge; // 297 by 209
 
     for (const Case& c : cases) {
         PointerLog log(*m);
@@ -122,11 +91,8 @@ TEST(PointerEventsTest, EachEventFiresOnceWithItsArguments)
 
 TEST(PointerEventsTest, AClickNeedsThePressOnTheGauge)
 {
-    QWidget window;
-    window.resize(400, 300);
-    auto* m = new TMeter(&window);
-    window.show();
-    QApplication::processEvents();
+    GaugeOnWindow w;
+    TMeter* m = w.gauge;
     PointerLog log(*m);
 
     // A release alone, and a release after a right press, make no click.
@@ -138,11 +104,8 @@ TEST(PointerEventsTest, AClickNeedsThePressOnTheGauge)
 
 TEST(PointerEventsTest, TheGaugeKeepsItsPressesAndNeverRepaintsForThem)
 {
-    QWidget window;
-    window.resize(400, 300);
-    auto* m = new TMeter(&window);
-    window.show();
-    QApplication::processEvents();
+    GaugeOnWindow w;
+    TMeter* m = w.gauge;
     const int paints = m->PaintCount();
 
     // Accepted, so the release comes back to the gauge and not to the window.

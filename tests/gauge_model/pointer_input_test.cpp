@@ -1,4 +1,5 @@
 // Mouse movement over the gauge, and how its face reaches the screen.
+#include "gauge_on_window.h"
 #include "meter_test_support.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +17,8 @@ void MoveMouse(TMeter& m, QPoint p, Qt::MouseButtons buttons, Qt::KeyboardModifi
 
 TEST(MouseMoveTest, ReportsTheValueUnderThePointer)
 {
-    QWidget window;
-    window.resize(400, 300);
-    auto* m = new TMeter(&window); // R 193, centre (148, 201), 0..1 over 90 degrees
-    window.show();
-    QApplication::processEvents();
+    GaugeOnWindow w;
+    TMeter* m = w.gauge; // R 193, centre (148, 201), 0..1 over 90 degrees
 
     std::vector<std::string> order;
     bool within = false;
@@ -56,11 +54,8 @@ TEST(MouseMoveTest, ReportsTheValueUnderThePointer)
 
 TEST(FaceDisplayTest, SetterComposesOnceAndToolkitRequestsComposeAgain)
 {
-    QWidget window;
-    window.resize(400, 300);
-    auto* m = new TMeter(&window);
-    window.show();
-    QApplication::processEvents();
+    GaugeOnWindow w;
+    TMeter* m = w.gauge;
 
     int before = m->PaintCount();
     m->SetValue(0.5);
@@ -79,11 +74,8 @@ TEST(FaceDisplayTest, SetterComposesOnceAndToolkitRequestsComposeAgain)
 // font or the geometry changes; the next paint request composes again.
 TEST(FaceDisplayTest, FontOrGeometryChangeAfterASetterComposesAgain)
 {
-    QWidget window;
-    window.resize(400, 300);
-    auto* m = new TMeter(&window);
-    window.show();
-    QApplication::processEvents();
+    GaugeOnWindow w;
+    TMeter* m = w.gauge;
 
     m->SetValue(0.5);
     TFont font;
@@ -107,17 +99,14 @@ TEST(FaceDisplayTest, FontOrGeometryChangeAfterASetterComposesAgain)
 // the gauge's earlier face was.
 TEST(FaceDisplayTest, GaugeTooSmallForADialShowsNoFace)
 {
-    QWidget window;
-    window.resize(400, 300);
-    auto* m = new TMeter(&window);
-    window.show();
-    QApplication::processEvents();
+    GaugeOnWindow w;
+    TMeter* m = w.gauge;
     m->SetColorCover(clRed);
     ASSERT_FALSE(m->Face().Empty());
 
     m->SetBounds(0, 0, 40, 30);
     ASSERT_LE(m->ScaleRadius(), 0);
-    const QImage shot = window.grab().toImage();
+    const QImage shot = w.window.grab().toImage();
     const QRgb background = shot.pixel(350, 250);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x)

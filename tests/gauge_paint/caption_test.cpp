@@ -9,6 +9,17 @@ namespace {
 
 constexpr TColor kInk = 0x214365;
 
+// The smallest rectangle holding every pixel in ink.
+QRect InkBox(const TBitmap& b)
+{
+    QRect box;
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            if (b.Pixel(x, y) == kInk)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 TEST(Caption, CentredAThirdOfTheRadiusAboveTheCentre)
 {
     TMeter m;
@@ -22,24 +33,32 @@ TEST(Caption, CentredAThirdOfTheRadiusAboveTheCentre)
     const QString text = QStringLiteral("Volt");
     m.SetCaption(text);
 
-    // The text alone, drawn where the caption belongs.
-    TBitmap expected(m.Face().Width(), m.Face().Height());
-    TCanvas& c = expected.Canvas();
+    // The same text alone, drawn at the top-left corner of a bitmap.
+    TBitmap alone(200, 100);
+    TCanvas& c = alone.Canvas();
     c.SetFont(font);
     c.Brush().SetStyle(bsClear);
-    const int x = m.OriginX() - c.TextWidth(text) / 2;
-    const int y = m.OriginY() - RoundHalfEven(m.ScaleRadius() / 3) - c.TextHeight(text) / 2;
-    c.TextOut(x, y, text);
+    c.TextOut(0, 0, text);
+    const QRect ink = InkBox(alone);
+    const QRect onFace = InkBox(m.Face());
+    ASSERT_GT(ink.width(), 20);
+    ASSERT_EQ(onFace.size(), ink.size());
 
-    int inked = 0;
-    for (int py = 0; py < expected.Height(); ++py)
-        for (int px = 0; px < expected.Width(); ++px) {
-            const bool want = expected.Pixel(px, py) == kInk;
-            inked += want;
-            ASSERT_EQ(m.Face().Pixel(px, py) == kInk, want) << px << ", " << py;
-        }
-    EXPECT_GT(inked, 20);
-    EXPECT_NE(m.Face().Pixel(x, y), kInk) << "the background around the letters stays";
+    // Where the caption's text cell lies on the face, and the same letters
+    // pixel for pixel, with the background around them left as it was.
+    const QPoint cell = onFace.topLeft() - ink.topLeft();
+    for (int y = 0; y < ink.height(); ++y)
+        for (int x = 0; x < ink.width(); ++x)
+            ASSERT_EQ(m.Face().Pixel(cell.x() + ink.x() + x, cell.y() + ink.y() + y) == kInk,
+                      alone.Pixel(ink.x() + x, ink.y() + y) == kInk)
+                << x << ", " << y;
+    EXPECT_NE(m.Face().Pixel(cell.x(), cell.y()), kInk) << "the background around the letters stays";
+
+    // Centred on the dial's vertical, a third of the radius above the centre.
+    const double midX = cell.x() + c.TextWidth(text) / 2.0;
+    const double midY = cell.y() + c.TextHeight(text) / 2.0;
+    EXPECT_NEAR(midX, m.OriginX(), 1);
+    EXPECT_NEAR(midY, m.OriginY() - m.ScaleRadius() / 3, 1);
 }
 
 TEST(Caption, ItsFontStaysForTheNeedleStep)

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack from the build directory and checks its
 # contents (dpkg-deb -c) and its control fields (dpkg-deb -f).
-# Usage: check-deb.sh BUILD_DIR WORK_DIR APP_ID WITH_PROGRAM(0|1) "ICON_SIZES"
+# Usage: check-deb.sh BUILD_DIR WORK_DIR APP_ID "ICON_SIZES"
 set -euo pipefail
-build_dir=$1 work_dir=$2 app_id=$3 with_program=$4 icon_sizes=$5
+build_dir=$1 work_dir=$2 app_id=$3 icon_sizes=$4
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/common.sh"
 

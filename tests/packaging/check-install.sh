@@ -2,9 +2,9 @@
 # Installs the build into a scratch DESTDIR under /usr and checks that the
 # program, the desktop entry, the metainfo and every icon land where the
 # freedesktop conventions put them, and that they refer to each other.
-# Usage: check-install.sh BUILD_DIR WORK_DIR APP_ID WITH_PROGRAM(0|1) "ICON_SIZES"
+# Usage: check-install.sh BUILD_DIR WORK_DIR APP_ID "ICON_SIZES"
 set -euo pipefail
-build_dir=$1 work_dir=$2 app_id=$3 with_program=$4 icon_sizes=$5
+build_dir=$1 work_dir=$2 app_id=$3 icon_sizes=$4
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/common.sh"
 
@@ -18,7 +18,7 @@ while read -r f; do
   expect_in_list "$installed" "$f"
 done < <(expected_files)
 
-if [ "$with_program" = 1 ] && [ ! -x "$root/usr/bin/keplerprobleme" ]; then
+if [ ! -x "$root/usr/bin/keplerprobleme" ]; then
   fail "usr/bin/keplerprobleme is not executable"
 fi
 

@@ -17,11 +17,9 @@ expect_in_list() {
 }
 
 # The files the installation must contain, relative to the install prefix.
-# Uses app_id, with_program and icon_sizes.
+# Uses app_id and icon_sizes.
 expected_files() {
-  if [ "$with_program" = 1 ]; then
-    echo "bin/keplerprobleme"
-  fi
+  echo "bin/keplerprobleme"
   echo "share/applications/${app_id}.desktop"
   echo "share/metainfo/${app_id}.metainfo.xml"
   echo "share/icons/hicolor/scalable/apps/${app_id}.svg"

@@ -1,5 +1,6 @@
 #include "local_date.h"
 #include "simulation_state.h"
+#include "start_date.h"
 
 #include <gtest/gtest.h>
 
@@ -69,21 +70,14 @@ class StartDateTest : public ::testing::Test {
 protected:
     void TearDown() override
     {
-        SetLocalDateSource({});
         Simulation() = SimulationState{};
     }
 };
 
-TEST_F(StartDateTest, SetUpReadsTheLocalDateOnce)
+TEST_F(StartDateTest, SetUpTakesTheGivenDate)
 {
-    int reads = 0;
-    SetLocalDateSource([&] {
-        ++reads;
-        return TLocalDate{2026, 12, 8};
-    });
-    InitSimulationState();
+    InitSimulationState(TLocalDate{2026, 12, 8});
     const SimulationState& s = Simulation();
-    EXPECT_EQ(reads, 1);
     EXPECT_EQ(s.AreaWidth, 433);
     EXPECT_EQ(s.AreaHeight, 433);
     EXPECT_EQ(s.StartYear, 2026);

@@ -1,4 +1,5 @@
 // The mouse, key and focus events the spin box passes on to its owner.
+#include "control_event_log.h"
 #include "spin_fixture.h"
 
 #include <QDialog>
@@ -10,65 +11,12 @@
 
 namespace {
 
-std::string Num(int v)
-{
-    return std::to_string(v);
-}
-
 std::string KeyName(int key)
 {
     return QKeySequence(key).toString().toStdString();
 }
 
-// Records every event of a spin box as "name arguments", with the text it
-// showed at that moment for the key events.
-struct EventLog {
-    std::vector<std::string> entries;
-    TSpinEdit& spin;
-
-    explicit EventLog(TSpinEdit& s) : spin(s)
-    {
-        auto from = [&s](QObject* sender) { return std::string(sender == &s ? "" : "foreign sender "); };
-        auto notify = [this, from](const char* name) {
-            return [this, from, name](QObject* sender) { entries.push_back(from(sender) + name); };
-        };
-        auto mouse = [this, from](const char* name) {
-            return [this, from, name](QObject* sender, TMouseButton b, TShiftState sh, int x, int y) {
-                entries.push_back(from(sender) + name + " " + Num(b) + " " + Num(sh) + " " + Num(x) + " " + Num(y));
-            };
-        };
-        auto key = [this, from, &s](const char* name) {
-            return [this, from, name, &s](QObject* sender, int& k, TShiftState sh) {
-                entries.push_back(from(sender) + name + " " + KeyName(k) + " " + Num(sh) + " " +
-                                  s.Text().toStdString());
-            };
-        };
-        s.OnClick = notify("click");
-        s.OnDblClick = notify("dblclick");
-        s.OnEnter = notify("enter");
-        s.OnExit = notify("exit");
-        s.OnChange = notify("change");
-        s.OnMouseDown = mouse("down");
-        s.OnMouseUp = mouse("up");
-        s.OnMouseMove = [this, from](QObject* sender, TShiftState sh, int x, int y) {
-            entries.push_back(from(sender) + "move " + Num(sh) + " " + Num(x) + " " + Num(y));
-        };
-        s.OnKeyDown = key("keydown");
-        s.OnKeyUp = key("keyup");
-        s.OnKeyPress = [this, from](QObject* sender, char16_t& c) {
-            entries.push_back(from(sender) + "keypress " + Num(c));
-        };
-    }
-
-    ~EventLog()
-    {
-        spin.OnClick = spin.OnDblClick = spin.OnEnter = spin.OnExit = spin.OnChange = {};
-        spin.OnMouseDown = spin.OnMouseUp = {};
-        spin.OnMouseMove = {};
-        spin.OnKeyDown = spin.OnKeyUp = {};
-        spin.OnKeyPress = {};
-    }
-};
+using EventLog = ControlEventLog<TSpinEdit>;
 
 struct MouseStep {
     QEvent::Type Type;
@@ -315,4 +263,36 @@ TEST_F(SpinFixture, DialogKeysFireNoKeyEvents)
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(downs, 0);
     EXPECT_EQ(presses, 0);
+}
+
+// Composed text is filtered character by character, as typed text is: the
+// refused characters are dropped, each with one alert.
+TEST_F(SpinFixture, ComposedTextIsFilteredCharacterByCharacter)
+{
+    struct Case {
+        const char16_t* Commit;
+        bool EditorEnabled;
+        const char* Text;
+        int Beeps;
+    };
+    const Case cases[] = {
+        {u"1a2", true, "512", 1},
+        {u"x7y8z", true, "578", 3},
+        {u"ab", true, "5", 2},
+        {u"\u0663", true, "5", 1}, // an Arabic-Indic three is not in the set
+        {u"42", false, "5", 2},
+        {u"", true, "5", 0},
+    };
+    FocusSpin();
+    for (const Case& c : cases) {
+        Spin->SetEditorEnabled(c.EditorEnabled);
+        Spin->SetText("5");
+        Spin->end(false);
+        Beeps = 0;
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf16(c.Commit));
+        QApplication::sendEvent(Spin, &commit);
+        EXPECT_EQ(Spin->Text(), c.Text) << QString::fromUtf16(c.Commit).toStdString();
+        EXPECT_EQ(Beeps, c.Beeps) << QString::fromUtf16(c.Commit).toStdString();
+    }
 }

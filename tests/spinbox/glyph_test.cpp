@@ -3,6 +3,7 @@
 #include "timer_speed_button.h"
 
 #include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -101,5 +102,39 @@ TEST(SpinGlyphs, GlyphIsCentredByTheFormula)
     for (const Case& c : cases) {
         button.resize(c.W, c.H);
         EXPECT_EQ(button.GlyphOrigin(), c.Origin) << c.W << "x" << c.H;
+    }
+}
+
+namespace {
+
+// The box around the black pixels of a widget's rendering.
+QRect BlackBox(QWidget& w)
+{
+    const QImage image = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFFu) == 0)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+// A pressed half moves its arrow one pixel right and down, whatever the
+// style would shift a push button's contents by.
+TEST(SpinGlyphs, PressedHalfMovesTheArrowOnePixelRightAndDown)
+{
+    TSpinButton pair;
+    pair.SetBounds(0, 0, 15, 17);
+    for (TTimerSpeedButton* half : {pair.UpButton(), pair.DownButton()}) {
+        const QRect up = BlackBox(*half);
+        ASSERT_EQ(up.size(), QSize(7, 4));
+        EXPECT_EQ(up.topLeft(), half->GlyphOrigin() + QPoint(1, 1));
+        QTest::mousePress(half, Qt::LeftButton, {}, QPoint(3, 3));
+        ASSERT_EQ(half->State(), bsDown);
+        EXPECT_EQ(BlackBox(*half), up.translated(1, 1));
+        QTest::mouseRelease(half, Qt::LeftButton, {}, QPoint(3, 3));
+        EXPECT_EQ(BlackBox(*half), up);
     }
 }

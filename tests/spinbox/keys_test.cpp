@@ -228,3 +228,74 @@ TEST_F(SpinFixture, MiddleButtonPasteNeedsAnEditableSpinBox)
     QTest::mouseClick(Spin, Qt::MiddleButton, {}, QPoint(5, 10));
     EXPECT_NE(Spin->Text(), "5");
 }
+
+// Only the left button hands the focus over from a half; the halves never
+// take it themselves.
+TEST_F(SpinFixture, OnlyALeftPressOnAHalfMovesTheFocus)
+{
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        FocusOther();
+        for (TTimerSpeedButton* half : {Spin->Button()->UpButton(), Spin->Button()->DownButton()}) {
+            QTest::mousePress(half, button, {}, QPoint(3, 3));
+            QTest::mouseRelease(half, button, {}, QPoint(3, 3));
+            EXPECT_TRUE(Other->hasFocus()) << button;
+            EXPECT_FALSE(half->hasFocus());
+        }
+    }
+    QTest::mousePress(Spin->Button()->DownButton(), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_TRUE(Spin->hasFocus());
+    QTest::mouseRelease(Spin->Button()->DownButton(), Qt::LeftButton, {}, QPoint(3, 3));
+}
+
+// Any button on the text itself brings the focus, as in any edit.
+TEST_F(SpinFixture, AnyPressOnTheTextMovesTheFocus)
+{
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        FocusOther();
+        QTest::mousePress(Spin, button, {}, QPoint(8, 8));
+        EXPECT_TRUE(Spin->hasFocus()) << button;
+        QTest::mouseRelease(Spin, button, {}, QPoint(8, 8));
+    }
+}
+
+// The selection is made before OnEnter runs, however the focus came.
+TEST_F(SpinFixture, AutoSelectComesBeforeOnEnter)
+{
+    Spin->SetValue(42);
+    QStringList selectedAtEnter;
+    Spin->OnEnter = [&](QObject*) { selectedAtEnter.append(Spin->selectedText()); };
+    FocusOther();
+    QTest::mousePress(Spin->Button()->UpButton(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseRelease(Spin->Button()->UpButton(), Qt::LeftButton, {}, QPoint(3, 3));
+    FocusOther();
+    QTest::mouseClick(Spin, Qt::RightButton, {}, QPoint(8, 8));
+    FocusOther();
+    FocusSpin();
+    FocusOther();
+    QTest::mouseClick(Spin, Qt::LeftButton, {}, QPoint(8, 8)); // a left press keeps its own selection
+    EXPECT_EQ(selectedAtEnter, (QStringList{"42", "43", "43", ""}));
+    Spin->OnEnter = nullptr;
+}
+
+TEST_F(SpinFixture, MaxLengthZeroMeansNoLimit)
+{
+    EXPECT_EQ(Spin->MaxLength(), 0);
+    FocusSpin();
+    struct Case {
+        int MaxLength;
+        const char* Typed;
+        const char* Text;
+    };
+    const Case cases[] = {{3, "12345", "123"}, {0, "12345", "12345"}, {-1, "12345", "12345"}, {1, "98", "9"}};
+    for (const Case& c : cases) {
+        Spin->SetText(QString());
+        Spin->SetMaxLength(c.MaxLength);
+        EXPECT_EQ(Spin->MaxLength(), c.MaxLength);
+        QTest::keyClicks(Spin, c.Typed);
+        EXPECT_EQ(Spin->Text(), c.Text) << c.MaxLength;
+    }
+    Spin->SetMaxLength(0);
+    const QString many(40000, u'7');
+    Spin->SetText(many);
+    EXPECT_EQ(Spin->Text().size(), 32767); // the edit's own ceiling
+}

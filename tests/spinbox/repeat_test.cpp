@@ -1,5 +1,7 @@
 #include "spin_button.h"
 #include "spin_fixture.h"
+#include "show_exception.h"
+#include "timer.h"
 #include "timer_speed_button.h"
 
 #include <stdexcept>
@@ -30,7 +32,7 @@ protected:
         Spin->SetValue(0);
         int now = 0;
         for (const Step& s : c.Steps) {
-            TTimer::AdvanceManualClock(s.AtMs - now);
+            TestPlatform.AdvanceTimers(s.AtMs - now);
             now = s.AtMs;
             switch (s.What) {
             case Press: QTest::mousePress(up, Qt::LeftButton, {}, on); break;
@@ -73,7 +75,7 @@ TEST_F(RepeatTest, TimerIsCreatedOnFirstPressAndArmedPerPress)
     ASSERT_NE(down->RepeatTimer(), nullptr);
     EXPECT_TRUE(down->RepeatTimer()->Enabled());
     EXPECT_EQ(down->RepeatTimer()->Interval(), 400);
-    TTimer::AdvanceManualClock(400);
+    TestPlatform.AdvanceTimers(400);
     EXPECT_EQ(down->RepeatTimer()->Interval(), 100);
     QTest::mouseRelease(down, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_FALSE(down->RepeatTimer()->Enabled());
@@ -88,7 +90,7 @@ TEST_F(RepeatTest, RightButtonArmsTheTimerButNeverSteps)
     TTimerSpeedButton* up = Spin->Button()->UpButton();
     QTest::mousePress(up, Qt::RightButton, {}, QPoint(3, 3));
     EXPECT_TRUE(up->RepeatTimer()->Enabled());
-    TTimer::AdvanceManualClock(1000);
+    TestPlatform.AdvanceTimers(1000);
     QTest::mouseRelease(up, Qt::RightButton, {}, QPoint(3, 3));
     EXPECT_EQ(Spin->Text(), "0");
     EXPECT_FALSE(up->RepeatTimer()->Enabled());
@@ -97,11 +99,49 @@ TEST_F(RepeatTest, RightButtonArmsTheTimerButNeverSteps)
 TEST_F(RepeatTest, AnErrorInARepeatedStepStopsTheTimerAndPropagates)
 {
     TTimerSpeedButton* up = Spin->Button()->UpButton();
+    QStringList reached;
+    TestPlatform.OnShowError = [&](const QString& message) { reached.append(message); };
     QTest::mousePress(up, Qt::LeftButton, {}, QPoint(3, 3));
     Spin->OnChange = [](QObject*) { throw std::runtime_error("step failed"); };
-    EXPECT_THROW(up->RepeatTick(nullptr), std::runtime_error);
+    TestPlatform.AdvanceTimers(400);
+    // Out of the tick and into the message loop's error handling.
+    EXPECT_EQ(reached, QStringList{"step failed."});
     EXPECT_FALSE(up->RepeatTimer()->Enabled());
     EXPECT_EQ(Spin->Text(), "1"); // what the step wrote stays
     Spin->OnChange = nullptr;
     QTest::mouseRelease(up, Qt::LeftButton, {}, QPoint(30, 3));
+}
+
+// A repeated step that fails in the message loop: the timer stops first,
+// then the user sees the error, and the spin box goes on working.
+TEST_F(RepeatTest, AnErrorInARepeatedStepIsShownAndTheSpinBoxGoesOn)
+{
+    TTimerSpeedButton* up = Spin->Button()->UpButton();
+    QStringList shown;
+    bool timerStoppedWhenShown = false;
+    TestPlatform.OnShowError = [&](const QString& message) {
+        shown.append(message);
+        timerStoppedWhenShown = !up->RepeatTimer()->Enabled();
+    };
+    Spin->SetValue(0);
+    QTest::mousePress(up, Qt::LeftButton, {}, QPoint(3, 3));
+    Spin->OnChange = [](QObject*) { throw std::runtime_error("Schritt fehlgeschlagen"); };
+    TestPlatform.AdvanceTimers(400);
+    EXPECT_EQ(shown, QStringList{"Schritt fehlgeschlagen."});
+    EXPECT_TRUE(timerStoppedWhenShown);
+    TestPlatform.AdvanceTimers(1000); // no more ticks
+    EXPECT_EQ(shown.size(), 1);
+    EXPECT_EQ(Spin->Text(), "1"); // what the step wrote stays
+    Spin->OnChange = nullptr;
+    QTest::mouseRelease(up, Qt::LeftButton, {}, QPoint(30, 3));
+
+    // Clicks and holds step as before.
+    QTest::mouseClick(up, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(Spin->Text(), "2");
+    QTest::mousePress(up, Qt::LeftButton, {}, QPoint(3, 3));
+    TestPlatform.AdvanceTimers(500);
+    QTest::mouseRelease(up, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(Spin->Text(), "5");
+    EXPECT_EQ(shown.size(), 1);
+    TestPlatform.OnShowError = {};
 }

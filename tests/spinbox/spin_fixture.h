@@ -1,7 +1,6 @@
 #pragma once
-#include "beep.h"
 #include "spin_edit.h"
-#include "timer.h"
+#include "test_platform.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -18,8 +17,7 @@ class SpinFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetBeepHook([this] { ++Beeps; });
-        TTimer::SetManualMode(true);
+        TestPlatform.OnBeep = [this] { ++Beeps; };
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         Window = std::make_unique<QWidget>();
         Window->resize(200, 100);
@@ -36,8 +34,6 @@ protected:
     void TearDown() override
     {
         Window.reset();
-        TTimer::SetManualMode(false);
-        SetBeepHook({});
         QLocale::setDefault(QLocale::c());
     }
 
@@ -61,6 +57,7 @@ protected:
         ASSERT_TRUE(Other->hasFocus());
     }
 
+    TTestPlatform TestPlatform{true}; // timers driven by hand
     std::unique_ptr<QWidget> Window;
     TSpinEdit* Spin = nullptr;
     QLineEdit* Other = nullptr;

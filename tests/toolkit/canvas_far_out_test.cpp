@@ -42,7 +42,9 @@ TEST(CanvasFarOut, HugeShapesCoverTheBitmapWithTheirInside)
     EXPECT_EQ(Picture(pie.Bitmap), halfPie);
 }
 
-TEST(CanvasFarOut, EverythingElseDoesNotCrash)
+// Asserts nothing itself: run under AddressSanitizer and
+// UndefinedBehaviorSanitizer, it fails on any overflow or stray access.
+TEST(CanvasFarOut, SanitizerRunEverythingElse)
 {
     SmallCanvas s;
     TCanvas& c = s.Canvas();
@@ -62,7 +64,6 @@ TEST(CanvasFarOut, EverythingElseDoesNotCrash)
     c.StretchDraw({kMaxInt, kMaxInt, kMinInt, kMinInt}, src);
     c.Draw(kMaxInt, kMaxInt, src);
     c.Draw(kMinInt, kMinInt, src);
-    SUCCEED();
 }
 
 TEST(CanvasFarOut, EmptyBitmapIgnoresDrawing)

@@ -1,4 +1,5 @@
 #include "colors.h"
+#include "qt_colors.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +8,19 @@
 
 namespace {
 
-TColor FromQColor(const QColor& q)
+// Red sits in the low byte of ours and in the third byte of Qt's.
+TEST(Colors, ConvertToAndFromQt)
 {
-    return RGB(std::uint8_t(q.red()), std::uint8_t(q.green()), std::uint8_t(q.blue()));
+    EXPECT_EQ(ToQRgb(clOrange), qRgb(0xFF, 0x80, 0x00));
+    EXPECT_EQ(ToQRgb(RGB(0x12, 0x34, 0x56)), 0xFF123456u);
+    EXPECT_EQ(ToQColor(clNavy), QColor(0, 0, 0x80));
+    EXPECT_EQ(FromQRgb(0xFF123456u), RGB(0x12, 0x34, 0x56));
+    // Alpha does not reach our colours.
+    EXPECT_EQ(FromQRgb(0x00123456u), RGB(0x12, 0x34, 0x56));
+    EXPECT_EQ(FromQColor(QColor(1, 2, 3, 4)), RGB(1, 2, 3));
+    // System colours are resolved on the way out.
+    const QColor face = QGuiApplication::palette().color(QPalette::Active, QPalette::Button);
+    EXPECT_EQ(ToQRgb(clBtnFace), face.rgb() | 0xFF000000u);
 }
 
 TEST(Colors, RedIsTheLowByte)

@@ -1,0 +1,6 @@
+#pragma once
+
+// Both anomalies, both radii and the mean body's mark for the current day.
+void ComputeOrbitStep();
+// The planet's mark from the stored true anomaly and radius.
+void ComputePlanetPixel();

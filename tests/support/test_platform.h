@@ -1,0 +1,106 @@
+#pragma once
+// The platform for one test: installed while it lives, real in every part
+// the test leaves alone. Each part a test sets replaces the real one; an
+// announcement watcher sees every event and the real announcement follows.
+// With ManualTimers, no timer runs by itself: AdvanceTimers moves the
+// timers' clock forward and fires every tick that falls due, in order.
+#include "platform.h"
+
+#include <QString>
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class TTestPlatform : public TPlatform {
+public:
+    explicit TTestPlatform(bool manualTimers = false) : FManualTimers(manualTimers)
+    {
+        FPrevious = InstallPlatform(this);
+    }
+    ~TTestPlatform() override { InstallPlatform(FPrevious); }
+    TTestPlatform(const TTestPlatform&) = delete;
+    TTestPlatform& operator=(const TTestPlatform&) = delete;
+
+    std::function<std::uint32_t()> OnTickCount;
+    std::optional<TLocalDate> Date;
+    std::function<void()> OnBeep;
+    std::function<void()> OnProcessMessages;
+    std::function<void(int timeoutMs)> OnWaitForMessages;
+    std::function<void(QAccessibleEvent& event)> OnAnnounce;
+    std::function<void(const QString& text)> OnShowError;
+
+    void AdvanceTimers(int ms)
+    {
+        const long long target = FNow + ms;
+        for (;;) {
+            TManualTimer* next = nullptr;
+            for (TManualTimer* t : FTimers)
+                if (t->Running && t->DueAt <= target && (!next || t->DueAt < next->DueAt))
+                    next = t;
+            if (!next)
+                break;
+            FNow = next->DueAt;
+            // Re-armed before firing, so a handler that changes the interval
+            // or stops the timer has the last word.
+            next->DueAt += next->Interval;
+            next->Tick();
+        }
+        FNow = target;
+    }
+
+    std::uint32_t TickCount() override { return OnTickCount ? OnTickCount() : TPlatform::TickCount(); }
+    TLocalDate LocalDate() override { return Date ? *Date : TPlatform::LocalDate(); }
+    void Beep() override { OnBeep ? OnBeep() : TPlatform::Beep(); }
+    void ProcessMessages() override { OnProcessMessages ? OnProcessMessages() : TPlatform::ProcessMessages(); }
+    void WaitForMessages(int timeoutMs) override
+    {
+        OnWaitForMessages ? OnWaitForMessages(timeoutMs) : TPlatform::WaitForMessages(timeoutMs);
+    }
+    void Announce(QAccessibleEvent& event) override
+    {
+        if (OnAnnounce)
+            OnAnnounce(event);
+        TPlatform::Announce(event);
+    }
+    void ShowError(const QString& text) override { OnShowError ? OnShowError(text) : TPlatform::ShowError(text); }
+    std::unique_ptr<TTimerEngine> CreateTimer(std::function<void()> tick) override
+    {
+        if (!FManualTimers)
+            return TPlatform::CreateTimer(std::move(tick));
+        return std::make_unique<TManualTimer>(*this, std::move(tick));
+    }
+
+private:
+    struct TManualTimer : TTimerEngine {
+        TManualTimer(TTestPlatform& owner, std::function<void()> tick) : Owner(owner), Tick(std::move(tick))
+        {
+            Owner.FTimers.push_back(this);
+        }
+        ~TManualTimer() override
+        {
+            auto& timers = Owner.FTimers;
+            timers.erase(std::remove(timers.begin(), timers.end(), this), timers.end());
+        }
+        void Start(int intervalMs) override
+        {
+            Running = true;
+            Interval = intervalMs;
+            DueAt = Owner.FNow + intervalMs;
+        }
+        void Stop() override { Running = false; }
+
+        TTestPlatform& Owner;
+        std::function<void()> Tick;
+        bool Running = false;
+        int Interval = 0;
+        long long DueAt = 0;
+    };
+
+    TPlatform* FPrevious = nullptr;
+    bool FManualTimers;
+    long long FNow = 0;
+    std::vector<TManualTimer*> FTimers;
+};

@@ -1,0 +1,12 @@
+#pragma once
+#include "colors.h"
+
+#include <QColor>
+
+// Between our colours (red in the low byte, system colours by index) and
+// Qt's (0xAARRGGBB). System colours are resolved from the running palette
+// first; Qt's colours come out opaque, and any alpha going in is dropped.
+QRgb ToQRgb(TColor c);
+QColor ToQColor(TColor c);
+TColor FromQRgb(QRgb p);
+TColor FromQColor(const QColor& c);
