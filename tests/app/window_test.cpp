@@ -97,18 +97,18 @@ TEST_F(WindowTest, LabelsTextsFontsAndColours)
 // with the baseline at the classic ascent; their widths are Qt's.
 TEST_F(WindowTest, LabelsHaveTheDesignedLineHeight)
 {
-    QLabel plain(Form.LblThema->text());
-    plain.setFont(Form.LblThema->font());
+    QLabel plain(Controls.LblThema->text());
+    plain.setFont(Controls.LblThema->font());
     plain.adjustSize();
-    EXPECT_EQ(Form.LblThema->size(), QSize(plain.width(), 25));
-    for (QLabel* l : {Form.LbtmA, Form.LblwA, Form.LblVerz, Form.Label1, Form.Label2LblStartdatum,
-                      Form.LblDifftendenz, Form.LblAbwAno})
+    EXPECT_EQ(Controls.LblThema->size(), QSize(plain.width(), 25));
+    for (QLabel* l : {Controls.LbtmA, Controls.LblwA, Controls.LblVerz, Controls.Label1, Controls.Label2LblStartdatum,
+                      Controls.LblDifftendenz, Controls.LblAbwAno})
         EXPECT_EQ(l->height(), 13) << l->text().toStdString();
 
     // "mittlere Anomalie" has no descender: its lowest ink row is the one
     // above the baseline, row 11 - 1.
     Form.show();
-    const QImage shown = Form.LbtmA->grab().toImage();
+    const QImage shown = Controls.LbtmA->grab().toImage();
     const QRgb background = shown.pixel(0, 0);
     int lowest = -1;
     for (int y = 0; y < shown.height(); ++y)
