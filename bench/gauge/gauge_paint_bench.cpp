@@ -1,49 +1,136 @@
-// One full composition of a gauge face, next to the least any composition
-// costs: filling a work bitmap of the same size and copying it once.
+// What a gauge face costs, measured against the least any composition of a
+// buffer of that size costs with Qt itself: QImage::fill of a work buffer,
+// then QPainter::drawImage of it onto another. After the runs a table gives
+// each figure as a multiple of that floor.
+//
+// - ValueChange: the full repaint after a Value change (the main window's
+//   gauge alternating between -1 and +1, a new gauge between 0 and 1);
+// - StaticChange: the first composition after a change of the static face
+//   (ColorScale alternating);
+// - OwnFillAndCopy: our own canvas filling a work bitmap and copying it.
 #include "bitmap.h"
 #include "canvas.h"
 #include "meter.h"
 #include "meter1_settings.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
-void BM_PaintMainWindowGauge(benchmark::State& state)
-{
-    TMeter m;
-    ApplyMeter1Settings(m);
-    for (auto _ : state)
-        m.Paint();
-    state.SetLabel("105x87");
-}
-BENCHMARK(BM_PaintMainWindowGauge);
+// The two gauges measured, as "105x87" and "297x209".
+void MainWindowGauge(TMeter& m) { ApplyMeter1Settings(m); }
+void NewGauge(TMeter&) {} // 297 by 209, short ticks on, six labels, both lamps
 
-// A new gauge: 297 by 209, short ticks on, six labels, both lamps.
-void BM_PaintNewGauge(benchmark::State& state)
-{
-    TMeter m;
-    for (auto _ : state)
-        m.Paint();
-    state.SetLabel("297x209");
-}
-BENCHMARK(BM_PaintNewGauge);
-
-void BM_FillAndCopy(benchmark::State& state)
+void BM_QtFloor(benchmark::State& state)
 {
     const int w = int(state.range(0));
     const int h = int(state.range(1));
+    QImage work(w, h, QImage::Format_RGB32);
+    QImage shown(w, h, QImage::Format_RGB32);
+    for (auto _ : state) {
+        work.fill(0xFFFFFFFFu);
+        QPainter p(&shown);
+        p.drawImage(0, 0, work);
+        p.end();
+        benchmark::DoNotOptimize(shown.constBits());
+    }
+}
+BENCHMARK(BM_QtFloor)->Args({105, 87})->Args({297, 209});
+
+void BM_OwnFillAndCopy(benchmark::State& state)
+{
+    const int w = int(state.range(0));
+    const int h = int(state.range(1));
+    TBitmap work(w, h);
     TBitmap shown(w, h);
     for (auto _ : state) {
-        TBitmap work(w, h);
         work.Canvas().Brush().SetColor(clWhite);
         work.Canvas().FillRect({0, 0, w, h});
         shown.Canvas().Draw(0, 0, work);
         benchmark::DoNotOptimize(shown.Image().constBits());
     }
 }
-BENCHMARK(BM_FillAndCopy)->Args({105, 87})->Args({297, 209});
+BENCHMARK(BM_OwnFillAndCopy)->Args({105, 87})->Args({297, 209});
+
+void BM_ValueChange(benchmark::State& state, void (*setup)(TMeter&), double low, double high)
+{
+    TMeter m;
+    setup(m);
+    bool up = false;
+    for (auto _ : state) {
+        up = !up;
+        m.SetValue(up ? high : low);
+    }
+}
+BENCHMARK_CAPTURE(BM_ValueChange, 105x87, &MainWindowGauge, -1.0, 1.0);
+BENCHMARK_CAPTURE(BM_ValueChange, 297x209, &NewGauge, 0.0, 1.0);
+
+void BM_StaticChange(benchmark::State& state, void (*setup)(TMeter&))
+{
+    TMeter m;
+    setup(m);
+    bool flip = false;
+    for (auto _ : state) {
+        flip = !flip;
+        m.SetColorScale(flip ? clBlue : clNavy);
+    }
+}
+BENCHMARK_CAPTURE(BM_StaticChange, 105x87, &MainWindowGauge);
+BENCHMARK_CAPTURE(BM_StaticChange, 297x209, &NewGauge);
+
+// The console output as usual, and the processor time of every run kept
+// for the table of ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration)
+                FCpuNs[r.benchmark_name()] = r.GetAdjustedCPUTime();
+    }
+
+    void PrintRatios() const
+    {
+        const struct {
+            const char* size;
+            const char* floor;
+        } sizes[] = {{"105x87", "BM_QtFloor/105/87"}, {"297x209", "BM_QtFloor/297/209"}};
+        std::printf("\nProcessor time per composition, as a multiple of Qt's floor\n");
+        std::printf("%-14s %-9s %10s %8s\n", "measure", "size", "us", "x floor");
+        for (const auto& s : sizes) {
+            const auto floor = FCpuNs.find(s.floor);
+            if (floor == FCpuNs.end() || floor->second <= 0)
+                continue;
+            const std::string dims = std::string(s.floor).substr(11);
+            const std::pair<const char*, std::string> rows[] = {
+                {"QtFloor", s.floor},
+                {"OwnFillCopy", "BM_OwnFillAndCopy/" + dims},
+                {"ValueChange", std::string("BM_ValueChange/") + s.size},
+                {"StaticChange", std::string("BM_StaticChange/") + s.size},
+            };
+            for (const auto& [label, name] : rows) {
+                const auto it = FCpuNs.find(name);
+                if (it == FCpuNs.end())
+                    continue;
+                std::printf("%-14s %-9s %10.1f %8.1f\n", label, s.size, it->second / 1000.0,
+                            it->second / floor->second);
+            }
+        }
+    }
+
+private:
+    std::map<std::string, double> FCpuNs;
+};
 
 } // namespace
 
@@ -55,7 +142,9 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios();
     benchmark::Shutdown();
     return 0;
 }

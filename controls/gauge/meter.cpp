@@ -2,6 +2,9 @@
 #include "store_if_changed.h"
 
 #include "meter_accessible.h"
+#include "pixel_image.h"
+
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -25,60 +28,27 @@ bool AtOrBelowLogFloor(double v)
 
 } // namespace
 
+// The settings start as a new gauge's; the constructor gives the size while
+// the rims are still 0, as the geometry of a new gauge is computed with them.
 TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner)
 {
     // Mouse moves without a held button must reach OnMouseMoveInMeter too.
     setMouseTracking(true);
     InstallMeterAccessibility();
 
-    // Width, then height: each goes through SetBounds while the rims are 0.
+    const int top = FTRim, bottom = FBRim, side = FSRim;
+    FTRim = FBRim = FSRim = 0;
+    // Width, then height: each goes through SetBounds.
     SetWidth(297);
     SetHeight(209);
-
-    FLogarithmic = false;
-    FShortTicks = true;
-    FScaleLine = true;
-    FLimWatHighOn = true;
-    FLimWatLowOn = true;
-    FOFL = false;
-    FUFL = false;
-    FColorScale = clNavy;
-    FMeterLayout = mlCirc90;
     CalcMeterGeometry();
+    FTRim = top;
+    FBRim = bottom;
+    FSRim = side;
 
-    FFrameStyle = fsRaised;
-    FLimWatActCol = clRed;
-    FLimWatPsvCol = clGray;
-    FColorBakG = clWhite;
-    FColorCover = clBtnFace;
-    FColorScheme = csBWG;
-    FColorBakGLow = clLime;
-    FColorBakGNorm = clOrange;
-    FColorBakGHigh = clRed;
-    FLowThreshold = 0.0;
-    FHighThreshold = 1.0;
-    FScaleBakWidth = 0.0;
-    FScaleBkVis = false;
-    FScaleVis = true;
-    FNrTicks = 3;
-
-    for (TNeedleLayout* layout : {&FNeedleLayout, &FNeedle2Layout}) {
-        layout->SetColorBody(clSilver);
-        layout->SetColorOutline(clBlack);
-        layout->SetHeadSize(20);
-        layout->SetThickness(0);
-        layout->SetPercentNeedleLength(100);
-        layout->SetHeadAngle(30);
-        layout->SetHeadMidLeng(20);
-        layout->SetShadowDx(0);
-        layout->SetShadowDy(0);
-        layout->SetShadowColor(clGray);
-        layout->SetVisible(layout == &FNeedleLayout);
-        // Any needle setting changed later repaints the gauge at once.
+    // Any needle setting changed later repaints the gauge at once.
+    for (TNeedleLayout* layout : {&FNeedleLayout, &FNeedle2Layout})
         layout->OnChange = [this](TNeedleLayout*) { Paint(); };
-    }
-    FAnchorCovrd = true;
-    FSizeAnchor = 24;
 
     FFontCaption.Assign(FFont);
     // A new label font shows at the next paint the toolkit asks for, even
@@ -88,21 +58,12 @@ TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner)
         update();
     };
 
-    FColGrayLine = clGray;
-    FColWhiteLine = clWhite;
-    FDecPlaces = 1;
-    FTRim = 8;
-    FBRim = 10;
-    FSRim = 10;
-
-    FValue = 0.0;
-    FMinValue = 0.0;
-    FMaxValue = 1.0;
-    FValue2 = 0.0;
-
     AuxBGBmp.SetSize(10, 10);
     AuxACBmp.SetSize(10, 10);
     AuxACMaskBmp.SetSize(10, 10);
+    BackGroundPicture = &AuxBGBmp;
+    AnchorPicture = &AuxACBmp;
+    AnchorMask = &AuxACMaskBmp;
 }
 
 TMeter::~TMeter()
@@ -438,6 +399,43 @@ void TMeter::SetLogarithmic(bool v)
     else
         FLogarithmic = v;
     Paint();
+}
+
+// The whole face is composed off-screen and shown in one copy, so it never
+// flickers.
+void TMeter::Paint()
+{
+    // No dial fits: nothing drawn, nothing raised; the widget shows no face.
+    if (FComposer.Compose(this, width(), height(), *this, *this, *this, FFace))
+        ShowFace();
+}
+
+void TMeter::ShowFace()
+{
+    // Inside a paint event the new face is drawn right after; asking for
+    // another paint event there would never end.
+    if (FInPaintEvent)
+        return;
+    FFaceFresh = true;
+    update();
+}
+
+// A paint the toolkit asks for composes again; one that only shows what a
+// setter has just composed does not.
+void TMeter::paintEvent(QPaintEvent*)
+{
+    FInPaintEvent = true;
+    if (!FFaceFresh || FFace.Width() != width() || FFace.Height() != height())
+        Paint();
+    FInPaintEvent = false;
+    FFaceFresh = false;
+    // Without a dial nothing is drawn, so the parent shows through instead
+    // of a face kept from an earlier size or geometry.
+    if (FFace.Empty() || !(FMeterRadius > 0))
+        return;
+    QPainter painter(this);
+    // One face pixel per logical pixel, sharp on dense screens too.
+    DrawPixelImage(painter, FFace.Image(), FFace.Image().rect());
 }
 
 void TMeter::Loaded()

@@ -4,7 +4,7 @@
 #include "colors.h"
 #include "component.h"
 #include "font.h"
-#include "meter_paint_values.h"
+#include "meter_face.h"
 #include "meter_types.h"
 #include "mouse_input.h"
 #include "needle_layout.h"
@@ -18,20 +18,23 @@
 
 using TMouseMoveInMeterEvent =
     std::function<void(QObject* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>;
-using TmtBeforeDrawScaleLabelEvent = std::function<void(
-    QObject* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>;
-using TBeforeDrawNeedleEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& NeedleDrawn)>;
-using TMeterRenderedEvent = std::function<void(QObject* Sender, TCanvas& Canvas)>;
 
 // An analog gauge: a circular scale between a minimum and a maximum with a
 // primary and a secondary needle, coloured scale bands, two limit lamps, a
 // caption and optional background and anchor images.
 //
-// The control has no native window. Its face is composed in one go into a
-// work bitmap by Paint() and kept in Face(); the widget shows that face.
-// Setters that repaint call Paint() synchronously, once; events fire after
-// the new value and flags are stored and before that repaint.
-class TMeter : public QWidget, public TComponent {
+// The widget holds the settings, the values and the painting events, loads
+// and fires the range events; a TMeterFaceComposer composes the face from
+// them. Paint() has the face composed and kept in Face(); the widget shows
+// that face. Setters that repaint call Paint() synchronously, once; events
+// fire after the new value and flags are stored and before that repaint.
+class TMeter : public QWidget,
+               public TComponent,
+               private TMeterSettings,
+               private TMeterValues,
+               public TMeterPaintEvents {
+    Q_OBJECT
+
 public:
     explicit TMeter(QWidget* AOwner = nullptr);
     ~TMeter() override;
@@ -135,9 +138,8 @@ public:
     TNotifyEvent OnNormalRange;
     TNotifyEvent OnUnderFlow;
     TMouseMoveInMeterEvent OnMouseMoveInMeter;
-    TmtBeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
-    TBeforeDrawNeedleEvent OnBeforeDrawNeedle;
-    TMeterRenderedEvent OnMeterRendered;
+    // OnBeforeDrawScaleLabel, OnBeforeDrawNeedle and OnMeterRendered come
+    // from TMeterPaintEvents.
     TNotifyEvent OnClick;    // left button pressed and released over the gauge
     TNotifyEvent OnDblClick;
     TMouseEvent OnMouseDown;
@@ -173,8 +175,9 @@ public:
     void Paint();
     // The face last composed.
     const TBitmap& Face() const { return FFace; }
-    // How often Paint() has run, composed or not; lets callers see repaints.
-    int PaintCount() const { return FPaintCount; }
+    // What the face is composed from, as it stands.
+    const TMeterSettings& FaceSettings() const { return *this; }
+    const TMeterValues& FaceValues() const { return *this; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -186,87 +189,24 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    friend struct TMeterProbe; // read access for tests
-
     void CalcMeterGeometry();
     void GeometryMayHaveChanged();
     void ClassifyValue(double v);
     void ReloadImages();
-    TMeterPaintValues ComputePaintValues() const;
-    void ShowFace(const TBitmap& work);
-
-    // Paint steps, in the order Paint() runs them.
-    void PaintBackground(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintScaleBands(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintScaleLine(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintTicksAndLabels(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintCaption(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintNeedles(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintCoverRims(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintLimitLamps(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void NotifyMeterRendered(TCanvas& Canvas, const TMeterPaintValues& pv);
-    void PaintFrame(TCanvas& Canvas, const TMeterPaintValues& pv);
+    void ShowFace();
 
     template <typename T>
     void StoreAndRepaintIfChanged(T& field, T v);
 
-    bool FAnchorCovrd = false;
+    // The loaded pictures; the settings point at them.
     TBitmap AuxBGBmp;
     TBitmap AuxACBmp;
     TBitmap AuxACMaskBmp;
-    QString FBakGndFName;
-    TBkgFill FBGFillMode = bfSimple;
-    QString FACoverFName;
-    bool FLogarithmic = false;
-    bool FScaleVis = false;
-    int FSizeAnchor = 0;
-    bool FLimWatHighOn = false;
-    bool FLimWatLowOn = false;
-    TColor FLimWatActCol = 0;
-    TColor FLimWatPsvCol = 0;
-    bool FOFL = false;
-    bool FUFL = false;
-    TColor FColorScale = 0;
-    QString FCaption;
-    TFrameStyle FFrameStyle = fsNone;
-    int FDecPlaces = 0;
-    int FNrTicks = 0;
-    int FBRim = 0;
-    int FSRim = 0;
-    int FTRim = 0;
-    bool FShortTicks = false;
-    bool FScaleLine = false;
-    TColor FColorBakG = 0;
-    TColor FColorCover = 0;
-    TColor FColGrayLine = 0;
-    TColor FColWhiteLine = 0;
-    TColorScheme FColorScheme = csBWG;
-    TColor FColorBakGLow = 0;
-    TColor FColorBakGNorm = 0;
-    TColor FColorBakGHigh = 0;
-    TFont FFontCaption;
-    double FScaleBakWidth = 0;
-    bool FScaleBkVis = false;
-    double FLowThreshold = 0;
-    double FHighThreshold = 0;
-    TNeedleLayout FNeedleLayout;
-    TNeedleLayout FNeedle2Layout;
-    TMeterLayout FMeterLayout = mlCirc90;
-    int FMeterAngle = 0;
-    double FMeterRadius = 0;
-    int FMeterCenterX = 0;
-    int FMeterCenterY = 0;
-    double FValue = 0;
-    double FValue2 = 0;
-    double FMinValue = 0;
-    double FMaxValue = 0;
 
-    TFont FFont;            // the control's font: scale labels
+    TMeterFaceComposer FComposer;
     TBitmap FFace;          // the face last composed
     bool FFaceFresh = false; // composed by a setter, not yet shown
     bool FInPaintEvent = false;
     QRect FGeometryComputedFor; // position and size the geometry was computed with
-    int FPaintCount = 0;
     TClickTracker FClick; // a left press that a release over the gauge turns into a click
 };

@@ -44,7 +44,7 @@ public:
 
 QAccessibleInterface* MeterAccessibleFactory(const QString&, QObject* object)
 {
-    // TMeter has no meta-object of its own, so Qt asks by its base's name.
+    // Qt asks by the class name and then by each base's; any of them ends here.
     if (auto* meter = dynamic_cast<TMeter*>(object))
         return new TMeterAccessible(meter);
     return nullptr;

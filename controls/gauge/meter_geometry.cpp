@@ -1,5 +1,5 @@
 #include "meter.h"
-#include "meter_scale.h"
+#include "meter_ticks.h"
 #include "rounding.h"
 #include "mouse_input.h"
 #include "saturating.h"
@@ -11,16 +11,19 @@
 #include <cstdint>
 #include <numbers>
 
-void TMeter::CalcMeterGeometry()
+void CalcMeterGeometry(TMeterSettings& s, int width, int height)
 {
-    const std::int64_t W = width();
-    const std::int64_t H = height();
-    const std::int64_t T = FTRim;
-    const std::int64_t B = FBRim;
-    const std::int64_t Sd = FSRim;
+    const std::int64_t W = width;
+    const std::int64_t H = height;
+    const std::int64_t T = s.FTRim;
+    const std::int64_t B = s.FBRim;
+    const std::int64_t Sd = s.FSRim;
     const std::int64_t A = H - B - T - 16; // height available for the dial
 
     double R = double(A);
+    int& FMeterAngle = s.FMeterAngle;
+    int& FMeterCenterX = s.FMeterCenterX;
+    int& FMeterCenterY = s.FMeterCenterY;
     // Rims accept any integer, so the sums are formed wide and saturated.
     FMeterCenterX = SaturateToInt32(W / 2);
     FMeterCenterY = SaturateToInt32(H - B - 8);
@@ -32,7 +35,7 @@ void TMeter::CalcMeterGeometry()
     const double halfWidthInside = W / 2.0 - double(Sd) - 8;
     const double intHalfWidthInside = double(W / 2 - Sd - 8);
     auto hangFromTop = [&] { FMeterCenterY = RoundHalfEven(double(T) + 8 + R); };
-    switch (FMeterLayout) {
+    switch (s.FMeterLayout) {
     case mlCirc90:
         FMeterAngle = 90;
         if (halfWidthInside * 1.414 < R)
@@ -71,7 +74,12 @@ void TMeter::CalcMeterGeometry()
         hangFromTop();
         break;
     }
-    FMeterRadius = R;
+    s.FMeterRadius = R;
+}
+
+void TMeter::CalcMeterGeometry()
+{
+    ::CalcMeterGeometry(*this, width(), height());
     FGeometryComputedFor = geometry();
     // A face a setter composed with the old geometry must not be what the
     // next paint request shows.

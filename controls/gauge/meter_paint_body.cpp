@@ -1,24 +1,30 @@
-#include "meter.h"
+#include "meter_face_steps.h"
+#include "rounding.h"
 
+#include <cmath>
 #include <cstdint>
 #include <numbers>
 
 // Body and scale of the face: background, scale bands, scale line, caption
-// and frame. Ticks and labels are in meter_ticks.cpp.
+// and frame. Ticks and labels are in meter_face_ticks.cpp.
 
-void TMeter::PaintBackground(TCanvas& Canvas, const TMeterPaintValues& pv)
+void PaintBackground(const TFaceJob& j)
 {
-    const int bw = AuxBGBmp.Width();
-    const int bh = AuxBGBmp.Height();
+    TCanvas& Canvas = j.Canvas;
+    const TMeterPaintValues& pv = j.pv;
+    const TBitmap* picture = j.S.BackGroundPicture;
+    const int bw = picture ? picture->Width() : 0;
+    const int bh = picture ? picture->Height() : 0;
     // An empty picture (nothing loaded) would tile forever: treat it as none.
-    if (FBakGndFName.isEmpty() || bw <= 0 || bh <= 0) {
-        Canvas.SetFont(FFont);
-        Canvas.Brush().SetColor(FColorBakG);
-        Canvas.Pen().SetColor(FColorBakG);
+    if (j.S.FBakGndFName.isEmpty() || bw <= 0 || bh <= 0) {
+        Canvas.SetFont(j.S.FFont);
+        Canvas.Brush().SetColor(j.S.FColorBakG);
+        Canvas.Pen().SetColor(j.S.FColorBakG);
         Canvas.Rectangle(0, 0, pv.W, pv.H);
         return;
     }
-    switch (FBGFillMode) {
+    const TBitmap& AuxBGBmp = *picture;
+    switch (j.S.FBGFillMode) {
     case bfSimple:
         // The fresh canvas's black pen and white brush: a white face with a
         // thin black edge, the picture at its own size in the corner.
@@ -46,12 +52,16 @@ void TMeter::PaintBackground(TCanvas& Canvas, const TMeterPaintValues& pv)
 // So is a narrow band whose rays, rounded to pixels, coincide or swap their
 // order: drawn, it would cover (nearly) the whole ring. A band going (nearly)
 // all the way round, on the full circle, is drawn whole.
-void TMeter::PaintScaleBands(TCanvas& Canvas, const TMeterPaintValues& pv)
+void PaintScaleBands(const TFaceJob& j)
 {
+    TCanvas& Canvas = j.Canvas;
+    const TMeterPaintValues& pv = j.pv;
+    const TMeterSettings& s = j.S;
     const std::int64_t cx = pv.cx, cy = pv.cy;
     const std::int64_t Rb = BoxHalfSize(RoundHalfEven(pv.R + 4));
-    const std::int64_t Ri = BoxHalfSize(RoundHalfEven((100 - FScaleBakWidth) * pv.R / 100));
-    const TRect band{SaturateToInt32(cx - Rb), SaturateToInt32(cy - Rb), SaturateToInt32(cx + Rb + 1), SaturateToInt32(cy + Rb)};
+    const std::int64_t Ri = BoxHalfSize(RoundHalfEven((100 - s.FScaleBakWidth) * pv.R / 100));
+    const TRect band{SaturateToInt32(cx - Rb), SaturateToInt32(cy - Rb), SaturateToInt32(cx + Rb + 1),
+                     SaturateToInt32(cy + Rb)};
     const auto wedge = [&](TColor color, double from, double to) {
         Canvas.Brush().SetColor(color);
         Canvas.Pen().SetColor(color);
@@ -78,42 +88,50 @@ void TMeter::PaintScaleBands(TCanvas& Canvas, const TMeterPaintValues& pv)
             Canvas.Pie(band.Left, band.Top, band.Right, band.Bottom, start.X, start.Y, end.X, end.Y);
         }
     };
-    wedge(FColorBakGLow, pv.aLow, pv.aMin);
-    wedge(FColorBakGNorm, pv.aHigh, pv.aLow);
-    wedge(FColorBakGHigh, pv.aMax, pv.aHigh);
-    Canvas.Brush().SetColor(FColorBakG);
-    Canvas.Pen().SetColor(FColorBakG);
-    Canvas.Ellipse(SaturateToInt32(cx - Ri), SaturateToInt32(cy - Ri), SaturateToInt32(cx + Ri + 1), SaturateToInt32(cy + Ri));
+    wedge(s.FColorBakGLow, pv.aLow, pv.aMin);
+    wedge(s.FColorBakGNorm, pv.aHigh, pv.aLow);
+    wedge(s.FColorBakGHigh, pv.aMax, pv.aHigh);
+    Canvas.Brush().SetColor(s.FColorBakG);
+    Canvas.Pen().SetColor(s.FColorBakG);
+    Canvas.Ellipse(SaturateToInt32(cx - Ri), SaturateToInt32(cy - Ri), SaturateToInt32(cx + Ri + 1),
+                   SaturateToInt32(cy + Ri));
 }
 
 // From the Max end counterclockwise over the top to the Min end. The pen
 // stays set for the ticks.
-void TMeter::PaintScaleLine(TCanvas& Canvas, const TMeterPaintValues& pv)
+void PaintScaleLine(const TFaceJob& j)
 {
-    Canvas.Pen().SetColor(FColorScale);
+    TCanvas& Canvas = j.Canvas;
+    const TMeterPaintValues& pv = j.pv;
+    Canvas.Pen().SetColor(j.S.FColorScale);
     Canvas.Brush().SetStyle(bsClear);
-    if (!FScaleLine)
+    if (!j.S.FScaleLine)
         return;
     const TPoint start = pv.Q(pv.aMax);
     const TPoint end = pv.Q(pv.aMin);
     const std::int64_t cx = pv.cx, cy = pv.cy, Rr = BoxHalfSize(pv.Rr);
-    Canvas.Arc(SaturateToInt32(cx - Rr), SaturateToInt32(cy - Rr), SaturateToInt32(cx + Rr + 1), SaturateToInt32(cy + Rr), start.X,
-               start.Y, end.X, end.Y);
+    Canvas.Arc(SaturateToInt32(cx - Rr), SaturateToInt32(cy - Rr), SaturateToInt32(cx + Rr + 1),
+               SaturateToInt32(cy + Rr), start.X, start.Y, end.X, end.Y);
 }
 
 // Centred one third of the radius above the dial centre. The caption font
 // stays on the canvas for the steps that follow.
-void TMeter::PaintCaption(TCanvas& Canvas, const TMeterPaintValues& pv)
+void PaintCaption(const TFaceJob& j)
 {
-    Canvas.SetFont(FFontCaption);
-    const int th = Canvas.TextHeight(FCaption);
-    const int tw = Canvas.TextWidth(FCaption);
-    Canvas.TextOut(SaturateToInt32(std::int64_t(pv.cx) - tw / 2),
-                   SaturateToInt32(std::int64_t(pv.cy) - RoundHalfEven(pv.R / 3) - th / 2), FCaption);
+    TCanvas& Canvas = j.Canvas;
+    const QString& caption = j.S.FCaption;
+    Canvas.SetFont(j.S.FFontCaption);
+    const int th = Canvas.TextHeight(caption);
+    const int tw = Canvas.TextWidth(caption);
+    Canvas.TextOut(SaturateToInt32(std::int64_t(j.pv.cx) - tw / 2),
+                   SaturateToInt32(std::int64_t(j.pv.cy) - RoundHalfEven(j.pv.R / 3) - th / 2), caption);
 }
 
-void TMeter::PaintFrame(TCanvas& Canvas, const TMeterPaintValues& pv)
+void PaintFrame(const TFaceJob& j)
 {
+    TCanvas& Canvas = j.Canvas;
+    const TMeterPaintValues& pv = j.pv;
+    const TMeterSettings& s = j.S;
     const int r = pv.W - 1; // right column
     const int b = pv.H - 1; // bottom row
     // The outer edge in one colour: from bottom-left up, across and down.
@@ -144,13 +162,13 @@ void TMeter::PaintFrame(TCanvas& Canvas, const TMeterPaintValues& pv)
         Canvas.LineTo(r, 0);
     };
 
-    Canvas.Pen().SetColor(FFrameStyle == fsEmbossed ? FColWhiteLine : FColGrayLine);
-    switch (FFrameStyle) {
+    Canvas.Pen().SetColor(s.FFrameStyle == fsEmbossed ? s.FColWhiteLine : s.FColGrayLine);
+    switch (s.FFrameStyle) {
     case fsNone: break;
-    case fsSimple: edge(FColorBakG, FColorBakG); break;
-    case fsLowered: edge(FColGrayLine, FColWhiteLine); break;
-    case fsRaised: edge(FColWhiteLine, FColGrayLine); break;
-    case fsEmbossed: groove(FColWhiteLine, FColGrayLine); break;
-    case fsEngraved: groove(FColGrayLine, FColWhiteLine); break;
+    case fsSimple: edge(s.FColorBakG, s.FColorBakG); break;
+    case fsLowered: edge(s.FColGrayLine, s.FColWhiteLine); break;
+    case fsRaised: edge(s.FColWhiteLine, s.FColGrayLine); break;
+    case fsEmbossed: groove(s.FColWhiteLine, s.FColGrayLine); break;
+    case fsEngraved: groove(s.FColGrayLine, s.FColWhiteLine); break;
     }
 }

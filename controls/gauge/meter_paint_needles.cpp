@@ -1,4 +1,4 @@
-#include "meter.h"
+#include "meter_face_steps.h"
 #include "cover_mask.h"
 #include "needle_outline.h"
 #include "saturating.h"
@@ -78,47 +78,54 @@ void PaintBevelLine(TCanvas& c, std::int64_t W, std::int64_t H, std::int64_t SR,
 
 } // namespace
 
-void TMeter::PaintNeedles(TCanvas& Canvas, const TMeterPaintValues& pv)
+void PaintNeedles(const TFaceJob& j)
 {
+    TCanvas& Canvas = j.Canvas;
     bool NeedleDrawn = false;
-    if (OnBeforeDrawNeedle)
-        OnBeforeDrawNeedle(this, Canvas, NeedleDrawn);
+    if (j.E.OnBeforeDrawNeedle)
+        j.E.OnBeforeDrawNeedle(j.Sender, Canvas, NeedleDrawn);
     if (NeedleDrawn)
         return;
     Canvas.Brush().SetStyle(bsSolid);
-    if (FNeedle2Layout.Visible())
-        DrawNeedle(Canvas, FNeedle2Layout, pv.NeedleAngleSec, pv);
+    if (j.S.FNeedle2Layout.Visible())
+        DrawNeedle(Canvas, j.S.FNeedle2Layout, j.pv.NeedleAngleSec, j.pv);
     // The main needle always shows; its Visible only gates range events.
-    DrawNeedle(Canvas, FNeedleLayout, pv.NeedleAngle, pv);
+    DrawNeedle(Canvas, j.S.FNeedleLayout, j.pv.NeedleAngle, j.pv);
 }
 
-void TMeter::PaintCoverRims(TCanvas& Canvas, const TMeterPaintValues& pv)
+void PaintCoverRims(const TFaceJob& j)
 {
-    Canvas.Pen().SetColor(FColorCover);
-    Canvas.Brush().SetColor(FColorCover);
-    Canvas.Rectangle(0, 0, SaturatingSub(FSRim, 1), pv.H);
-    Canvas.Rectangle(0, 0, pv.W, FTRim);
-    Canvas.Rectangle(SaturatingSub(pv.W, FSRim), 0, pv.W, pv.H);
-    Canvas.Rectangle(0, SaturatingSub(pv.H, FBRim), pv.W, pv.H);
+    TCanvas& Canvas = j.Canvas;
+    const TMeterSettings& s = j.S;
+    const int W = j.pv.W, H = j.pv.H;
+    Canvas.Pen().SetColor(s.FColorCover);
+    Canvas.Brush().SetColor(s.FColorCover);
+    Canvas.Rectangle(0, 0, SaturatingSub(s.FSRim, 1), H);
+    Canvas.Rectangle(0, 0, W, s.FTRim);
+    Canvas.Rectangle(SaturatingSub(W, s.FSRim), 0, W, H);
+    Canvas.Rectangle(0, SaturatingSub(H, s.FBRim), W, H);
 }
 
-void TMeter::PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv)
+void PaintAnchor(const TFaceJob& j)
 {
+    TCanvas& Canvas = j.Canvas;
+    const TMeterSettings& s = j.S;
     // Widened: AnchorSize and the rims accept any integer.
-    const std::int64_t W = pv.W, H = pv.H, SR = FSRim, TR = FTRim, BR = FBRim;
-    const std::int64_t cx = pv.cx, cy = pv.cy, AS = BoxHalfSize(FSizeAnchor);
+    const std::int64_t W = j.pv.W, H = j.pv.H, SR = s.FSRim, TR = s.FTRim, BR = s.FBRim;
+    const std::int64_t cx = j.pv.cx, cy = j.pv.cy, AS = BoxHalfSize(s.FSizeAnchor);
     const auto S = [](std::int64_t v) { return SaturateToInt32(v); };
-    if (!FAnchorCovrd) {
+    if (!s.FAnchorCovrd) {
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
         return;
     }
-    if (!FACoverFName.isEmpty()) {
+    if (!s.FACoverFName.isEmpty()) {
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
-        DrawCover(Canvas, pv.cx, pv.cy, AuxACBmp, AuxACMaskBmp);
+        if (s.AnchorPicture && s.AnchorMask)
+            DrawCover(Canvas, j.pv.cx, j.pv.cy, *s.AnchorPicture, *s.AnchorMask);
         return;
     }
     const int l = S(cx - AS), t = S(cy - AS), r = S(cx + AS), b = S(cy + AS);
-    if (FMeterLayout == mlCirc270 || FMeterLayout == mlCirc300 || FMeterLayout == mlCirc360) {
+    if (s.FMeterLayout == mlCirc270 || s.FMeterLayout == mlCirc300 || s.FMeterLayout == mlCirc360) {
         // Round cap: the centre lies inside the dial.
         Canvas.Ellipse(l, t, r, b);
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
@@ -145,17 +152,18 @@ void TMeter::PaintAnchor(TCanvas& Canvas, const TMeterPaintValues& pv)
     Canvas.Arc(l, t, r, b, r, y, r, t);
 }
 
-void TMeter::PaintLimitLamps(TCanvas& Canvas, const TMeterPaintValues& pv)
+void PaintLimitLamps(const TFaceJob& j)
 {
-    const std::int64_t T = std::int64_t(FTRim) + 8;
-    if (FLimWatHighOn)
-        DrawLamp(Canvas, std::int64_t(pv.W) - FSRim - 18, T, FOFL ? FLimWatActCol : FLimWatPsvCol);
-    if (FLimWatLowOn)
-        DrawLamp(Canvas, std::int64_t(FSRim) + 8, T, FUFL ? FLimWatActCol : FLimWatPsvCol);
+    const TMeterSettings& s = j.S;
+    const std::int64_t T = std::int64_t(s.FTRim) + 8;
+    if (s.FLimWatHighOn)
+        DrawLamp(j.Canvas, std::int64_t(j.pv.W) - s.FSRim - 18, T, j.V.FOFL ? s.FLimWatActCol : s.FLimWatPsvCol);
+    if (s.FLimWatLowOn)
+        DrawLamp(j.Canvas, std::int64_t(s.FSRim) + 8, T, j.V.FUFL ? s.FLimWatActCol : s.FLimWatPsvCol);
 }
 
-void TMeter::NotifyMeterRendered(TCanvas& Canvas, const TMeterPaintValues&)
+void NotifyMeterRendered(const TFaceJob& j)
 {
-    if (OnMeterRendered)
-        OnMeterRendered(this, Canvas);
+    if (j.E.OnMeterRendered)
+        j.E.OnMeterRendered(j.Sender, j.Canvas);
 }

@@ -1,6 +1,6 @@
 #pragma once
 #include "canvas.h"
-#include "meter_scale.h"
+#include "meter_ticks.h"
 #include "rounding.h"
 #include "saturating.h"
 

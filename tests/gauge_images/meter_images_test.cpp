@@ -6,6 +6,7 @@
 #include "four_colours.h"
 #include "meter.h"
 #include "meter_image_error.h"
+#include "paint_count.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,12 +47,12 @@ TEST_F(MeterImages, FoldersAndPipesCountAsMissing)
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     for (const QString& name : {folder, pipe}) {
         SCOPED_TRACE(name.toStdString());
-        const int paints = m.PaintCount();
+        const int paints = PaintCount(m);
         EXPECT_NO_THROW(m.SetBackGroundImg(name));
         EXPECT_TRUE(m.BackGroundImg().isEmpty());
         EXPECT_NO_THROW(m.SetAnchorImage(name));
         EXPECT_TRUE(m.AnchorImage().isEmpty());
-        EXPECT_EQ(m.PaintCount(), paints + 2);
+        EXPECT_EQ(PaintCount(m), paints + 2);
     }
 
     const QString picture = dir.Write("bg.bmp", BmpBytes(4, 4, 24, {}, [](int, int) { return 0x00FF00u; }));
@@ -65,17 +66,17 @@ TEST_F(MeterImages, FoldersAndPipesCountAsMissing)
 
 TEST_F(MeterImages, UnreadableAnchorImageIsDroppedSilentlyAndRepaints)
 {
-    const int paints = m.PaintCount();
+    const int paints = PaintCount(m);
     EXPECT_NO_THROW(m.SetAnchorImage(NotABitmap()));
     EXPECT_TRUE(m.AnchorImage().isEmpty());
-    EXPECT_EQ(m.PaintCount(), paints + 1);
+    EXPECT_EQ(PaintCount(m), paints + 1);
 }
 
 // The caller learns why; the name stays and no repaint happens.
 TEST_F(MeterImages, UnreadableBackgroundImageReachesTheCaller)
 {
     const QString name = NotABitmap();
-    const int paints = m.PaintCount();
+    const int paints = PaintCount(m);
     try {
         m.SetBackGroundImg(name);
         ADD_FAILURE() << "no error";
@@ -83,7 +84,7 @@ TEST_F(MeterImages, UnreadableBackgroundImageReachesTheCaller)
         EXPECT_NE(std::string(e.what()).find(name.toStdString()), std::string::npos) << e.what();
     }
     EXPECT_EQ(m.BackGroundImg(), name);
-    EXPECT_EQ(m.PaintCount(), paints);
+    EXPECT_EQ(PaintCount(m), paints);
 }
 
 // A 5 by 3 cover centred on (148, 201) covers columns 146 to 150 and rows
@@ -139,9 +140,9 @@ TEST_F(MeterImages, BackgroundFillModes)
     m.SetBackGroundImg(dir.Write("bg.bmp", BmpBytes(40, 30, 24, {}, picture)));
     ASSERT_FALSE(m.BackGroundImg().isEmpty());
 
-    const int paints = m.PaintCount();
+    const int paints = PaintCount(m);
     m.SetBkgndFillMode(bfSimple); // the mode it already has
-    EXPECT_EQ(m.PaintCount(), paints + 1) << "repaints also when unchanged";
+    EXPECT_EQ(PaintCount(m), paints + 1) << "repaints also when unchanged";
     EXPECT_EQ(At(35, 27), clLime) << "inside the picture";
     EXPECT_EQ(At(45, 27), clWhite) << "right of the picture: white face";
     EXPECT_EQ(At(120, 90), clWhite) << "no second copy";

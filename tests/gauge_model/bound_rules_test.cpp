@@ -3,6 +3,7 @@
 // (infinite bounds are refused like NaN; where adding or taking away one
 // changes nothing, the next representable number is used).
 #include "meter_test_support.h"
+#include "paint_count.h"
 
 #include <gtest/gtest.h>
 
@@ -18,22 +19,22 @@ TEST(BoundRules, BandWidthNaNIsDropped)
 {
     TMeter m;
     m.SetScaleBkWidth(40);
-    const int paints = m.PaintCount();
+    const int paints = PaintCount(m);
     m.SetScaleBkWidth(std::nan(""));
     EXPECT_EQ(m.ScaleBkWidth(), 40);
-    EXPECT_EQ(m.PaintCount(), paints);
+    EXPECT_EQ(PaintCount(m), paints);
 }
 
 TEST(BoundRules, InfiniteBoundsAreRefused)
 {
     for (double v : {kInf, -kInf}) {
         TMeter m;
-        const int paints = m.PaintCount();
+        const int paints = PaintCount(m);
         m.SetMeterMinValue(v);
         m.SetMeterMaxValue(v);
         EXPECT_EQ(m.MeterMinValue(), 0) << v;
         EXPECT_EQ(m.MeterMaxValue(), 1) << v;
-        EXPECT_EQ(m.PaintCount(), paints) << v;
+        EXPECT_EQ(PaintCount(m), paints) << v;
         EXPECT_FALSE(std::isnan(m.CalcNeedleAngle(0.5))) << v;
     }
 }

@@ -66,9 +66,9 @@ TEST(GeometryTest, RimsApplyOnlyAtTheNextSetBoundsOrLayoutChange)
 {
     TMeter m;
     m.SetBounds(0, 0, 297, 209);
-    const int before = m.PaintCount();
+    const int before = PaintCount(m);
     m.SetRimTop(20);
-    EXPECT_EQ(m.PaintCount() - before, 1);
+    EXPECT_EQ(PaintCount(m) - before, 1);
     EXPECT_EQ(m.ScaleRadius(), 175);
 
     m.SetMeterLayout(mlCirc360); // A = 163 now

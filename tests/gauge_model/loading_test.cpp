@@ -15,7 +15,7 @@ TEST(MeterConstructionTest, NewGaugeHoldsItsDefaults)
     EXPECT_EQ(m.width(), 297);
     EXPECT_EQ(m.height(), 209);
     EXPECT_FALSE(m.testAttribute(Qt::WA_NativeWindow));
-    EXPECT_EQ(m.PaintCount(), 0);
+    EXPECT_TRUE(m.Face().Empty()) << "the constructor composes no face";
     EXPECT_EQ(m.RimTop(), 8);
     EXPECT_EQ(m.RimBottom(), 10);
     EXPECT_EQ(m.RimSide(), 10);
@@ -44,7 +44,7 @@ TEST(MeterLoadingTest, InterdependentSettersStoreRawValuesUntilLoaded)
     m.SetThresholdHigh(-2);
     m.SetMeterMinValue(2);
     m.SetMeterMaxValue(5);
-    EXPECT_EQ(m.PaintCount(), log.paintsBefore);
+    EXPECT_EQ(PaintCount(m), log.paintsBefore);
     EXPECT_EQ(m.Value(), 7);
     EXPECT_EQ(m.ValueSec(), -4);
     EXPECT_EQ(m.ThresholdLow(), 3);
@@ -58,7 +58,7 @@ TEST(MeterLoadingTest, InterdependentSettersStoreRawValuesUntilLoaded)
 
     // Everything else acts as at run time.
     m.SetAnchorSize(8);
-    EXPECT_EQ(m.PaintCount() - log.paintsBefore, 1);
+    EXPECT_EQ(PaintCount(m) - log.paintsBefore, 1);
 
     m.Loaded();
     EXPECT_FALSE(m.Loading());
@@ -66,10 +66,10 @@ TEST(MeterLoadingTest, InterdependentSettersStoreRawValuesUntilLoaded)
     EXPECT_EQ(m.ValueSec(), -4);
     EXPECT_EQ(m.ThresholdLow(), 3);
     EXPECT_EQ(m.ThresholdHigh(), -2);
-    EXPECT_FALSE(TMeterProbe::OverFlow(m));
-    EXPECT_FALSE(TMeterProbe::UnderFlow(m));
+    EXPECT_FALSE(m.FaceValues().FOFL);
+    EXPECT_FALSE(m.FaceValues().FUFL);
     EXPECT_EQ(log.Joined(), "");
-    EXPECT_EQ(m.PaintCount() - log.paintsBefore, 2);
+    EXPECT_EQ(PaintCount(m) - log.paintsBefore, 2);
 }
 
 TEST(MeterLoadingTest, LoadedClampsThePrimaryValueIntoTheScale)
@@ -97,7 +97,7 @@ TEST(MeterLoadingTest, LoadedValueThatIsNotANumberFallsToTheMinimum)
     EXPECT_TRUE(std::isnan(m.Value()));
     m.Loaded();
     EXPECT_EQ(m.Value(), -1);
-    EXPECT_FALSE(TMeterProbe::UnderFlow(m));
+    EXPECT_FALSE(m.FaceValues().FUFL);
 }
 
 TEST(MeterLoadingTest, EqualBoundsFromLoadingPutEveryValueMidScale)
@@ -156,7 +156,7 @@ TEST(MainWindowGaugeTest, ValuesClassifyAgainstItsThresholds)
     m.SetValue(0);
     m.SetValue(-1);
     EXPECT_EQ(log.Joined(), "over,normal,under");
-    EXPECT_EQ(m.PaintCount() - log.paintsBefore, 3);
+    EXPECT_EQ(PaintCount(m) - log.paintsBefore, 3);
 }
 
 } // namespace

@@ -106,12 +106,12 @@ TEST(PointerEventsTest, TheGaugeKeepsItsPressesAndNeverRepaintsForThem)
 {
     GaugeOnWindow w;
     TMeter* m = w.gauge;
-    const int paints = m->PaintCount();
+    const int paints = PaintCount(*m);
 
     // Accepted, so the release comes back to the gauge and not to the window.
     EXPECT_TRUE(Send(*m, {QEvent::MouseButtonPress, Qt::LeftButton, {5, 5}}));
     EXPECT_TRUE(Send(*m, {QEvent::MouseButtonRelease, Qt::LeftButton, {5, 5}}));
-    EXPECT_EQ(m->PaintCount(), paints);
+    EXPECT_EQ(PaintCount(*m), paints);
 }
 
 } // namespace

@@ -57,12 +57,12 @@ TEST_P(RepaintRuleTest, EqualValueRepaintsOnlyWhereRequired)
 {
     const RepaintCase& c = GetParam();
     TMeter m;
-    int before = m.PaintCount();
+    int before = PaintCount(m);
     c.setStored(m);
-    EXPECT_EQ(m.PaintCount() - before, c.repaintsWhenUnchanged ? 1 : 0);
-    before = m.PaintCount();
+    EXPECT_EQ(PaintCount(m) - before, c.repaintsWhenUnchanged ? 1 : 0);
+    before = PaintCount(m);
     c.setOther(m);
-    EXPECT_EQ(m.PaintCount() - before, 1);
+    EXPECT_EQ(PaintCount(m) - before, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Properties, RepaintRuleTest, ::testing::ValuesIn(kRepaintCases),
@@ -99,10 +99,10 @@ TEST_P(ClampRuleTest, StoresTheClampedNumber)
 {
     const ClampCase& c = GetParam();
     TMeter m;
-    const int before = m.PaintCount();
+    const int before = PaintCount(m);
     c.action(m);
     EXPECT_EQ(c.read(m), c.expected);
-    EXPECT_EQ(m.PaintCount() - before, c.repaints);
+    EXPECT_EQ(PaintCount(m) - before, c.repaints);
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, ClampRuleTest, ::testing::ValuesIn(kClampCases),
@@ -111,14 +111,14 @@ INSTANTIATE_TEST_SUITE_P(Numbers, ClampRuleTest, ::testing::ValuesIn(kClampCases
 TEST(ColorSchemeTest, SelectsTheFrameLineColours)
 {
     TMeter m;
-    EXPECT_EQ(TMeterProbe::GrayLine(m), clGray);
-    EXPECT_EQ(TMeterProbe::WhiteLine(m), clWhite);
+    EXPECT_EQ(m.FaceSettings().FColGrayLine, clGray);
+    EXPECT_EQ(m.FaceSettings().FColWhiteLine, clWhite);
     m.SetColorScheme(csSystem);
-    EXPECT_EQ(TMeterProbe::GrayLine(m), clBtnShadow);
-    EXPECT_EQ(TMeterProbe::WhiteLine(m), clBtnHighlight);
+    EXPECT_EQ(m.FaceSettings().FColGrayLine, clBtnShadow);
+    EXPECT_EQ(m.FaceSettings().FColWhiteLine, clBtnHighlight);
     m.SetColorScheme(csBWG);
-    EXPECT_EQ(TMeterProbe::GrayLine(m), clGray);
-    EXPECT_EQ(TMeterProbe::WhiteLine(m), clWhite);
+    EXPECT_EQ(m.FaceSettings().FColGrayLine, clGray);
+    EXPECT_EQ(m.FaceSettings().FColWhiteLine, clWhite);
 }
 
 TEST(NeedleLayoutTest, NewLayoutIsBlankAndGaugeGivesDefaults)
@@ -163,9 +163,9 @@ TEST(NeedleLayoutTest, AssigningCopiesElevenSettingsAndKeepsTheGaugesLink)
     int otherChanges = 0;
     other.OnChange = [&](TNeedleLayout*) { ++otherChanges; };
 
-    int before = m.PaintCount();
+    int before = PaintCount(m);
     m.SetNeedleLayoutSec(&other);
-    EXPECT_EQ(m.PaintCount() - before, 1);
+    EXPECT_EQ(PaintCount(m) - before, 1);
     const TNeedleLayout& own = m.NeedleLayoutSec();
     EXPECT_EQ(own.HeadSize(), 6);
     EXPECT_EQ(own.HeadAngle(), 7);
@@ -180,32 +180,32 @@ TEST(NeedleLayoutTest, AssigningCopiesElevenSettingsAndKeepsTheGaugesLink)
     EXPECT_TRUE(own.Visible());
 
     // The other layout stays separate; the gauge's own one still repaints.
-    before = m.PaintCount();
+    before = PaintCount(m);
     other.SetHeadSize(40);
     EXPECT_EQ(own.HeadSize(), 6);
-    EXPECT_EQ(m.PaintCount(), before);
+    EXPECT_EQ(PaintCount(m), before);
     m.NeedleLayoutSec().SetHeadSize(9);
-    EXPECT_EQ(m.PaintCount() - before, 1);
+    EXPECT_EQ(PaintCount(m) - before, 1);
     EXPECT_EQ(otherChanges, 1);
 
     // No layout at all changes nothing.
-    before = m.PaintCount();
+    before = PaintCount(m);
     m.SetNeedleLayoutSec(nullptr);
     EXPECT_EQ(own.HeadSize(), 9);
-    EXPECT_EQ(m.PaintCount(), before);
+    EXPECT_EQ(PaintCount(m), before);
 }
 
 TEST(FontTest, CaptionFontEditedInPlaceWaitsForTheNextRepaint)
 {
     TMeter m;
     EXPECT_TRUE(m.FontCaption().SameAs(m.Font()));
-    const int before = m.PaintCount();
+    const int before = PaintCount(m);
     m.FontCaption().SetHeight(-20);
-    EXPECT_EQ(m.PaintCount(), before);
+    EXPECT_EQ(PaintCount(m), before);
     TFont big;
     big.SetHeight(-30);
     m.SetFontCaption(big);
-    EXPECT_EQ(m.PaintCount() - before, 1);
+    EXPECT_EQ(PaintCount(m) - before, 1);
     EXPECT_EQ(m.FontCaption().Height(), -30);
     EXPECT_NE(&m.FontCaption(), &big);
 }

@@ -16,7 +16,7 @@ struct State {
 State Snapshot(const TMeter& m)
 {
     return {m.MeterMinValue(), m.MeterMaxValue(), m.Value(), m.ValueSec(), m.ThresholdLow(), m.ThresholdHigh(),
-            TMeterProbe::OverFlow(m), TMeterProbe::UnderFlow(m), m.Logarithmic()};
+            m.FaceValues().FOFL, m.FaceValues().FUFL, m.Logarithmic()};
 }
 
 void MainWindowRange(TMeter& m)
@@ -126,7 +126,7 @@ TEST_P(ValueSetterTest, StoresFlagsEventsAndRepaints)
     EXPECT_EQ(log.Joined(), c.events);
     for (int paints : log.paintCounts)
         EXPECT_EQ(paints, log.paintsBefore) << "an event came after the repaint";
-    EXPECT_EQ(m.PaintCount() - log.paintsBefore, c.repaints);
+    EXPECT_EQ(PaintCount(m) - log.paintsBefore, c.repaints);
     const State s = Snapshot(m);
     EXPECT_DOUBLE_EQ(s.min, c.expected.min);
     EXPECT_DOUBLE_EQ(s.max, c.expected.max);
@@ -147,14 +147,14 @@ TEST(ValueSetterReentry, HandlerSettingTheValueRepaintsOnceMoreAfterReturning)
     TMeter m;
     std::vector<int> paintsSeen;
     m.OnOverFlow = [&](QObject*) {
-        paintsSeen.push_back(m.PaintCount());
+        paintsSeen.push_back(PaintCount(m));
         m.SetValue(0.5);
     };
-    const int before = m.PaintCount();
+    const int before = PaintCount(m);
     m.SetValue(1);
     EXPECT_EQ(m.Value(), 0.5);
     EXPECT_EQ(paintsSeen, std::vector<int>{before});
-    EXPECT_EQ(m.PaintCount() - before, 2);
+    EXPECT_EQ(PaintCount(m) - before, 2);
 }
 
 } // namespace

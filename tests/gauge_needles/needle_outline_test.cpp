@@ -6,26 +6,12 @@
 
 namespace {
 
-TMeterPaintValues MainWindowPaintValues(const TMeter& m)
-{
-    TMeterPaintValues pv;
-    pv.W = m.width();
-    pv.H = m.height();
-    pv.S = m.MeterAngle();
-    pv.R = m.ScaleRadius();
-    pv.cx = m.OriginX();
-    pv.cy = m.OriginY();
-    pv.Min = m.MeterMinValue();
-    pv.Max = m.MeterMaxValue();
-    return pv;
-}
-
 class NeedleOutlineTest : public ::testing::Test {
 protected:
     void SetUp() override { LoadMainWindowGauge(m); }
     std::vector<TPoint> OutlineAt(double value) const
     {
-        const TMeterPaintValues pv = MainWindowPaintValues(m);
+        const TMeterPaintValues pv = ComputePaintValues(m.width(), m.height(), m.FaceSettings(), m.FaceValues());
         return NeedleOutline(m.NeedleLayout(), pv.ScaleAngle(value), pv);
     }
     TMeter m;
@@ -33,10 +19,7 @@ protected:
 
 TEST_F(NeedleOutlineTest, GaugeGeometryIsTheOneTheOutlinesAssume)
 {
-    EXPECT_EQ(m.MeterAngle(), 90);
-    EXPECT_NEAR(m.ScaleRadius(), 48.783, 5e-4);
-    EXPECT_EQ(m.OriginX(), 52);
-    EXPECT_EQ(m.OriginY(), 69);
+    ExpectMainGaugeGeometry(m);
 }
 
 // Upright at 0: the head's narrow flanks and the one-pixel shaft all round

@@ -41,56 +41,52 @@ protected:
 // column and the bottom row cut off at the face's edge.
 TEST_F(BackgroundTest, TileRepeatsThePictureThreeByThree)
 {
-    TMeterProbe::SetBackgroundPicture(m, "tile.bmp", Gradient(40, 30));
     m.SetBkgndFillMode(bfTile);
-    m.Paint();
+    const FaceWithPicture f(m, "tile.bmp", Gradient(40, 30));
     for (int y = 1; y < 45; ++y)
         for (int x = 0; x < 105; ++x)
-            ASSERT_EQ(FacePixel(m, x, y), GradientColor(x % 40, y % 30)) << x << ", " << y;
+            ASSERT_EQ(FacePixel(f.face, x, y), GradientColor(x % 40, y % 30)) << x << ", " << y;
     // The bottom row of copies, cut after 27 of its 30 rows.
     for (int y = 60; y < 87; ++y)
         for (int x = 0; x < 20; ++x)
-            ASSERT_EQ(FacePixel(m, x, y), GradientColor(x, y - 60)) << x << ", " << y;
+            ASSERT_EQ(FacePixel(f.face, x, y), GradientColor(x, y - 60)) << x << ", " << y;
 }
 
 // The picture at its own size in the corner; the rest white inside a black
 // edge, whatever the background colour.
 TEST_F(BackgroundTest, SimplePutsThePictureInTheCornerOnWhite)
 {
-    TMeterProbe::SetBackgroundPicture(m, "small.bmp", Gradient(40, 30));
     m.SetBkgndFillMode(bfSimple);
-    m.Paint();
-    EXPECT_EQ(FacePixel(m, 0, 1), GradientColor(0, 1));
-    EXPECT_EQ(FacePixel(m, 39, 29), GradientColor(39, 29));
-    EXPECT_EQ(FacePixel(m, 40, 10), clWhite);
-    EXPECT_EQ(FacePixel(m, 10, 30), clWhite);
-    EXPECT_EQ(FacePixel(m, 0, 50), clBlack);
-    EXPECT_EQ(FacePixel(m, 104, 10), clBlack);
-    EXPECT_EQ(FacePixel(m, 10, 86), clBlack);
-    EXPECT_EQ(CountPixels(m, clYellow), 0);
+    const FaceWithPicture f(m, "small.bmp", Gradient(40, 30));
+    EXPECT_EQ(FacePixel(f.face, 0, 1), GradientColor(0, 1));
+    EXPECT_EQ(FacePixel(f.face, 39, 29), GradientColor(39, 29));
+    EXPECT_EQ(FacePixel(f.face, 40, 10), clWhite);
+    EXPECT_EQ(FacePixel(f.face, 10, 30), clWhite);
+    EXPECT_EQ(FacePixel(f.face, 0, 50), clBlack);
+    EXPECT_EQ(FacePixel(f.face, 104, 10), clBlack);
+    EXPECT_EQ(FacePixel(f.face, 10, 86), clBlack);
+    EXPECT_EQ(CountPixels(f.face, clYellow), 0);
 }
 
 // The band disc is still painted in the background colour over a picture.
 TEST_F(BackgroundTest, BandDiscKeepsTheBackgroundColourOverAPicture)
 {
-    TMeterProbe::SetBackgroundPicture(m, "small.bmp", Gradient(40, 30));
     m.SetBkgndFillMode(bfSimple);
     m.SetScaleBkVisible(true);
     m.SetScaleBkWidth(50);
-    m.Paint();
+    const FaceWithPicture f(m, "small.bmp", Gradient(40, 30));
     const TPoint p = PolarPixel(m, 90, m.ScaleRadius() * 0.25);
-    EXPECT_EQ(FacePixel(m, p.X, p.Y), clYellow);
+    EXPECT_EQ(FacePixel(f.face, p.X, p.Y), clYellow);
 }
 
 TEST_F(BackgroundTest, StretchScalesThePictureOverTheFace)
 {
-    TMeterProbe::SetBackgroundPicture(m, "big.bmp", Gradient(21, 29));
     m.SetBkgndFillMode(bfStretch);
-    m.Paint();
+    const FaceWithPicture f(m, "big.bmp", Gradient(21, 29));
     // 5 times as wide and 3 times as high: blocks of 5 by 3 pixels.
     for (int y : {1, 2, 3, 44, 86})
         for (int x : {0, 4, 5, 52, 104})
-            EXPECT_EQ(FacePixel(m, x, y), GradientColor(x / 5, y / 3)) << x << ", " << y;
+            EXPECT_EQ(FacePixel(f.face, x, y), GradientColor(x / 5, y / 3)) << x << ", " << y;
 }
 
 TEST_F(BackgroundTest, WithoutAPictureTheFaceIsTheBackgroundColour)
@@ -104,10 +100,9 @@ TEST_F(BackgroundTest, WithoutAPictureTheFaceIsTheBackgroundColour)
 // size of 0 would divide by zero); the face gets its background colour.
 TEST_F(BackgroundTest, EmptyPictureIsPaintedAsNoPicture)
 {
-    TMeterProbe::SetBackgroundPicture(m, "empty.bmp", QImage());
     m.SetBkgndFillMode(bfTile);
-    m.Paint();
-    EXPECT_EQ(FacePixel(m, 10, 10), clYellow);
+    const FaceWithPicture f(m, "empty.bmp", QImage());
+    EXPECT_EQ(FacePixel(f.face, 10, 10), clYellow);
 }
 
 } // namespace

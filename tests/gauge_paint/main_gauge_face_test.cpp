@@ -15,10 +15,7 @@ protected:
 // Geometry from the constructor's rims, not the window's rims of 3.
 TEST_F(MainGaugeFaceTest, PaintsWithTheGeometryOfTheConstructorsRims)
 {
-    EXPECT_EQ(m.MeterAngle(), 90);
-    EXPECT_NEAR(m.ScaleRadius(), 48.783, 5e-4);
-    EXPECT_EQ(m.OriginX(), 52);
-    EXPECT_EQ(m.OriginY(), 69);
+    ExpectMainGaugeGeometry(m);
     ASSERT_EQ(m.Face().Width(), 105);
     ASSERT_EQ(m.Face().Height(), 87);
 }

@@ -23,7 +23,25 @@ inline void LoadMainGaugeBody(TMeter& m)
     m.Paint();
 }
 
-inline TColor FacePixel(const TMeter& m, int x, int y) { return m.Face().Pixel(x, y); }
+inline TColor FacePixel(const TBitmap& face, int x, int y) { return face.Pixel(x, y); }
+inline TColor FacePixel(const TMeter& m, int x, int y) { return FacePixel(m.Face(), x, y); }
+
+// A gauge's face composed apart from the gauge, from its settings, values
+// and events, with a background picture in place as if the named file had
+// been read.
+struct FaceWithPicture {
+    TBitmap picture;
+    TBitmap face;
+    FaceWithPicture(TMeter& m, const QString& name, const QImage& image)
+    {
+        picture.Assign(image);
+        TMeterSettings s = m.FaceSettings();
+        s.FBakGndFName = name;
+        s.BackGroundPicture = &picture;
+        TMeterFaceComposer composer;
+        composer.Compose(&m, m.width(), m.height(), s, m.FaceValues(), m, face);
+    }
+};
 
 // The face pixel nearest to the point at angle degrees and distance r from
 // the dial centre.
@@ -44,14 +62,15 @@ inline bool NearPixelOf(const TMeter& m, TPoint p, TColor c)
     return false;
 }
 
-inline int CountPixels(const TMeter& m, TColor c)
+inline int CountPixels(const TBitmap& face, TColor c)
 {
     int n = 0;
-    for (int y = 0; y < m.Face().Height(); ++y)
-        for (int x = 0; x < m.Face().Width(); ++x)
-            n += FacePixel(m, x, y) == c;
+    for (int y = 0; y < face.Height(); ++y)
+        for (int x = 0; x < face.Width(); ++x)
+            n += FacePixel(face, x, y) == c;
     return n;
 }
+inline int CountPixels(const TMeter& m, TColor c) { return CountPixels(m.Face(), c); }
 
 // Whether any pixel of the box (right and bottom excluded) has colour c.
 inline bool BoxHasColor(const TMeter& m, const TRect& r, TColor c)

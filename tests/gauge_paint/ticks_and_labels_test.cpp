@@ -111,9 +111,16 @@ TEST_F(NewGaugeTicksTest, InsetsFromTheInitialFontWithABackgroundPicture)
     big.SetHeight(-24);
     m.SetFont(big);
     for (bool picture : {false, true}) {
-        if (picture)
-            TMeterProbe::SetBackgroundPicture(m, "corner.bmp", QImage(8, 8, QImage::Format_RGB32));
-        const std::vector<SeenLabel> seen = PaintAndRecordLabels(m);
+        std::vector<SeenLabel> seen;
+        if (picture) {
+            m.OnBeforeDrawScaleLabel = [&seen](QObject*, TCanvas&, QString& text, int x, int y) {
+                seen.push_back({text, x, y});
+            };
+            const FaceWithPicture f(m, "corner.bmp", QImage(8, 8, QImage::Format_RGB32));
+            m.OnBeforeDrawScaleLabel = nullptr;
+        } else {
+            seen = PaintAndRecordLabels(m);
+        }
         ASSERT_EQ(seen.size(), 6u);
         const TextMetrics inset = MeasureText(picture ? TFont() : big, "1.0");
         const TPoint c = LabelCentre(m, 1, inset.width / 2.0 + 15, inset.height / 2.0 + 15);

@@ -1,24 +1,13 @@
 #pragma once
 #include "meter.h"
 #include "meter1_settings.h"
+#include "paint_count.h"
+
+#include <gtest/gtest.h>
 
 #include <cctype>
 #include <string>
 #include <vector>
-
-// Read access to the state only painting reads.
-struct TMeterProbe {
-    static bool OverFlow(const TMeter& m) { return m.FOFL; }
-    static bool UnderFlow(const TMeter& m) { return m.FUFL; }
-    static TColor GrayLine(const TMeter& m) { return m.FColGrayLine; }
-    static TColor WhiteLine(const TMeter& m) { return m.FColWhiteLine; }
-    // Puts a background picture in place as if the named file had been read.
-    static void SetBackgroundPicture(TMeter& m, const QString& name, const QImage& picture)
-    {
-        m.FBakGndFName = name;
-        m.AuxBGBmp.Assign(picture);
-    }
-};
 
 // The main window's gauge, loaded the way its window description does it:
 // the size first, then the other settings in the description's order.
@@ -34,12 +23,12 @@ struct RangeEventLog {
     std::vector<int> paintCounts;
     int paintsBefore = 0;
 
-    explicit RangeEventLog(TMeter& m) : paintsBefore(m.PaintCount())
+    explicit RangeEventLog(TMeter& m) : paintsBefore(PaintCount(m))
     {
         auto record = [this, &m](const char* name) {
             return [this, &m, name](QObject* sender) {
                 events.push_back(sender == &m ? name : "foreign sender");
-                paintCounts.push_back(m.PaintCount());
+                paintCounts.push_back(PaintCount(m));
             };
         };
         m.OnOverFlow = record("over");
@@ -55,6 +44,16 @@ struct RangeEventLog {
         return s;
     }
 };
+
+// The main window's gauge takes its geometry from the constructor's rims:
+// a quarter circle of radius 48.783 about (52, 69).
+inline void ExpectMainGaugeGeometry(const TMeter& m)
+{
+    EXPECT_EQ(m.MeterAngle(), 90);
+    EXPECT_NEAR(m.ScaleRadius(), 48.783, 5e-4);
+    EXPECT_EQ(m.OriginX(), 52);
+    EXPECT_EQ(m.OriginY(), 69);
+}
 
 // A test-name-safe form of a case description.
 inline std::string CaseName(const char* description)

@@ -1,0 +1,222 @@
+#include "meter_face.h"
+
+#include "meter_face_steps.h"
+#include "rounding.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <bit>
+#include <cstring>
+#include <numbers>
+
+TMeterSettings::TMeterSettings()
+{
+    for (TNeedleLayout* layout : {&FNeedleLayout, &FNeedle2Layout}) {
+        layout->SetColorBody(clSilver);
+        layout->SetColorOutline(clBlack);
+        layout->SetHeadSize(20);
+        layout->SetThickness(0);
+        layout->SetPercentNeedleLength(100);
+        layout->SetHeadAngle(30);
+        layout->SetHeadMidLeng(20);
+        layout->SetShadowDx(0);
+        layout->SetShadowDy(0);
+        layout->SetShadowColor(clGray);
+        layout->SetVisible(layout == &FNeedleLayout);
+    }
+    // A new gauge computes its geometry while the rims are still 0.
+    const int top = FTRim, bottom = FBRim, side = FSRim;
+    FTRim = FBRim = FSRim = 0;
+    CalcMeterGeometry(*this, 297, 209);
+    FTRim = top;
+    FBRim = bottom;
+    FSRim = side;
+}
+
+TMeterPaintValues ComputePaintValues(int W, int H, const TMeterSettings& s, const TMeterValues& v)
+{
+    TMeterPaintValues pv;
+    pv.W = W;
+    pv.H = H;
+    pv.S = s.FMeterAngle;
+    pv.R = s.FMeterRadius;
+    pv.cx = s.FMeterCenterX;
+    pv.cy = s.FMeterCenterY;
+    pv.Min = s.FMinValue;
+    pv.Max = s.FMaxValue;
+    pv.Logarithmic = s.FLogarithmic;
+
+    constexpr double pi = std::numbers::pi;
+    pv.NeedleAngle = pv.ScaleAngle(v.FValue);
+    pv.NeedleAngleSec = pv.ScaleAngle(v.FValue2);
+    pv.aMin = (pv.S / 2.0 + 90) * pi / 180;
+    pv.aLow = pv.ScaleAngle(s.FLowThreshold) * pi / 180;
+    pv.aHigh = pv.ScaleAngle(s.FHighThreshold) * pi / 180;
+    pv.aMax = (90 - pv.S / 2.0) * pi / 180;
+    pv.Rr = RoundHalfEven(pv.R);
+    return pv;
+}
+
+// ---------------------------------------------------------------------------
+// The kept layer and what it depends on
+
+namespace {
+
+// Numbers are compared by their bits: equal bits draw equal pixels, and a
+// NaN stays equal to itself.
+std::uint64_t Bits(double v) { return std::bit_cast<std::uint64_t>(v); }
+
+// The settings of a fresh work canvas: black pen, solid white brush, the
+// default font, plain copy, pen at the origin.
+void ResetCanvas(TCanvas& c)
+{
+    c.Pen() = TPen();
+    c.Brush() = TBrush();
+    c.SetFont(TFont());
+    c.SetCopyMode(cmSrcCopy);
+    c.MoveTo(0, 0);
+}
+
+// Makes dest a copy of source, reusing dest's pixel buffer when it fits.
+void CopyPixels(const QImage& source, QImage& dest)
+{
+    if (dest.size() != source.size() || dest.format() != source.format()
+        || dest.bytesPerLine() != source.bytesPerLine())
+        dest = QImage(source.size(), source.format());
+    std::memcpy(dest.bits(), source.constBits(), std::size_t(source.sizeInBytes()));
+}
+
+// Steps 4 to 8 of a paint: background, bands, scale line, ticks, labels and
+// caption; without the main ticks, labels and caption when those are left
+// for every composition.
+void PaintStaticSteps(const TFaceJob& j, bool withLabels)
+{
+    PaintBackground(j);
+    if (j.S.FScaleBkVis)
+        PaintScaleBands(j);
+    j.Canvas.Brush().SetStyle(bsClear);
+    if (j.S.FScaleVis) {
+        PaintScaleLine(j);
+        PaintShortTicks(j);
+        if (withLabels)
+            PaintMainTicksAndLabels(j);
+    }
+    if (withLabels)
+        PaintCaption(j);
+}
+
+} // namespace
+
+struct TMeterFaceComposer::TStaticKey {
+    int W = 0, H = 0, S = 0, cx = 0, cy = 0, NrTicks = 0, DecPlaces = 0;
+    std::uint64_t R = 0, Min = 0, Max = 0, Low = 0, High = 0, BkWidth = 0;
+    bool Logarithmic = false, ScaleBkVis = false, ScaleVis = false, ScaleLine = false, ShortTicks = false;
+    bool WithLabels = false;
+    TColor BakG = 0, Scale = 0, Low_ = 0, Norm = 0, High_ = 0;
+    TBkgFill Fill = bfSimple;
+    QString Caption;
+    TFont Font, FontCaption;
+    qint64 Picture = 0;
+    qint64 Palette = 0;
+
+    TStaticKey(int w, int h, const TMeterSettings& s, bool withLabels)
+        : W(w), H(h), S(s.FMeterAngle), cx(s.FMeterCenterX), cy(s.FMeterCenterY), NrTicks(s.FNrTicks),
+          DecPlaces(s.FDecPlaces), R(Bits(s.FMeterRadius)), Min(Bits(s.FMinValue)), Max(Bits(s.FMaxValue)),
+          Low(Bits(s.FLowThreshold)), High(Bits(s.FHighThreshold)), BkWidth(Bits(s.FScaleBakWidth)),
+          Logarithmic(s.FLogarithmic), ScaleBkVis(s.FScaleBkVis), ScaleVis(s.FScaleVis), ScaleLine(s.FScaleLine),
+          ShortTicks(s.FShortTicks), WithLabels(withLabels), BakG(s.FColorBakG), Scale(s.FColorScale),
+          Low_(s.FColorBakGLow), Norm(s.FColorBakGNorm), High_(s.FColorBakGHigh), Fill(s.FBGFillMode),
+          Caption(s.FCaption), Font(s.FFont), FontCaption(s.FFontCaption),
+          Picture(!s.FBakGndFName.isEmpty() && s.BackGroundPicture ? s.BackGroundPicture->Image().cacheKey() : 0),
+          Palette(qGuiApp ? QGuiApplication::palette().cacheKey() : 0)
+    {
+        Font.OnChange = nullptr;
+        FontCaption.OnChange = nullptr;
+    }
+
+    bool SameAs(const TStaticKey& o) const
+    {
+        return W == o.W && H == o.H && S == o.S && cx == o.cx && cy == o.cy && NrTicks == o.NrTicks
+               && DecPlaces == o.DecPlaces && R == o.R && Min == o.Min && Max == o.Max && Low == o.Low
+               && High == o.High && BkWidth == o.BkWidth && Logarithmic == o.Logarithmic
+               && ScaleBkVis == o.ScaleBkVis && ScaleVis == o.ScaleVis && ScaleLine == o.ScaleLine
+               && ShortTicks == o.ShortTicks && WithLabels == o.WithLabels && BakG == o.BakG
+               && Scale == o.Scale && Low_ == o.Low_ && Norm == o.Norm && High_ == o.High_ && Fill == o.Fill
+               && Caption == o.Caption && Font.SameAs(o.Font) && FontCaption.SameAs(o.FontCaption)
+               && Picture == o.Picture && Palette == o.Palette;
+    }
+};
+
+TMeterFaceComposer::TMeterFaceComposer() = default;
+TMeterFaceComposer::~TMeterFaceComposer() = default;
+
+void TMeterFaceComposer::SetCaching(bool on)
+{
+    FCaching = on;
+    FStaticKey.reset();
+}
+
+// ---------------------------------------------------------------------------
+// One composition
+
+bool TMeterFaceComposer::Compose(QObject* Sender, int W, int H, const TMeterSettings& s, const TMeterValues& v,
+                                 const TMeterPaintEvents& e, TBitmap& face)
+{
+    const TMeterPaintValues pv = ComputePaintValues(W, H, s, v);
+    // No dial fits: draw nothing and raise nothing.
+    if (!(pv.R > 0) || W <= 0 || H <= 0)
+        return false;
+
+    // A composition entered from an event handler of another one draws on
+    // a work bitmap of its own.
+    TBitmap nested;
+    TBitmap& work = FDepth == 0 ? FWork : nested;
+    struct Depth {
+        int& d;
+        explicit Depth(int& depth) : d(depth) { ++d; }
+        ~Depth() { --d; }
+    } depth(FDepth);
+
+    // A label handler may change the labels, and what it draws lies under
+    // the ticks and the caption that follow: from the main ticks on, the
+    // scale is composed every time then.
+    const bool labelsEachTime = static_cast<bool>(e.OnBeforeDrawScaleLabel);
+    if (FCaching) {
+        TStaticKey key(W, H, s, !labelsEachTime);
+        if (!FStaticKey || !key.SameAs(*FStaticKey)) {
+            FStatic.SetSize(W, H);
+            TCanvas& canvas = FStatic.Canvas();
+            ResetCanvas(canvas);
+            PaintStaticSteps({canvas, Sender, s, v, e, pv}, !labelsEachTime);
+            FStaticState = {canvas.Pen(), canvas.Brush(), canvas.Font(), canvas.PenPos(), canvas.CopyMode()};
+            FStaticKey = std::make_unique<TStaticKey>(std::move(key));
+            ++FStaticCompositions;
+        }
+        CopyPixels(FStatic.Image(), work.Image());
+        TCanvas& canvas = work.Canvas();
+        canvas.Pen() = FStaticState.Pen;
+        canvas.Brush() = FStaticState.Brush;
+        canvas.SetFont(FStaticState.Font);
+        canvas.MoveTo(FStaticState.PenPos.X, FStaticState.PenPos.Y);
+        canvas.SetCopyMode(FStaticState.CopyMode);
+    } else {
+        work.SetSize(W, H);
+        ResetCanvas(work.Canvas());
+        PaintStaticSteps({work.Canvas(), Sender, s, v, e, pv}, !labelsEachTime);
+    }
+
+    const TFaceJob job{work.Canvas(), Sender, s, v, e, pv};
+    if (labelsEachTime) {
+        if (s.FScaleVis)
+            PaintMainTicksAndLabels(job);
+        PaintCaption(job);
+    }
+    PaintNeedles(job);
+    PaintCoverRims(job);
+    PaintAnchor(job);
+    PaintLimitLamps(job);
+    NotifyMeterRendered(job);
+    PaintFrame(job);
+    work.Image().swap(face.Image());
+    return true;
+}

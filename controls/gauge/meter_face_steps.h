@@ -1,0 +1,31 @@
+#pragma once
+#include "meter_face.h"
+
+class QObject;
+
+// One composition in progress: the canvas it draws on, what it draws from,
+// and the values computed before drawing. Settings and values are read as
+// they stand at each step.
+struct TFaceJob {
+    TCanvas& Canvas;
+    QObject* Sender;
+    const TMeterSettings& S;
+    const TMeterValues& V;
+    const TMeterPaintEvents& E;
+    const TMeterPaintValues& pv;
+};
+
+// The steps of a composition, in the order they run. Body and scale.
+void PaintBackground(const TFaceJob& j);
+void PaintScaleBands(const TFaceJob& j);
+void PaintScaleLine(const TFaceJob& j);
+void PaintShortTicks(const TFaceJob& j);
+void PaintMainTicksAndLabels(const TFaceJob& j);
+void PaintCaption(const TFaceJob& j);
+// Over the scale.
+void PaintNeedles(const TFaceJob& j);
+void PaintCoverRims(const TFaceJob& j);
+void PaintAnchor(const TFaceJob& j);
+void PaintLimitLamps(const TFaceJob& j);
+void NotifyMeterRendered(const TFaceJob& j);
+void PaintFrame(const TFaceJob& j);
