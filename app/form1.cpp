@@ -10,6 +10,7 @@
 #include "meter.h"
 #include "spin_edit.h"
 
+#include <QEventLoop>
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
@@ -136,7 +137,24 @@ void TForm1::CreateMenu()
     Optiions1 = MainMenu1->addMenu(QStringLiteral("Infos"));
     Infos1 = Optiions1->addAction(QStringLiteral("Hilfe"));
     // The entry acts when its list is about to open.
-    connect(Optiions1, &QMenu::aboutToShow, this, [this] { Optiions1Click(); });
+    connect(Optiions1, &QMenu::aboutToShow, this, [this] {
+        Optiions1Click();
+        // An open list holds a run, as any modal interaction does; the list
+        // is up by the time this queued call comes.
+        if (RunSimulationDepth() > 0)
+            QMetaObject::invokeMethod(this, &TForm1::HoldRunWhileMenuOpen, Qt::QueuedConnection);
+    });
+}
+
+void TForm1::HoldRunWhileMenuOpen()
+{
+    if (!Optiions1->isVisible())
+        return;
+    // Called from the run's message processing: the run goes on where it
+    // was once the list has closed, with or without a choice.
+    QEventLoop loop;
+    connect(Optiions1, &QMenu::aboutToHide, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 void TForm1::CreateControls()

@@ -50,6 +50,8 @@ private:
     void CreateMenu();
     void SetTabOrder();
     void SetAccessibleTexts();
+    // Keeps a run waiting while the "Infos" list is open.
+    void HoldRunWhileMenuOpen();
 
     QWidget* Client = nullptr;
     TPictureBox* ImgCanvas = nullptr;

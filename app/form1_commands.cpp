@@ -18,16 +18,22 @@ void TForm1::BtnStartClick()
 {
     SimulationState& s = Simulation();
     EdtStart->setText(QStringLiteral("%1.%2.%3").arg(s.StartDay).arg(s.StartMonth).arg(s.StartYear));
-    s.RunState = RunStateRunning;
+    // Each Start during a run nests a run on the call stack. At the bound a
+    // press only restarts the picture, with its fixed marks, and the runs
+    // already going carry on, so endless pressing cannot exhaust the stack.
+    // It leaves the run state alone: a Stop handled just before it holds.
+    const bool nests = RunSimulationDepth() < MaxRunDepth;
+    if (nests)
+        s.RunState = RunStateRunning;
     TCanvas& c = PictureCanvas();
     c.Pen().SetColor(clBlack);
     c.Rectangle(1, 1, 432, 432);
-    PictureChanged();
-    // Each Start during a run nests a run on the call stack. Past the bound
-    // the press still restarts the picture but the runs already going carry
-    // on, so endless pressing cannot exhaust the stack.
-    if (RunSimulationDepth() >= MaxRunDepth)
+    if (!nests) {
+        DrawFixedMarks(c);
+        PictureChanged();
         return;
+    }
+    PictureChanged();
     RunSimulation(*this);
     if (s.RunState == RunStateStopped)
         Meter1->SetValue(0);

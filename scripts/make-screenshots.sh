@@ -10,8 +10,16 @@
 # today's date, and a run ends where the two anomalies meet, so without it
 # the picture changes with the day and near the start of January the runs
 # are too short to catch in the middle.
+# The program runs under the German locale de_DE.UTF-8, as on the desktops it
+# is made for (readouts with a decimal comma); scripts/install-deps.sh
+# generates it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+if ! locale -a | grep -qix 'de_DE.utf8'; then
+  echo "make-screenshots.sh: the locale de_DE.UTF-8 is not generated (bash scripts/install-deps.sh)" >&2
+  exit 1
+fi
 
 for tool in xvfb-run import xwininfo faketime; do
   command -v "$tool" >/dev/null || { echo "make-screenshots.sh: missing $tool" >&2; exit 1; }
@@ -43,7 +51,7 @@ program=$1 out=$2 settle=$3 start=$4 delay=$5
 # Only the calendar is moved; the program's millisecond clock runs as usual.
 # Job control gives the program (under faketime) a process group of its own.
 set -m
-DONT_FAKE_MONOTONIC=1 faketime -f "@$start" "$program" --start "$delay" &
+LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= DONT_FAKE_MONOTONIC=1 faketime -f "@$start" "$program" --start "$delay" &
 pid=$!
 sleep "$settle"
 id=$(xwininfo -root -tree | awk '/"Simulation Keplerprobleme"/ { print $1; exit }')

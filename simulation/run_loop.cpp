@@ -6,6 +6,7 @@
 #include "colors.h"
 #include "decimal_text.h"
 #include "messages.h"
+#include "saturating.h"
 #include "tick_counter.h"
 
 #include <QLocale>
@@ -28,6 +29,15 @@ public:
     TRunDepthGuard& operator=(const TRunDepthGuard&) = delete;
 };
 
+// A circle 4 pixels across at (x, y). Far off the picture the coordinate
+// stands at the 32-bit end, where the box's far edge stays there too.
+void DrawCircle(TCanvas& c, std::int32_t x, std::int32_t y)
+{
+    c.Ellipse(x, y, SaturatingAdd(x, 4), SaturatingAdd(y, 4));
+}
+
+} // namespace
+
 void DrawFixedMarks(TCanvas& c)
 {
     c.Pen().SetColor(clBlue);
@@ -39,8 +49,6 @@ void DrawFixedMarks(TCanvas& c)
     c.Ellipse(300, 210, 308, 218);
     c.TextOut(298, 222, QStringLiteral("S"));
 }
-
-} // namespace
 
 QString FormatReadout(double degrees)
 {
@@ -99,10 +107,10 @@ void RunSimulation(TRunLoopView& view)
         ComputeOrbitStep();
         WaitWithMessages(view.DelayMs());
         c.Pen().SetColor(clGreen);
-        c.Ellipse(s.MeanX, s.MeanY, s.MeanX + 4, s.MeanY + 4);
+        DrawCircle(c, s.MeanX, s.MeanY);
         ComputePlanetPixel();
         c.Pen().SetColor(clRed);
-        c.Ellipse(s.TrueX, s.TrueY, s.TrueX + 4, s.TrueY + 4);
+        DrawCircle(c, s.TrueX, s.TrueY);
         view.PictureChanged();
         ProcessMessages();
         UpdateReadouts(view);

@@ -25,6 +25,10 @@ public:
 // bounds how deep that can go.
 inline constexpr int MaxRunDepth = 16;
 
+// The marks every run starts with: the blue horizontal and centre mark, the
+// Sun and the letters "C" and "S".
+void DrawFixedMarks(TCanvas& c);
+
 // Draws the fixed marks, then runs cycles until RunState is "E" at the end
 // of one.
 void RunSimulation(TRunLoopView& view);

@@ -8,11 +8,20 @@
 #include "meter.h"
 #include "spin_edit.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -195,6 +204,127 @@ TEST_F(RunTest, NestingStopsAtItsBound)
     EXPECT_EQ(RunSimulationDepth(), 0);
     EXPECT_EQ(Simulation().RunState, RunStateStopped);
     EXPECT_EQ(Controls.Meter1->Value(), 0.0);
+}
+
+TEST_F(RunTest, StartAtTheBoundStillDrawsTheFixedMarks)
+{
+    bool pressedAtBound = false;
+    TColor line = clWhite;
+    TColor sunTop = clWhite;
+    int redOrGreen = -1;
+    Platform.OnProcess = [&](int) {
+        if (!pressedAtBound && RunSimulationDepth() < MaxRunDepth) {
+            Form.BtnStartClick();
+            return;
+        }
+        if (!pressedAtBound) {
+            pressedAtBound = true;
+            Form.BtnStartClick(); // wipes, but nests no run
+            line = Pixel(100, 216);
+            sunTop = Pixel(304, 210);
+            const QImage picture = Controls.ImgCanvas->Picture().Image();
+            redOrGreen = 0;
+            for (int y = 2; y < 431; ++y)
+                for (int x = 2; x < 431; ++x) {
+                    const QRgb p = picture.pixel(x, y) & 0xFFFFFF;
+                    redOrGreen += p == 0xFF0000 || p == 0x008000;
+                }
+        }
+        Form.BtnStopClick();
+    };
+    Form.BtnStartClick();
+
+    ASSERT_TRUE(pressedAtBound);
+    EXPECT_EQ(line, clBlue);
+    EXPECT_EQ(sunTop, clYellow);
+    EXPECT_EQ(redOrGreen, 0); // the trails went with the wipe
+    EXPECT_EQ(RunSimulationDepth(), 0);
+}
+
+TEST_F(RunTest, StartAtTheBoundDoesNotCancelAStopInTheSameBatch)
+{
+    int stopPass = 0;
+    Platform.OnProcess = [&](int pass) {
+        if (RunSimulationDepth() < MaxRunDepth && stopPass == 0) {
+            Form.BtnStartClick();
+        } else if (stopPass == 0) {
+            stopPass = pass;
+            Form.BtnStopClick();
+            Form.BtnStartClick(); // one batch: Stop, then Start at the bound
+        } else if (pass > stopPass + 1000) {
+            ADD_FAILURE() << "the Start at the bound cancelled the Stop";
+            Form.BtnStopClick();
+        }
+    };
+    Form.BtnStartClick();
+
+    EXPECT_EQ(RunSimulationDepth(), 0);
+    EXPECT_EQ(Simulation().RunState, RunStateStopped);
+    // Each level completes its cycle: at most a few passes each.
+    EXPECT_LT(Platform.ProcessCalls, stopPass + 4 * MaxRunDepth);
+}
+
+TEST_F(RunTest, AStepFarBeyondThirtyRunsUntilCirclesLeaveThe32BitRange)
+{
+    // Typed into the box, which keeps the focus: the text is not clamped.
+    Controls.SpinEdit1->setText(QStringLiteral("2147483647"));
+    ASSERT_EQ(Simulation().StepDays, 2147483647.0);
+    // The eccentricity grows with the day number until the radius, and with
+    // it a circle's coordinate, runs past the 32-bit range: first below it,
+    // then (in cycle 8136 from 8 December 2026) above it, where the circle's
+    // box ends. A few more cycles are drawn there, then Stop.
+    int passes = 0;
+    int passAtTheEnd = 0;
+    Platform.OnProcess = [&](int) {
+        ++passes;
+        const SimulationState& s = Simulation();
+        for (const std::int32_t v : {s.MeanX, s.MeanY, s.TrueX, s.TrueY})
+            if (passAtTheEnd == 0 && v == std::numeric_limits<std::int32_t>::max())
+                passAtTheEnd = passes;
+        if ((passAtTheEnd > 0 && passes == passAtTheEnd + 30) || passes == 40000)
+            Form.BtnStopClick();
+    };
+    Form.BtnStartClick();
+
+    EXPECT_GT(passAtTheEnd, 0);
+    EXPECT_GT(Simulation().DayNumber, 1e13);
+    EXPECT_EQ(RunSimulationDepth(), 0);
+}
+
+TEST_F(RunTest, OpenInfosListHoldsTheRunUntilItCloses)
+{
+    Form.show();
+    int passesWhenClosed = -1;
+    bool openWhenBack = true;
+    Platform.OnProcess = [&](int pass) {
+        if (pass == 1) {
+            // Opening the list shows the box first; it is closed at once.
+            QTimer::singleShot(0, [] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    box->button(QMessageBox::Ok)->click();
+            });
+            // Later the list is closed without a choice.
+            QTimer::singleShot(100, [&] {
+                passesWhenClosed = Platform.ProcessCalls;
+                Controls.Optiions1->hide();
+            });
+            QMenuBar* bar = Controls.MainMenu1;
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(Controls.Optiions1->menuAction()).center());
+            EXPECT_TRUE(Controls.Optiions1->isVisible());
+            // The run handles its messages: it comes back only once the
+            // list has closed.
+            QCoreApplication::processEvents();
+            openWhenBack = Controls.Optiions1->isVisible();
+        }
+        if (pass == 3)
+            Form.BtnStopClick();
+    };
+    Form.BtnStartClick();
+
+    EXPECT_EQ(passesWhenClosed, 1);
+    EXPECT_FALSE(openWhenBack);
+    EXPECT_EQ(Simulation().RunState, RunStateStopped);
+    EXPECT_GT(Platform.ProcessCalls, 2); // and then it went on
 }
 
 TEST_F(RunTest, ClosingTheWindowEndsEveryRun)
