@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "menu_bar_style.h"
 #include "meter1_settings.h"
 #include "picture_box.h"
 #include "scroll_bar.h"
@@ -134,6 +135,9 @@ TForm1::~TForm1() = default;
 void TForm1::CreateMenu()
 {
     MainMenu1 = menuBar();
+    auto* style = new TMenuBarStyle;
+    style->setParent(MainMenu1);
+    MainMenu1->setStyle(style);
     Optiions1 = MainMenu1->addMenu(QStringLiteral("Infos"));
     Infos1 = Optiions1->addAction(QStringLiteral("Hilfe"));
     // The entry acts when its list is about to open.

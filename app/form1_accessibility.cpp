@@ -53,6 +53,9 @@ void TForm1::SetAccessibleTexts()
 
     SpinEdit1->setAccessibleName(QStringLiteral("Zeitschritte in Tagen"));
 
+    // The caption's leading space is for the look; a screen reader reads words.
+    LblThema->setAccessibleName(LblThema->text().trimmed());
+
     // The labels name the controls beside them; no access keys are involved.
     LbtmA->setBuddy(EdtmA);
     LblwA->setBuddy(EdtwA);

@@ -5,6 +5,7 @@
 // on the classic desktop: Left and Up decrease, Right and Down increase,
 // Page Up and Page Down move a page, Home and End go to the ends.
 // (Qt's own scroll bar swaps Left and Right on a horizontal bar.)
+// While it has the keyboard focus it is framed, as the other controls are.
 class TScrollBar : public QScrollBar {
     Q_OBJECT
 public:
@@ -12,4 +13,5 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

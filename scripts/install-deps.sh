@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-wine fonts-dejavu-core
   xvfb xauth x11-utils imagemagick python3 librsvg2-bin
-  desktop-file-utils appstream dpkg-dev faketime
+  desktop-file-utils appstream dpkg-dev faketime lintian
   locales dbus at-spi2-core python3-pyatspi
 )
 

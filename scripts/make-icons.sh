@@ -2,7 +2,9 @@
 # Renders the application icon's PNG sizes from its SVG source. The PNGs are
 # committed, so this only needs to run after the SVG has changed. Uses
 # rsvg-convert (librsvg2-bin) when present, else ImageMagick's convert; the
-# output carries no time stamps, so the same SVG gives the same bytes.
+# output carries no time stamps, so the same SVG gives the same bytes. The
+# 16-pixel size is drawn by hand on the pixel grid (make-icon-16.py): a
+# rendering of the SVG smears at that size.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,7 +29,12 @@ else
 fi
 
 for n in "${sizes[@]}"; do
+  [ "$n" != 16 ] || continue
   mkdir -p "$out/${n}x${n}"
   render "$n" "$out/${n}x${n}/${app_id}.png"
   echo "$out/${n}x${n}/${app_id}.png"
 done
+
+mkdir -p "$out/16x16"
+python3 scripts/make-icon-16.py "$out/16x16/${app_id}.png"
+echo "$out/16x16/${app_id}.png"

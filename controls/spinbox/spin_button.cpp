@@ -1,6 +1,7 @@
 #include "spin_button.h"
 
 #include "spin_glyphs.h"
+#include "spin_half_accessible.h"
 #include "timer_speed_button.h"
 
 #include <QKeyEvent>
@@ -24,6 +25,7 @@ bool CanFocus(const QWidget* w)
 TSpinButton::TSpinButton(QWidget* parent)
     : QWidget(parent)
 {
+    InstallSpinHalfAccessibility();
     FUpButton = CreateHalf(false);
     FDownButton = CreateHalf(true);
     LoadBuiltInGlyph(FUpButton, "SpinUp");

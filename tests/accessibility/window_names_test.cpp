@@ -57,6 +57,13 @@ TEST_F(WindowNamesTest, EveryControlHasAGermanNameAndItsRole)
     }
 }
 
+TEST_F(WindowNamesTest, TitleIsReadWithoutItsLeadingSpace)
+{
+    EXPECT_EQ(Accessible(Controls.LblThema)->text(QAccessible::Name),
+              QStringLiteral("Visualisierung:  wahre und mittlere Anomalie"));
+    EXPECT_EQ(Controls.LblThema->text(), QStringLiteral(" Visualisierung:  wahre und mittlere Anomalie"));
+}
+
 TEST_F(WindowNamesTest, PictureAndGaugeSayWhatTheyShow)
 {
     const QString picture = Accessible(Controls.ImgCanvas)->text(QAccessible::Description);

@@ -50,6 +50,33 @@ depends=$(field Depends | tr ',' '\n' | sed 's/([^)]*)//g; s/^ *//; s/ *$//; s/ 
 echo "Depends: $(field Depends)"
 for dep in libqt6core6 libqt6gui6 libqt6widgets6 "fonts-wine | fonts-dejavu-core"; do
   expect_in_list "$depends" "$dep"
+  n=$(grep -cxF "$dep" <<<"$depends" || true)
+  [ "$n" -le 1 ] || fail "Depends lists $dep $n times"
 done
+# No web address that nobody runs.
+[ -z "$(field Homepage)" ] || fail "Homepage '$(field Homepage)' is named"
+
+# The changelog's latest entry is this version.
+unpacked=$work_dir/unpacked
+dpkg-deb -x "$deb" "$unpacked"
+latest=$(gzip -dc "$unpacked/usr/share/doc/keplerprobleme/changelog.gz" | head -n 1)
+grep -qF "keplerprobleme ($(field Version))" <<<"$latest" ||
+  fail "changelog begins with '$latest', not version $(field Version)"
+
+# lintian, when present, must find neither errors nor warnings; its full
+# report (informational notes too) goes into the log.
+if command -v lintian >/dev/null 2>&1; then
+  echo "--- lintian $(lintian --version | awk '{print $2}')"
+  if lintian --no-cfg --display-info --fail-on error,warning "$deb" \
+       >"$work_dir/lintian.log" 2>&1; then
+    echo "ok: lintian finds no error or warning"
+  else
+    fail "lintian finds errors or warnings"
+  fi
+  grep -v '^running with root privileges' "$work_dir/lintian.log" || true
+  echo "--- end of lintian"
+else
+  echo "note: lintian not found (package lintian), package not checked by it"
+fi
 
 finish

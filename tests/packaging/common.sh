@@ -26,6 +26,10 @@ expected_files() {
   for n in $icon_sizes; do
     echo "share/icons/hicolor/${n}x${n}/apps/${app_id}.png"
   done
+  echo "share/doc/keplerprobleme/copyright"
+  echo "share/doc/keplerprobleme/changelog.gz"
+  echo "share/man/man1/keplerprobleme.1.gz"
+  echo "share/man/de/man1/keplerprobleme.1.gz"
 }
 
 finish() {

@@ -1,0 +1,311 @@
+"""Reads the running program's window through AT-SPI, as a screen reader does.
+
+Run inside a D-Bus session and an X server (see run-atspi-test.sh). Switches
+the accessibility bus on the way a screen reader announces itself, starts
+the program, and checks names, roles and values of every control, that the
+spin box's halves can be pressed, and the text of the "Infos" box.
+
+Usage: atspi_tree.py PROGRAM    (exit 0: all checks passed, 1: a check failed)
+"""
+import os
+import subprocess
+import sys
+import time
+
+from gi.repository import Gio, GLib
+
+APP_NAME = "keplerprobleme"
+
+INFO_TEXT = "\n".join([
+    "Dieses Programm simuliert den Unterschied zwischen wahrer und ",
+    "mittlerer Anomalie.",
+    "Erklärung:",
+    "Wahre Anomalie in ° ist der vom Mittelpunkt der Sonne aus gemessene",
+    "Winkel zwischen dem Perihel und dem Ort des Himmelskörpers.",
+    "Mittlere Anomalie in ° ist der vom Mittelpunkt der Sonne aus gemessene",
+    "Winkel zwischen dem Perihel und einem gedachten Körper Q, der sich",
+    "mit konstanter Winkelgeschwindigkeit so um die Sonne bewegt, daß",
+    "seine Umlaufzeit gleich der des Planeten ist.",
+    "",
+    "Rot ist die wahre Planetenposition, grün die des Hilfskörpers.",
+    "Der Verzögrungsregler dient dem besseren verfolgen der Körper.",
+    "Die Berechnung erfolgt mit der Julianischer Tageszahl, für deren "
+    "Berechnungals Startdatum die Istzeit des PCs abgefragt wird.",
+    "",
+])
+
+# What the window must show: role, name, and the value ("text", "value") it
+# holds at start. Every object of the window appears exactly once.
+EXPECTED = [
+    ("frame", "Simulation Keplerprobleme", {}),
+    ("menu item", "Infos", {}),
+    ("menu item", "Hilfe", {}),
+    ("image", "Bahnbild", {}),
+    ("label", "Visualisierung:  wahre und mittlere Anomalie", {}),
+    ("label", "mittlere Anomalie", {}),
+    ("label", "wahre Anomalie", {}),
+    ("label", "Verzögerung", {}),
+    ("label", "Zeitschritte in Tagen", {}),
+    ("label", "Startdatum", {}),
+    ("label", "m. < w. Anomalie (-1)", {}),
+    ("label", "m. > w. Anomalie (1)", {}),
+    ("dial", "Tendenz der Anomalien", {"value": (0, -1, 1)}),
+    ("text", "mittlere Anomalie", {"text": "0°"}),
+    ("text", "wahre Anomalie", {"text": "0°"}),
+    ("text", "Startdatum", {"text": "Startdatum"}),
+    ("push button", "Start", {}),
+    ("push button", "Stop", {}),
+    ("scroll bar", "Verzögerung", {"value": (0, 0, 500)}),
+    ("spin button", "Zeitschritte in Tagen", {"value": (1, 1, 30)}),
+    ("push button", "Wert erhöhen", {}),
+    ("push button", "Wert verringern", {}),
+]
+
+# Roles that only group others and need no name of their own.
+STRUCTURE = {"menu bar", "popup menu", "filler", "panel"}
+
+failures = []
+
+
+def fail(message):
+    print("FAIL: " + message)
+    failures.append(message)
+
+
+def switch_on_accessibility():
+    """Sets the flag a screen reader sets when it starts."""
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+                  GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled",
+                                         GLib.Variant("b", True))),
+                  None, Gio.DBusCallFlags.NONE, 10000, None)
+
+
+def wait_for(what, probe, timeout=20.0):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.2)
+    fail("timed out waiting for " + what)
+    return None
+
+
+def find_app(desktop):
+    for app in desktop:
+        if app is not None and app.name == APP_NAME and app.childCount > 0:
+            return app
+    return None
+
+
+def walk(node, depth=0):
+    yield node, depth
+    for child in node:
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def text_of(node):
+    try:
+        t = node.queryText()
+    except NotImplementedError:
+        return None
+    return t.getText(0, -1)
+
+
+def value_of(node):
+    try:
+        v = node.queryValue()
+    except NotImplementedError:
+        return None
+    return (v.currentValue, v.minimumValue, v.maximumValue)
+
+
+def actions_of(node):
+    try:
+        a = node.queryAction()
+    except NotImplementedError:
+        return []
+    return [a.getName(i) for i in range(a.nActions)]
+
+
+def describe(node, depth):
+    parts = [f"{'  ' * depth}{node.getRoleName()} '{node.name}'"]
+    if (v := value_of(node)) is not None:
+        parts.append("value %g [%g, %g]" % v)
+    if (t := text_of(node)) is not None and node.getRoleName() != "label":
+        parts.append(f"text '{t}'")
+    if node.description:
+        parts.append(f"description '{node.description}'")
+    if actions := actions_of(node):
+        parts.append("actions " + ", ".join(actions))
+    return "; ".join(parts)
+
+
+def find(root, role, name):
+    for node, _ in walk(root):
+        if node.getRoleName() == role and node.name == name:
+            return node
+    return None
+
+
+def press(node, action):
+    a = node.queryAction()
+    names = [a.getName(i) for i in range(a.nActions)]
+    a.doAction(names.index(action))
+
+
+def check_tree(app):
+    frame = find(app, "frame", "Simulation Keplerprobleme")
+    if frame is None:
+        fail("no frame 'Simulation Keplerprobleme'")
+        return None
+    print("The window as AT-SPI shows it:")
+    nodes = list(walk(frame))
+    for node, depth in nodes:
+        print("  " + describe(node, depth))
+
+    seen = [(n.getRoleName(), n.name) for n, _ in nodes]
+    for role, name, want in EXPECTED:
+        count = seen.count((role, name))
+        if count != 1:
+            fail(f"{role} '{name}' appears {count} times")
+            continue
+        node = find(frame, role, name)
+        if "text" in want and text_of(node) != want["text"]:
+            fail(f"{role} '{name}' holds text '{text_of(node)}', not '{want['text']}'")
+        if "value" in want and value_of(node) != tuple(float(x) for x in want["value"]):
+            fail(f"{role} '{name}' has value {value_of(node)}, not {want['value']}")
+    for role, name in seen:
+        if (role, name) not in [(r, n) for r, n, _ in EXPECTED] and role not in STRUCTURE:
+            fail(f"unexpected {role} '{name}'")
+        if role not in STRUCTURE and name != name.strip():
+            fail(f"{role} '{name}' has spaces around its name")
+    return frame
+
+
+def check_spin_halves(frame):
+    spin = find(frame, "spin button", "Zeitschritte in Tagen")
+    up = find(spin, "push button", "Wert erhöhen")
+    down = find(spin, "push button", "Wert verringern")
+    if not (up and down):
+        fail("the spin box has no buttons 'Wert erhöhen' and 'Wert verringern'")
+        return
+    for half, value in ((up, 2), (up, 3), (down, 2)):
+        press(half, "Press")
+        if not wait_for(f"spin box value {value}",
+                        lambda: value_of(spin)[0] == value, timeout=5):
+            return
+    print("ok: the spin box's halves press it up and down")
+
+
+def check_delay(frame):
+    bar = find(frame, "scroll bar", "Verzögerung")
+    bar.queryValue().currentValue = 250
+    if wait_for("the delay's description '250 ms'",
+                lambda: bar.description == "250 ms", timeout=5):
+        print("ok: the delay regulator reports 250 ms")
+
+
+def check_info_box(app, frame):
+    menu = find(frame, "menu item", "Infos")
+    # Opening the menu shows a modal box; the call returns only when the box
+    # has closed, so it runs in a process of its own.
+    opener = subprocess.Popen([sys.executable, "-c", OPEN_MENU, APP_NAME])
+    try:
+        def box():
+            for node, _ in walk(app):
+                if node.getRoleName() in ("dialog", "alert") and \
+                   node.name == "Information zum Programm":
+                    return node
+            return None
+        dialog = wait_for("the box 'Information zum Programm'", box)
+        if dialog is None:
+            return
+        print("The box as AT-SPI shows it:")
+        for node, depth in walk(dialog):
+            print("  " + describe(node, depth))
+        labels = [n for n, _ in walk(dialog) if n.getRoleName() == "label" and n.name.strip()]
+        texts = [n.name.replace("\r\n", "\n") for n in labels]
+        if INFO_TEXT not in texts and INFO_TEXT.rstrip("\n") not in texts:
+            fail("the box does not read the information text")
+        else:
+            print("ok: the box reads the information text, %d lines" % INFO_TEXT.count("\n"))
+        ok = find(dialog, "push button", "OK")
+        if ok is None:
+            fail("the box has no button 'OK'")
+            return
+        press(ok, "Press")
+        wait_for("the box to close", lambda: box() is None, timeout=10)
+    finally:
+        try:
+            opener.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            opener.kill()
+            opener.wait()
+    del menu
+
+
+# Run in a second process: presses "Infos" by its AT-SPI action.
+OPEN_MENU = """
+import sys
+import pyatspi
+def walk(n):
+    yield n
+    for c in n:
+        if c is not None:
+            yield from walk(c)
+for app in pyatspi.Registry.getDesktop(0):
+    if app is not None and app.name == sys.argv[1]:
+        for node in walk(app):
+            if node.getRoleName() == "menu item" and node.name == "Infos":
+                a = node.queryAction()
+                names = [a.getName(i) for i in range(a.nActions)]
+                try:
+                    a.doAction(names.index("ShowMenu"))
+                except Exception:
+                    pass
+                sys.exit(0)
+"""
+
+
+def main():
+    program = sys.argv[1]
+    switch_on_accessibility()
+    import pyatspi  # after the bus is up, as a screen reader would
+
+    proc = subprocess.Popen([program])
+    try:
+        desktop = pyatspi.Registry.getDesktop(0)
+
+        def started():
+            if proc.poll() is not None:
+                raise SystemExit(f"FAIL: the program ended with exit code {proc.returncode}")
+            return find_app(desktop)
+        app = wait_for("the program on the accessibility bus", started)
+        if app is not None:
+            frame = wait_for("its window", lambda: find(app, "frame", "Simulation Keplerprobleme"))
+            if frame is not None:
+                frame = check_tree(app)
+            if frame is not None:
+                check_spin_halves(frame)
+                check_delay(frame)
+                check_info_box(app, frame)
+    finally:
+        proc.terminate()
+        try:
+            proc.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait()
+
+    if failures:
+        print(f"{len(failures)} check(s) failed")
+        return 1
+    print("all checks passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
