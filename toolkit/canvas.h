@@ -2,8 +2,6 @@
 #include "colors.h"
 #include "font.h"
 
-#include <QPoint>
-#include <QRect>
 #include <QString>
 #include <cstdint>
 #include <vector>

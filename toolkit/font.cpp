@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QHash>
 #include <QRawFont>
 #include <cmath>

@@ -57,7 +57,10 @@ failed=0
 run() { # locale expected
   echo "LANG=$1:"
   : >"$work/log"
-  if ! QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" \
+  # A display number of its own, so parallel tests do not race for one;
+  # -noreset keeps the server up when the accessibility bus connects and
+  # leaves again before the program starts.
+  if ! QT_QPA_PLATFORM=xcb xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24 -noreset" \
       dbus-run-session -- bash "$work/inside.sh" "$driver" "$1" "$2" "$here" "$python" "$work/log" 2>>"$work/log"; then
     echo "  FAILED under $1; what the program and the buses said:"
     sed 's/^/    /' "$work/log"

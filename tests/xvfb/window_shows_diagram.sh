@@ -37,7 +37,7 @@ wait \$pid 2>/dev/null
 exit \$status
 INSIDE
 
-if xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inside.sh"; then
+if xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash "$work/inside.sh"; then
   cat "$work/result.txt"
   [ -n "${KEPLER_KEEP_SCREENSHOT:-}" ] && cp "$work/screen.png" "$KEPLER_KEEP_SCREENSHOT"
   exit 0
