@@ -645,8 +645,9 @@ void TCanvas::TextOut(int x, int y, const QString& text)
         return;
     const QFont font = TextFont();
     const QFontMetrics m(font, &image);
+    const TTextMetrics line = ClassicTextMetrics(font);
     const i64 w = m.horizontalAdvance(text);
-    const i64 h = m.ascent() + m.descent();
+    const i64 h = line.Height();
     // Glyphs may reach a little outside their advance box (italics); text
     // wholly outside is skipped, which also keeps absurd coordinates away from
     // the painter.
@@ -660,7 +661,7 @@ void TCanvas::TextOut(int x, int y, const QString& text)
     p.setRenderHint(QPainter::TextAntialiasing, false);
     p.setFont(font);
     p.setPen(ToQColor(FFont.Color()));
-    p.drawText(QPoint(x, y + m.ascent()), text);
+    p.drawText(QPoint(x, int(i64(y) + line.Ascent)), text);
 }
 
 int TCanvas::TextWidth(const QString& text) const
@@ -673,10 +674,7 @@ int TCanvas::TextWidth(const QString& text) const
 
 int TCanvas::TextHeight(const QString&) const
 {
-    const QImage& image = FTarget.Image();
-    const QFont font = TextFont();
-    const QFontMetrics m = image.isNull() ? QFontMetrics(font) : QFontMetrics(font, &image);
-    return m.ascent() + m.descent();
+    return ClassicTextMetrics(TextFont()).Height();
 }
 
 void TCanvas::StretchDraw(const TRect& rect, const TBitmap& source)

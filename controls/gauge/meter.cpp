@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -114,6 +115,8 @@ void TMeter::SetCaption(const QString& v)
 
 void TMeter::SetScaleBkWidth(double v)
 {
+    if (std::isnan(v))
+        return;
     FScaleBakWidth = v < 0 ? 0.0 : v > 100 ? 100.0 : v;
     Paint();
 }
@@ -266,8 +269,8 @@ void TMeter::SetValueSec(double v)
 
 void TMeter::SetMeterMinValue(double v)
 {
-    // A NaN bound would break every later comparison.
-    if (std::isnan(v))
+    // A NaN or infinite bound would break every later comparison or fraction.
+    if (!std::isfinite(v))
         return;
     if (FLogarithmic && BelowLogFloor(v))
         return;
@@ -277,9 +280,18 @@ void TMeter::SetMeterMinValue(double v)
     }
     if (v == FMinValue)
         return;
+    double max = FMaxValue;
+    if (!(max > v)) {
+        max = v + 1;
+        // Where adding one changes nothing, the next number up; beyond the
+        // largest finite number there is none, and the call is refused.
+        if (!(max > v))
+            max = std::nextafter(v, std::numeric_limits<double>::infinity());
+        if (!std::isfinite(max))
+            return;
+    }
     FMinValue = v;
-    if (!(FMaxValue > v))
-        FMaxValue = v + 1;
+    FMaxValue = max;
     for (double* d : {&FValue, &FValue2, &FLowThreshold, &FHighThreshold})
         if (*d < FMinValue)
             *d = FMinValue;
@@ -288,7 +300,7 @@ void TMeter::SetMeterMinValue(double v)
 
 void TMeter::SetMeterMaxValue(double v)
 {
-    if (std::isnan(v))
+    if (!std::isfinite(v))
         return;
     if (FLogarithmic && BelowLogFloor(v))
         return;
@@ -298,12 +310,19 @@ void TMeter::SetMeterMaxValue(double v)
     }
     if (v == FMaxValue)
         return;
-    FMaxValue = v;
-    if (FMinValue >= v) {
-        FMinValue = v - 1;
-        if (FLogarithmic && FMinValue <= 0)
-            FMinValue = v / 10;
+    double min = FMinValue;
+    if (min >= v) {
+        min = v - 1;
+        if (FLogarithmic && min <= 0)
+            min = v / 10;
+        // Where taking one away changes nothing, the next number down.
+        if (!(min < v))
+            min = std::nextafter(v, -std::numeric_limits<double>::infinity());
+        if (!std::isfinite(min))
+            return;
     }
+    FMaxValue = v;
+    FMinValue = min;
     for (double* d : {&FValue, &FValue2, &FLowThreshold, &FHighThreshold})
         if (*d > FMaxValue)
             *d = FMaxValue;

@@ -219,8 +219,8 @@ void TSpinEdit::SetBounds(int left, int top, int width, int height)
 
 int TSpinEdit::MinimumHeight() const
 {
-    const int f = fontMetrics().height();
-    const int s = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).height();
+    const int f = ClassicTextMetrics(font()).Height();
+    const int s = ClassicTextMetrics(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).Height();
     return f + std::min(s, f) / 4 + 4 * ThinBorder + 2;
 }
 
