@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <QEvent>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -42,10 +44,42 @@ void SetTextColor(QWidget* w, TColor c)
     w->setPalette(pal);
 }
 
+// A label that sizes itself to its text as the window was designed: Qt's
+// width, the classic line height, the baseline at the classic ascent.
+class TAutoSizeLabel : public QLabel {
+public:
+    TAutoSizeLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+    {
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        PlaceBaseline();
+    }
+
+    QSize sizeHint() const override
+    {
+        return {QLabel::sizeHint().width(), ClassicTextMetrics(font()).Height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void changeEvent(QEvent* e) override
+    {
+        if (e->type() == QEvent::FontChange)
+            PlaceBaseline();
+        QLabel::changeEvent(e);
+    }
+
+private:
+    void PlaceBaseline()
+    {
+        const int below = ClassicTextMetrics(font()).Ascent - fontMetrics().ascent();
+        setContentsMargins(0, std::max(below, 0), 0, 0);
+    }
+};
+
 // A label sizes itself to its text; the designed width is only a start.
 QLabel* MakeLabel(QWidget* parent, int left, int top, const QString& text)
 {
-    auto* l = new QLabel(text, parent);
+    auto* l = new TAutoSizeLabel(text, parent);
     l->move(left, top);
     l->adjustSize();
     return l;
@@ -54,7 +88,7 @@ QLabel* MakeLabel(QWidget* parent, int left, int top, const QString& text)
 QLabel* MakeLabel(QWidget* parent, int left, int top, const QString& text, int height, bool bold,
                   TColor color)
 {
-    auto* l = new QLabel(text, parent);
+    auto* l = new TAutoSizeLabel(text, parent);
     l->setFont(TahomaFont(height, bold));
     SetTextColor(l, color);
     l->move(left, top);

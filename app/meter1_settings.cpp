@@ -25,8 +25,10 @@ void ApplyMeter1Settings(TMeter& m)
 {
     m.BeginLoading();
     m.SetBounds(494, 128, 105, 87);
-    // Hints, margins without alignment, and style elements have no effect
+    // Margins without alignment and the custom hint window have no effect
     // on this gauge, so they are not modelled.
+    m.SetParentShowHint(false);
+    m.SetShowHint(false);
     m.SetAnchorSize(8);
     m.SetAnchorCovered(true);
     m.SetBkgndFillMode(bfSimple);
@@ -58,7 +60,9 @@ void ApplyMeter1Settings(TMeter& m)
     m.SetRimSide(3);
     m.SetScaleBkVisible(true);
     m.SetScaleVisible(true);
+    m.SetStyleElements({seFont});
 
+    m.SetParentFont(false);
     TFont font;
     font.SetName(QStringLiteral("Tahoma"));
     font.SetHeight(-11);

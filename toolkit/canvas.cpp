@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 // Shapes are rasterised here pixel by pixel instead of through QPainter,
 // whose rules for edges, end points and ellipses differ from the classic ones
@@ -70,6 +71,23 @@ public:
             return;
         QRgb* row = FBits + y * FStride;
         std::fill(row + x1, row + x2 + 1, c);
+    }
+
+    // Rows y1..y2 and columns x1..x2 inclusive: the first row is filled,
+    // the others are copies of it, which runs at the speed of memory.
+    void Block(i64 y1, i64 y2, i64 x1, i64 x2, QRgb c)
+    {
+        y1 = std::max<i64>(y1, 0);
+        y2 = std::min<i64>(y2, FH - 1);
+        x1 = std::max<i64>(x1, 0);
+        x2 = std::min<i64>(x2, FW - 1);
+        if (y1 > y2 || x1 > x2)
+            return;
+        Span(y1, x1, x2, c);
+        const QRgb* first = FBits + y1 * FStride + x1;
+        const std::size_t bytes = std::size_t(x2 - x1 + 1) * sizeof(QRgb);
+        for (i64 y = y1 + 1; y <= y2; ++y)
+            std::memcpy(FBits + y * FStride + x1, first, bytes);
     }
 
 private:
@@ -402,6 +420,26 @@ void CopyScaled(QImage& dest, i64 left, i64 top, i64 right, i64 bottom, const QI
     const i64 y0 = std::max<i64>(b.Top, 0), y1 = std::min<i64>(b.Bottom, dest.height()) - 1;
     if (x0 > x1 || y0 > y1)
         return;
+    if (right - left == src.width() && bottom - top == src.height()) {
+        // Unscaled: whole rows at a time.
+        for (i64 y = y0; y <= y1; ++y) {
+            const auto* s = reinterpret_cast<const QRgb*>(src.constScanLine(int(y - top))) + (x0 - left);
+            auto* d = reinterpret_cast<QRgb*>(dest.scanLine(int(y))) + x0;
+            const std::size_t n = std::size_t(x1 - x0 + 1);
+            // One branch per mode outside the loop, so each loop is a plain
+            // pass over the row. RGB32 pixels are opaque by the format's
+            // contract, so a plain copy of them is a memory copy.
+            if (mode == cmSrcCopy && src.format() == QImage::Format_RGB32)
+                std::memcpy(d, s, n * sizeof(QRgb));
+            else if (mode == cmSrcAnd)
+                std::transform(s, s + n, d, d, [](QRgb a, QRgb b) { return Combine(b, a, cmSrcAnd); });
+            else if (mode == cmSrcPaint)
+                std::transform(s, s + n, d, d, [](QRgb a, QRgb b) { return Combine(b, a, cmSrcPaint); });
+            else
+                std::transform(s, s + n, d, d, [](QRgb a, QRgb b) { return Combine(b, a, cmSrcCopy); });
+        }
+        return;
+    }
     std::vector<i64> sx(std::size_t(x1 - x0 + 1));
     for (i64 x = x0; x <= x1; ++x)
         sx[std::size_t(x - x0)] = SourceIndex(x, left, right - left, src.width());
@@ -435,12 +473,8 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
     if (b.Empty())
         return;
     PixelSink sink(FTarget.Image());
-    if (FBrush.Style() == bsSolid) {
-        const QRgb brush = ToQRgb(FBrush.Color());
-        const i64 yEnd = std::min<i64>(b.Bottom - 2, sink.Height() - 1);
-        for (i64 y = std::max<i64>(b.Top + 1, 0); y <= yEnd; ++y)
-            sink.Span(y, b.Left + 1, b.Right - 2, brush);
-    }
+    if (FBrush.Style() == bsSolid)
+        sink.Block(b.Top + 1, b.Bottom - 2, b.Left + 1, b.Right - 2, ToQRgb(FBrush.Color()));
     const QRgb pen = ToQRgb(FPen.Color());
     sink.Span(b.Top, b.Left, b.Right - 1, pen);
     sink.Span(b.Bottom - 1, b.Left, b.Right - 1, pen);
@@ -456,11 +490,7 @@ void TCanvas::FillRect(const TRect& r)
     if (FBrush.Style() != bsSolid)
         return;
     const Box b = Normalised(r.Left, r.Top, r.Right, r.Bottom);
-    PixelSink sink(FTarget.Image());
-    const QRgb brush = ToQRgb(FBrush.Color());
-    const i64 yEnd = std::min<i64>(b.Bottom - 1, sink.Height() - 1);
-    for (i64 y = std::max<i64>(b.Top, 0); y <= yEnd; ++y)
-        sink.Span(y, b.Left, b.Right - 1, brush);
+    PixelSink(FTarget.Image()).Block(b.Top, b.Bottom - 1, b.Left, b.Right - 1, ToQRgb(FBrush.Color()));
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
@@ -615,8 +645,9 @@ void TCanvas::TextOut(int x, int y, const QString& text)
         return;
     const QFont font = TextFont();
     const QFontMetrics m(font, &image);
+    const TTextMetrics line = ClassicTextMetrics(font);
     const i64 w = m.horizontalAdvance(text);
-    const i64 h = m.ascent() + m.descent();
+    const i64 h = line.Height();
     // Glyphs may reach a little outside their advance box (italics); text
     // wholly outside is skipped, which also keeps absurd coordinates away from
     // the painter.
@@ -630,7 +661,7 @@ void TCanvas::TextOut(int x, int y, const QString& text)
     p.setRenderHint(QPainter::TextAntialiasing, false);
     p.setFont(font);
     p.setPen(ToQColor(FFont.Color()));
-    p.drawText(QPoint(x, y + m.ascent()), text);
+    p.drawText(QPoint(x, int(i64(y) + line.Ascent)), text);
 }
 
 int TCanvas::TextWidth(const QString& text) const
@@ -643,10 +674,7 @@ int TCanvas::TextWidth(const QString& text) const
 
 int TCanvas::TextHeight(const QString&) const
 {
-    const QImage& image = FTarget.Image();
-    const QFont font = TextFont();
-    const QFontMetrics m = image.isNull() ? QFontMetrics(font) : QFontMetrics(font, &image);
-    return m.ascent() + m.descent();
+    return ClassicTextMetrics(TextFont()).Height();
 }
 
 void TCanvas::StretchDraw(const TRect& rect, const TBitmap& source)

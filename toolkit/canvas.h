@@ -70,7 +70,9 @@ private:
 //   the whole ellipse;
 // - polygons fill even-odd;
 // - text is rendered by Qt's font engine into the same pixels; a clear brush
-//   leaves the background untouched, a solid one paints it in the brush colour.
+//   leaves the background untouched, a solid one paints it in the brush colour;
+//   a line of text is as high as the classic metrics say (ClassicTextMetrics),
+//   with its baseline at the classic ascent; widths are Qt's.
 // Everything is clipped to the bitmap.
 // A new canvas has a black pen, a solid white brush, the default font and the
 // plain copy mode.

@@ -3,7 +3,10 @@
 
 #include <QFile>
 #include <QFontDatabase>
-#include <QFontMetricsF>
+#include <QFontMetrics>
+#include <QHash>
+#include <QRawFont>
+#include <cmath>
 
 TFont::TFont()
     : FName(QStringLiteral("Tahoma")),
@@ -80,12 +83,12 @@ QFont TFont::ToQFont() const
     if (h < 0) {
         f.setPixelSize(-h);
     } else {
-        // A cell height: scale the em size so that ascent plus descent fit.
-        f.setPixelSize(h);
-        const QFontMetricsF m(f);
-        const qreal cell = m.ascent() + m.descent();
-        if (cell > 0)
-            f.setPixelSize(std::max(1, int(h * h / cell)));
+        // A cell height: the em size whose ascent plus descent make it,
+        // from the ratio at a size large enough for the rounding not to show.
+        constexpr int reference = 1000;
+        f.setPixelSize(reference);
+        const int cell = ClassicTextMetrics(f).Height();
+        f.setPixelSize(cell > 0 ? std::max(1, int(std::lround(double(h) * reference / cell))) : h);
     }
     return f;
 }
@@ -119,7 +122,40 @@ QString TahomaFamily()
     return family;
 }
 
+std::uint16_t BigEndian16(const QByteArray& b, qsizetype at)
+{
+    return std::uint16_t(std::uint8_t(b[at]) << 8 | std::uint8_t(b[at + 1]));
+}
+
+TTextMetrics MeasureClassic(const QFont& font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.isValid() ? raw.fontTable("OS/2") : QByteArray();
+    constexpr qsizetype winAscentAt = 74, winDescentAt = 76;
+    const qreal unitsPerEm = raw.isValid() ? raw.unitsPerEm() : 0;
+    if (os2.size() < winDescentAt + 2 || !(unitsPerEm > 0)) {
+        const QFontMetrics m(font);
+        return {m.ascent(), m.descent()};
+    }
+    const qreal scale = raw.pixelSize() / unitsPerEm;
+    return {int(std::lround(BigEndian16(os2, winAscentAt) * scale)),
+            int(std::lround(BigEndian16(os2, winDescentAt) * scale))};
+}
+
 } // namespace
+
+TTextMetrics ClassicTextMetrics(const QFont& font)
+{
+    // Text is measured on every paint; the table is read once per font.
+    static QHash<QString, TTextMetrics> cache;
+    const QString key = font.key();
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+    const TTextMetrics m = MeasureClassic(font);
+    cache.insert(key, m);
+    return m;
+}
 
 QString ResolveFontFamily(const QString& name)
 {

@@ -52,6 +52,19 @@ private:
     std::uint8_t FCharset;
 };
 
+// A line of text measured the classic way: ascent and descent from the
+// font's OS/2 table (usWinAscent, usWinDescent) scaled to its pixel size,
+// each rounded to whole pixels. Qt prefers the typographic metrics of fonts
+// that ask for them, which gives lines a few pixels shorter than the window
+// and the gauge were laid out for. A font without that table keeps Qt's
+// metrics. Widths are Qt's in any case.
+struct TTextMetrics {
+    int Ascent = 0;
+    int Descent = 0;
+    int Height() const { return Ascent + Descent; }
+};
+TTextMetrics ClassicTextMetrics(const QFont& font);
+
 // "Tahoma" resolves to a real Tahoma when the system has one, otherwise to
 // the Tahoma-compatible font that Debian's fonts-wine ships (registered on
 // first use), and finally to DejaVu Sans. Other names pass through.

@@ -59,31 +59,26 @@ void BM_OwnFillAndCopy(benchmark::State& state)
 }
 BENCHMARK(BM_OwnFillAndCopy)->Args({105, 87})->Args({297, 209});
 
-void BM_ValueChange(benchmark::State& state, void (*setup)(TMeter&), double low, double high)
-{
-    TMeter m;
-    setup(m);
-    bool up = false;
-    for (auto _ : state) {
-        up = !up;
-        m.SetValue(up ? high : low);
-    }
-}
-BENCHMARK_CAPTURE(BM_ValueChange, 105x87, &MainWindowGauge, -1.0, 1.0);
-BENCHMARK_CAPTURE(BM_ValueChange, 297x209, &NewGauge, 0.0, 1.0);
-
-void BM_StaticChange(benchmark::State& state, void (*setup)(TMeter&))
+// Alternates one change, each run composing the face once.
+void BM_Alternating(benchmark::State& state, void (*setup)(TMeter&), void (*change)(TMeter&, bool))
 {
     TMeter m;
     setup(m);
     bool flip = false;
     for (auto _ : state) {
         flip = !flip;
-        m.SetColorScale(flip ? clBlue : clNavy);
+        change(m, flip);
     }
 }
-BENCHMARK_CAPTURE(BM_StaticChange, 105x87, &MainWindowGauge);
-BENCHMARK_CAPTURE(BM_StaticChange, 297x209, &NewGauge);
+
+void MainGaugeValue(TMeter& m, bool up) { m.SetValue(up ? 1.0 : -1.0); }
+void NewGaugeValue(TMeter& m, bool up) { m.SetValue(up ? 1.0 : 0.0); }
+void ScaleColour(TMeter& m, bool flip) { m.SetColorScale(flip ? clBlue : clNavy); }
+
+BENCHMARK_CAPTURE(BM_Alternating, ValueChange/105x87, &MainWindowGauge, &MainGaugeValue);
+BENCHMARK_CAPTURE(BM_Alternating, ValueChange/297x209, &NewGauge, &NewGaugeValue);
+BENCHMARK_CAPTURE(BM_Alternating, StaticChange/105x87, &MainWindowGauge, &ScaleColour);
+BENCHMARK_CAPTURE(BM_Alternating, StaticChange/297x209, &NewGauge, &ScaleColour);
 
 // The console output as usual, and the processor time of every run kept
 // for the table of ratios.
@@ -115,8 +110,8 @@ public:
             const std::pair<const char*, std::string> rows[] = {
                 {"QtFloor", s.floor},
                 {"OwnFillCopy", "BM_OwnFillAndCopy/" + dims},
-                {"ValueChange", std::string("BM_ValueChange/") + s.size},
-                {"StaticChange", std::string("BM_StaticChange/") + s.size},
+                {"ValueChange", std::string("BM_Alternating/ValueChange/") + s.size},
+                {"StaticChange", std::string("BM_Alternating/StaticChange/") + s.size},
             };
             for (const auto& [label, name] : rows) {
                 const auto it = FCpuNs.find(name);

@@ -11,9 +11,9 @@
 
 namespace {
 
-// Upper bound for a whole file: the largest picture at 32 bits per pixel
-// plus generous room for headers and palette.
-constexpr qint64 MaxFileBytes = qint64(MaxBitmapSide) * MaxBitmapSide * 4 + 64 * 1024;
+// Upper bound for a whole file: a row never takes more than 4 bytes per pixel
+// uncompressed, plus generous room for headers, palette and run codes.
+constexpr qint64 MaxFileBytes = MaxBitmapBytes + 64 * 1024;
 // What Qt may allocate for one decoded picture, in megabytes.
 constexpr int AllocationLimitMB = 80;
 
@@ -89,11 +89,12 @@ THeader ReadHeader(const QByteArray& b, const QString& fileName)
         Fail(fileName, QStringLiteral("%1 colour planes").arg(planes));
     if (h.Width <= 0 || h.Height == 0)
         Fail(fileName, QStringLiteral("the picture has no pixels (%1 by %2)").arg(h.Width).arg(h.Height));
-    if (h.Width > MaxBitmapSide || std::llabs(h.Height) > MaxBitmapSide)
-        Fail(fileName, QStringLiteral("the picture is too large (%1 by %2, at most %3 by %3)")
+    // Both sides are below 2^31, so the product fits.
+    if (h.Width * std::llabs(h.Height) > MaxBitmapBytes / 4)
+        Fail(fileName, QStringLiteral("the picture is too large (%1 by %2, at most %3 pixels)")
                            .arg(h.Width)
                            .arg(std::llabs(h.Height))
-                           .arg(MaxBitmapSide));
+                           .arg(MaxBitmapBytes / 4));
     return h;
 }
 
@@ -142,6 +143,103 @@ void CheckLayout(const THeader& h, const QByteArray& b, const QString& fileName)
     }
 }
 
+// The file's palette, padded with black to all 2^bpp indices so that an
+// index beyond the colours the file lists still shows a defined colour.
+QList<QRgb> ReadPalette(const THeader& h, const QByteArray& b)
+{
+    const std::uint32_t all = 1u << h.BitsPerPixel;
+    const std::uint32_t listed = h.ColorsUsed != 0 ? h.ColorsUsed : all;
+    const qsizetype entry = h.DibSize == 12 ? 3 : 4;
+    const qsizetype at = FileHeaderBytes + qsizetype(h.DibSize);
+    QList<QRgb> table(qsizetype(all), qRgb(0, 0, 0));
+    for (std::uint32_t i = 0; i < listed; ++i) {
+        const qsizetype e = at + qsizetype(i) * entry;
+        table[qsizetype(i)] = qRgb(std::uint8_t(b[e + 2]), std::uint8_t(b[e + 1]), std::uint8_t(b[e]));
+    }
+    return table;
+}
+
+// Uncompressed rows of 1, 4 or 8 bits per pixel, most significant bits first.
+void ReadPaletteRows(const THeader& h, const QByteArray& b, QImage& image)
+{
+    const int bpp = int(h.BitsPerPixel);
+    const std::int64_t stride = (h.Width * bpp + 31) / 32 * 4;
+    const int rows = image.height();
+    const auto* data = reinterpret_cast<const std::uint8_t*>(b.constData()) + h.PixelOffset;
+    const int mask = (1 << bpp) - 1;
+    for (int r = 0; r < rows; ++r) {
+        const std::uint8_t* in = data + std::int64_t(r) * stride;
+        uchar* out = image.scanLine(h.Height > 0 ? rows - 1 - r : r);
+        for (int x = 0; x < image.width(); ++x) {
+            const std::int64_t bit = std::int64_t(x) * bpp;
+            out[x] = uchar(in[bit / 8] >> (8 - bpp - bit % 8) & mask);
+        }
+    }
+}
+
+// Run-length coded rows (bottom-up). Pixels the runs leave out keep index 0;
+// runs that reach past a row's end or past the data are cut off there.
+void ReadRunLengthRows(const THeader& h, const QByteArray& b, QImage& image)
+{
+    const bool four = h.Compression == BiRle4;
+    const auto* data = reinterpret_cast<const std::uint8_t*>(b.constData());
+    const qsizetype end = b.size();
+    qsizetype at = h.PixelOffset;
+    const std::int64_t w = image.width(), rows = image.height();
+    std::int64_t x = 0, y = 0; // y counts rows from the bottom
+    const auto put = [&](std::uint8_t index) {
+        if (x < w && y < rows)
+            image.scanLine(int(rows - 1 - y))[x] = index;
+        ++x;
+    };
+    while (at + 1 < end && y < rows) {
+        const std::uint8_t count = data[at];
+        const std::uint8_t value = data[at + 1];
+        at += 2;
+        if (count > 0) {
+            for (int i = 0; i < count; ++i)
+                put(four ? std::uint8_t(i % 2 ? value & 0x0F : value >> 4) : value);
+            continue;
+        }
+        if (value == 0) { // end of line
+            x = 0;
+            ++y;
+        } else if (value == 1) { // end of picture
+            break;
+        } else if (value == 2) { // skip right and up
+            if (at + 1 >= end)
+                break;
+            x += data[at];
+            y += data[at + 1];
+            at += 2;
+        } else { // absolute run of value pixels, padded to a whole word
+            const qsizetype bytes = four ? (value + 1) / 2 : value;
+            for (int i = 0; i < value && at + (four ? i / 2 : i) < end; ++i) {
+                const std::uint8_t byte = data[at + (four ? i / 2 : i)];
+                put(four ? std::uint8_t(i % 2 ? byte & 0x0F : byte >> 4) : byte);
+            }
+            at += bytes + bytes % 2;
+        }
+    }
+}
+
+// Palette pictures are decoded here rather than by Qt, whose reader reorders
+// a two-colour palette that starts with the darker colour and leaves pixels
+// outside the runs of a compressed picture undefined.
+QImage DecodePaletteBitmap(const THeader& h, const QByteArray& b)
+{
+    QImage image(int(h.Width), int(std::llabs(h.Height)), QImage::Format_Indexed8);
+    if (image.isNull())
+        return image;
+    image.setColorTable(ReadPalette(h, b));
+    image.fill(0u);
+    if (h.Compression == BiRle8 || h.Compression == BiRle4)
+        ReadRunLengthRows(h, b, image);
+    else
+        ReadPaletteRows(h, b, image);
+    return image;
+}
+
 } // namespace
 
 TDecodedBitmap DecodeBmp(const QByteArray& bytes, const QString& fileName)
@@ -149,6 +247,13 @@ TDecodedBitmap DecodeBmp(const QByteArray& bytes, const QString& fileName)
     const THeader h = ReadHeader(bytes, fileName);
     CheckFormat(h, fileName);
     CheckLayout(h, bytes, fileName);
+
+    if (h.BitsPerPixel <= 8) {
+        QImage image = DecodePaletteBitmap(h, bytes);
+        if (image.isNull())
+            Fail(fileName, QStringLiteral("not enough memory for the picture"));
+        return {std::move(image), int(h.BitsPerPixel)};
+    }
 
     QBuffer buffer;
     buffer.setData(bytes);

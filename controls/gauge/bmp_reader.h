@@ -7,11 +7,14 @@
 
 class TBitmap;
 
-// Largest picture side accepted, in pixels. Files are untrusted: a header
-// may claim any size, and it is checked before anything is allocated.
-inline constexpr int MaxBitmapSide = 4096;
+// Largest decoded picture accepted, in bytes of 32-bit pixels (a 4096 by
+// 4096 square, or a long thin strip of the same area). Files are untrusted:
+// a header may claim any size, and it is checked before anything is
+// allocated.
+inline constexpr long long MaxBitmapBytes = 64LL * 1024 * 1024;
 
-// A bitmap as its file stores it: palette formats keep their indices.
+// A bitmap as its file stores it: palette formats (1, 4, 8 bits) keep the
+// file's own indices and palette order, one byte per pixel.
 struct TDecodedBitmap {
     QImage Stored;
     int BitsPerPixel = 0;

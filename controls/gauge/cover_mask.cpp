@@ -2,8 +2,10 @@
 
 #include "bitmap.h"
 #include "canvas.h"
+#include "saturating.h"
 
 #include <QImage>
+#include <cstdint>
 
 namespace {
 
@@ -60,8 +62,9 @@ void MakeCoverMask(TBitmap& bitmap)
 void DrawCover(TCanvas& canvas, int cx, int cy, const TBitmap& cover, const TBitmap& mask)
 {
     const int w = cover.Width(), h = cover.Height();
-    const int x0 = cx - w / 2, y0 = cy - h / 2;
-    const TRect rect{x0, y0, x0 + w, y0 + h};
+    // The dial centre may lie far out (rims accept any integer).
+    const std::int64_t x0 = std::int64_t(cx) - w / 2, y0 = std::int64_t(cy) - h / 2;
+    const TRect rect{SaturateToInt32(x0), SaturateToInt32(y0), SaturateToInt32(x0 + w), SaturateToInt32(y0 + h)};
     canvas.SetCopyMode(cmSrcAnd);
     canvas.StretchDraw(rect, mask);
     canvas.SetCopyMode(cmSrcPaint);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -31,7 +32,7 @@ bool AtOrBelowLogFloor(double v)
 
 // The settings start as a new gauge's; the constructor gives the size while
 // the rims are still 0, as the geometry of a new gauge is computed with them.
-TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner)
+TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner), TControl(this)
 {
     // Mouse moves without a held button must reach OnMouseMoveInMeter too.
     setMouseTracking(true);
@@ -55,6 +56,7 @@ TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner)
     // A new label font shows at the next paint the toolkit asks for, even
     // when a setter has just composed a face with the old one.
     FFont.OnChange = [this] {
+        FontAssigned();
         FFaceFresh = false;
         update();
     };
@@ -115,6 +117,8 @@ void TMeter::SetCaption(const QString& v)
 
 void TMeter::SetScaleBkWidth(double v)
 {
+    if (std::isnan(v))
+        return;
     FScaleBakWidth = v < 0 ? 0.0 : v > 100 ? 100.0 : v;
     Paint();
 }
@@ -267,8 +271,8 @@ void TMeter::SetValueSec(double v)
 void TMeter::SetMeterMinValue(double v)
 {
     const TValueChangeReport report(*this);
-    // A NaN bound would break every later comparison.
-    if (std::isnan(v))
+    // A NaN or infinite bound would break every later comparison or fraction.
+    if (!std::isfinite(v))
         return;
     if (FLogarithmic && BelowLogFloor(v))
         return;
@@ -278,9 +282,18 @@ void TMeter::SetMeterMinValue(double v)
     }
     if (v == FMinValue)
         return;
+    double max = FMaxValue;
+    if (!(max > v)) {
+        max = v + 1;
+        // Where adding one changes nothing, the next number up; beyond the
+        // largest finite number there is none, and the call is refused.
+        if (!(max > v))
+            max = std::nextafter(v, std::numeric_limits<double>::infinity());
+        if (!std::isfinite(max))
+            return;
+    }
     FMinValue = v;
-    if (!(FMaxValue > v))
-        FMaxValue = v + 1;
+    FMaxValue = max;
     for (double* d : {&FValue, &FValue2, &FLowThreshold, &FHighThreshold})
         if (*d < FMinValue)
             *d = FMinValue;
@@ -290,7 +303,7 @@ void TMeter::SetMeterMinValue(double v)
 void TMeter::SetMeterMaxValue(double v)
 {
     const TValueChangeReport report(*this);
-    if (std::isnan(v))
+    if (!std::isfinite(v))
         return;
     if (FLogarithmic && BelowLogFloor(v))
         return;
@@ -300,12 +313,19 @@ void TMeter::SetMeterMaxValue(double v)
     }
     if (v == FMaxValue)
         return;
-    FMaxValue = v;
-    if (FMinValue >= v) {
-        FMinValue = v - 1;
-        if (FLogarithmic && FMinValue <= 0)
-            FMinValue = v / 10;
+    double min = FMinValue;
+    if (min >= v) {
+        min = v - 1;
+        if (FLogarithmic && min <= 0)
+            min = v / 10;
+        // Where taking one away changes nothing, the next number down.
+        if (!(min < v))
+            min = std::nextafter(v, -std::numeric_limits<double>::infinity());
+        if (!std::isfinite(min))
+            return;
     }
+    FMaxValue = v;
+    FMinValue = min;
     for (double* d : {&FValue, &FValue2, &FLowThreshold, &FHighThreshold})
         if (*d > FMaxValue)
             *d = FMaxValue;

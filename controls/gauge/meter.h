@@ -2,7 +2,7 @@
 #include "bitmap.h"
 #include "canvas.h"
 #include "colors.h"
-#include "component.h"
+#include "control.h"
 #include "font.h"
 #include "meter_face.h"
 #include "meter_types.h"
@@ -30,7 +30,7 @@ using TMouseMoveInMeterEvent =
 // that face. Setters that repaint call Paint() synchronously, once; events
 // fire after the new value and flags are stored and before that repaint.
 class TMeter : public QWidget,
-               public TComponent,
+               public TControl,
                private TMeterSettings,
                private TMeterValues,
                public TMeterPaintEvents {
@@ -182,7 +182,11 @@ public:
     // control whose font changes.
     TFont& Font() { return FFont; }
     const TFont& Font() const { return FFont; }
-    void SetFont(const TFont& v) { FFont.Assign(v); }
+    void SetFont(const TFont& v)
+    {
+        FFont.Assign(v);
+        FontAssigned();
+    }
 
     // --- events -------------------------------------------------------------
     TNotifyEvent OnOverFlow;
@@ -259,6 +263,7 @@ public:
     const TMeterValues& FaceValues() const { return *this; }
 
 protected:
+    void ParentFontChanged() override { FFont.Assign(InheritedFont()); }
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;

@@ -3,6 +3,7 @@
 #include "rounding.h"
 
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 // The scale's ticks and labels: short ticks between the main ticks, then the
@@ -99,10 +100,12 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
         if (j.E.OnBeforeDrawScaleLabel) {
             // A copy: the handler may replace itself.
             const TmtBeforeDrawScaleLabelEvent handler = j.E.OnBeforeDrawScaleLabel;
-            handler(j.Sender, Canvas, s, c.X - Canvas.TextWidth(s) / 2, c.Y - Canvas.TextHeight(s) / 2);
+            handler(j.Sender, Canvas, s, SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
+                    SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2));
         }
         if (!s.isEmpty())
-            Canvas.TextOut(c.X - Canvas.TextWidth(s) / 2, c.Y - Canvas.TextHeight(s) / 2, s);
+            Canvas.TextOut(SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
+                           SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2), s);
     };
 
     const long double decades = std::log(static_cast<long double>(Max) / Min) / std::log(10.0L);

@@ -2,6 +2,8 @@
 #include "rounding.h"
 
 #include <cmath>
+#include <cstdint>
+#include <numbers>
 
 // Body and scale of the face: background, scale bands, scale line, caption
 // and frame. Ticks and labels are in meter_face_ticks.cpp.
@@ -47,20 +49,42 @@ void PaintBackground(const TFaceJob& j)
 // blanked by a disc, leaving a ring from the blanking radius out to four
 // pixels beyond the scale. A band narrower than 1e-6 radians is left out, so
 // no lone radius line shows where a threshold sits on an end of the scale.
+// So is a narrow band whose rays, rounded to pixels, coincide or swap their
+// order: drawn, it would cover (nearly) the whole ring. A band going (nearly)
+// all the way round, on the full circle, is drawn whole.
 void PaintScaleBands(const TFaceJob& j)
 {
     TCanvas& Canvas = j.Canvas;
     const TMeterPaintValues& pv = j.pv;
     const TMeterSettings& s = j.S;
-    const int Rb = RoundHalfEven(pv.R + 4);
-    const int Ri = RoundHalfEven((100 - s.FScaleBakWidth) * pv.R / 100);
-    const TRect band{pv.cx - Rb, pv.cy - Rb, pv.cx + Rb + 1, pv.cy + Rb};
+    const std::int64_t cx = pv.cx, cy = pv.cy;
+    const std::int64_t Rb = BoxHalfSize(RoundHalfEven(pv.R + 4));
+    const std::int64_t Ri = BoxHalfSize(RoundHalfEven((100 - s.FScaleBakWidth) * pv.R / 100));
+    const TRect band{SaturateToInt32(cx - Rb), SaturateToInt32(cy - Rb), SaturateToInt32(cx + Rb + 1),
+                     SaturateToInt32(cy + Rb)};
     const auto wedge = [&](TColor color, double from, double to) {
         Canvas.Brush().SetColor(color);
         Canvas.Pen().SetColor(color);
         if (std::fabs(to - from) > 1e-6) {
             const TPoint start = pv.Q(from);
-            const TPoint end = pv.Q(to);
+            TPoint end = pv.Q(to);
+            // The turn the rounded points really give, seen from the box
+            // centre (doubled coordinates keep the centre whole); equal
+            // directions are a whole turn. Far from the band's own sweep, the
+            // rounding has swapped the rays.
+            constexpr double pi = std::numbers::pi;
+            const double mx = double(band.Left) + band.Right, my = double(band.Top) + band.Bottom;
+            const double turn = std::atan2(my - 2.0 * end.Y, 2.0 * end.X - mx)
+                                - std::atan2(my - 2.0 * start.Y, 2.0 * start.X - mx);
+            double drawn = std::fmod(turn, 2 * pi);
+            if (drawn <= 0)
+                drawn += 2 * pi;
+            const double meant = std::fabs(to - from);
+            if (std::fabs(drawn - meant) > pi) {
+                if (meant < pi)
+                    return;
+                end = start; // the whole ring
+            }
             Canvas.Pie(band.Left, band.Top, band.Right, band.Bottom, start.X, start.Y, end.X, end.Y);
         }
     };
@@ -69,7 +93,8 @@ void PaintScaleBands(const TFaceJob& j)
     wedge(s.FColorBakGHigh, pv.aMax, pv.aHigh);
     Canvas.Brush().SetColor(s.FColorBakG);
     Canvas.Pen().SetColor(s.FColorBakG);
-    Canvas.Ellipse(pv.cx - Ri, pv.cy - Ri, pv.cx + Ri + 1, pv.cy + Ri);
+    Canvas.Ellipse(SaturateToInt32(cx - Ri), SaturateToInt32(cy - Ri), SaturateToInt32(cx + Ri + 1),
+                   SaturateToInt32(cy + Ri));
 }
 
 // From the Max end counterclockwise over the top to the Min end. The pen
@@ -84,7 +109,9 @@ void PaintScaleLine(const TFaceJob& j)
         return;
     const TPoint start = pv.Q(pv.aMax);
     const TPoint end = pv.Q(pv.aMin);
-    Canvas.Arc(pv.cx - pv.Rr, pv.cy - pv.Rr, pv.cx + pv.Rr + 1, pv.cy + pv.Rr, start.X, start.Y, end.X, end.Y);
+    const std::int64_t cx = pv.cx, cy = pv.cy, Rr = BoxHalfSize(pv.Rr);
+    Canvas.Arc(SaturateToInt32(cx - Rr), SaturateToInt32(cy - Rr), SaturateToInt32(cx + Rr + 1),
+               SaturateToInt32(cy + Rr), start.X, start.Y, end.X, end.Y);
 }
 
 // Centred one third of the radius above the dial centre. The caption font
@@ -96,7 +123,8 @@ void PaintCaption(const TFaceJob& j)
     Canvas.SetFont(j.S.FFontCaption);
     const int th = Canvas.TextHeight(caption);
     const int tw = Canvas.TextWidth(caption);
-    Canvas.TextOut(j.pv.cx - tw / 2, j.pv.cy - RoundHalfEven(j.pv.R / 3) - th / 2, caption);
+    Canvas.TextOut(SaturateToInt32(std::int64_t(j.pv.cx) - tw / 2),
+                   SaturateToInt32(std::int64_t(j.pv.cy) - RoundHalfEven(j.pv.R / 3) - th / 2), caption);
 }
 
 void PaintFrame(const TFaceJob& j)

@@ -1,7 +1,9 @@
 #include "meter_face_steps.h"
 #include "cover_mask.h"
 #include "needle_outline.h"
+#include "saturating.h"
 
+#include <cstdint>
 #include <vector>
 
 // Over the finished scale: the needles, the cover rims, the anchor with its
@@ -17,8 +19,8 @@ void DrawNeedle(TCanvas& c, const TNeedleLayout& n, double alphaDeg, const TMete
     if (n.ShadowDx() != 0 || n.ShadowDy() != 0) {
         std::vector<TPoint> shadow = outline;
         for (TPoint& p : shadow) {
-            p.X -= n.ShadowDx();
-            p.Y -= n.ShadowDy();
+            p.X = SaturatingSub(p.X, n.ShadowDx());
+            p.Y = SaturatingSub(p.Y, n.ShadowDy());
         }
         c.Pen().SetColor(n.ShadowColor());
         c.Brush().SetColor(n.ShadowColor());
@@ -31,42 +33,46 @@ void DrawNeedle(TCanvas& c, const TNeedleLayout& n, double alphaDeg, const TMete
 
 void LineColor(TCanvas& c, TColor color) { c.Pen().SetColor(color); }
 
-// A 10 by 10 lamp with its top-left pixel at (L, T), bevelled like a button.
-void DrawLamp(TCanvas& c, int L, int T, TColor fill)
+// A 10 by 10 lamp with its top-left pixel at (L0, T0), bevelled like a button.
+void DrawLamp(TCanvas& c, std::int64_t L0, std::int64_t T0, TColor fill)
 {
+    // Rims accept any integer: the corners are formed wide and saturated.
+    const auto L = [L0](int d) { return SaturateToInt32(L0 + d); };
+    const auto T = [T0](int d) { return SaturateToInt32(T0 + d); };
     c.Brush().SetColor(fill);
     LineColor(c, clBlack);
-    c.Rectangle(L, T + 10, L + 10, T);
+    c.Rectangle(L(0), T(10), L(10), T(0));
     LineColor(c, clWhite);
-    c.MoveTo(L + 1, T + 9);
-    c.LineTo(L + 9, T + 9);
-    c.LineTo(L + 9, T);
+    c.MoveTo(L(1), T(9));
+    c.LineTo(L(9), T(9));
+    c.LineTo(L(9), T(0));
     LineColor(c, clSilver);
-    c.MoveTo(L + 2, T + 8);
-    c.LineTo(L + 8, T + 8);
-    c.LineTo(L + 8, T + 1);
+    c.MoveTo(L(2), T(8));
+    c.LineTo(L(8), T(8));
+    c.LineTo(L(8), T(1));
     LineColor(c, clGray);
-    c.MoveTo(L + 1, T + 8);
-    c.LineTo(L + 1, T + 1);
-    c.LineTo(L + 9, T + 1);
+    c.MoveTo(L(1), T(8));
+    c.LineTo(L(1), T(1));
+    c.LineTo(L(9), T(1));
 }
 
 // White along the bottom and the right, gray along the top and the left:
 // the dial opening looks recessed. Runs from the pen's position on the
 // bottom rim to the bottom right corner and round to the bottom left one.
-void BevelAroundOpening(TCanvas& c, int W, int H, int SR, int TR, int BR)
+// The sizes are widened: the rims accept any integer.
+void BevelAroundOpening(TCanvas& c, std::int64_t W, std::int64_t H, std::int64_t SR, std::int64_t TR, std::int64_t BR)
 {
     LineColor(c, clWhite);
-    c.LineTo(W - SR, H - BR);
-    c.LineTo(W - SR, TR);
+    c.LineTo(SaturateToInt32(W - SR), SaturateToInt32(H - BR));
+    c.LineTo(SaturateToInt32(W - SR), SaturateToInt32(TR));
     LineColor(c, clGray);
-    c.LineTo(SR - 1, TR);
-    c.LineTo(SR - 1, H - BR);
+    c.LineTo(SaturateToInt32(SR - 1), SaturateToInt32(TR));
+    c.LineTo(SaturateToInt32(SR - 1), SaturateToInt32(H - BR));
 }
 
-void PaintBevelLine(TCanvas& c, int W, int H, int SR, int TR, int BR)
+void PaintBevelLine(TCanvas& c, std::int64_t W, std::int64_t H, std::int64_t SR, std::int64_t TR, std::int64_t BR)
 {
-    c.MoveTo(SR - 1, H - BR);
+    c.MoveTo(SaturateToInt32(SR - 1), SaturateToInt32(H - BR));
     BevelAroundOpening(c, W, H, SR, TR, BR);
 }
 
@@ -94,18 +100,20 @@ void PaintCoverRims(const TFaceJob& j)
     const int W = j.pv.W, H = j.pv.H;
     Canvas.Pen().SetColor(s.FColorCover);
     Canvas.Brush().SetColor(s.FColorCover);
-    Canvas.Rectangle(0, 0, s.FSRim - 1, H);
+    Canvas.Rectangle(0, 0, SaturatingSub(s.FSRim, 1), H);
     Canvas.Rectangle(0, 0, W, s.FTRim);
-    Canvas.Rectangle(W - s.FSRim, 0, W, H);
-    Canvas.Rectangle(0, H - s.FBRim, W, H);
+    Canvas.Rectangle(SaturatingSub(W, s.FSRim), 0, W, H);
+    Canvas.Rectangle(0, SaturatingSub(H, s.FBRim), W, H);
 }
 
 void PaintAnchor(const TFaceJob& j)
 {
     TCanvas& Canvas = j.Canvas;
     const TMeterSettings& s = j.S;
-    const int W = j.pv.W, H = j.pv.H, SR = s.FSRim, TR = s.FTRim, BR = s.FBRim;
-    const int cx = j.pv.cx, cy = j.pv.cy, AS = s.FSizeAnchor;
+    // Widened: AnchorSize and the rims accept any integer.
+    const std::int64_t W = j.pv.W, H = j.pv.H, SR = s.FSRim, TR = s.FTRim, BR = s.FBRim;
+    const std::int64_t cx = j.pv.cx, cy = j.pv.cy, AS = BoxHalfSize(s.FSizeAnchor);
+    const auto S = [](std::int64_t v) { return SaturateToInt32(v); };
     if (!s.FAnchorCovrd) {
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
         return;
@@ -113,44 +121,45 @@ void PaintAnchor(const TFaceJob& j)
     if (!s.FACoverFName.isEmpty()) {
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
         if (s.AnchorPicture && s.AnchorMask)
-            DrawCover(Canvas, cx, cy, *s.AnchorPicture, *s.AnchorMask);
+            DrawCover(Canvas, j.pv.cx, j.pv.cy, *s.AnchorPicture, *s.AnchorMask);
         return;
     }
-    const int l = cx - AS, t = cy - AS, r = cx + AS, b = cy + AS;
+    const int l = S(cx - AS), t = S(cy - AS), r = S(cx + AS), b = S(cy + AS);
     if (s.FMeterLayout == mlCirc270 || s.FMeterLayout == mlCirc300 || s.FMeterLayout == mlCirc360) {
         // Round cap: the centre lies inside the dial.
         Canvas.Ellipse(l, t, r, b);
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
         LineColor(Canvas, clWhite);
-        Canvas.Arc(l, t, r, b, cx + AS, cy - AS, cx - AS, cy + AS);
+        Canvas.Arc(l, t, r, b, r, t, l, b);
         LineColor(Canvas, clGray);
-        Canvas.Arc(l, t, r, b, cx - AS, cy + AS, cx + AS, cy - AS);
+        Canvas.Arc(l, t, r, b, l, b, r, t);
         return;
     }
     // Half cap on a foot: the centre lies near the bottom rim, and the bevel
     // path runs around the foot.
-    Canvas.Pie(l, t, r, b, W, cy, 0, cy);
-    Canvas.Rectangle(cx - AS, H - BR, cx + AS, cy);
+    const int w = S(W), y = S(cy);
+    Canvas.Pie(l, t, r, b, w, y, 0, y);
+    Canvas.Rectangle(l, S(H - BR), r, y);
     LineColor(Canvas, clGray);
-    Canvas.MoveTo(cx + AS - 1, cy);
-    Canvas.LineTo(cx + AS - 1, H - BR);
+    Canvas.MoveTo(S(cx + AS - 1), y);
+    Canvas.LineTo(S(cx + AS - 1), S(H - BR));
     BevelAroundOpening(Canvas, W, H, SR, TR, BR);
     LineColor(Canvas, clWhite);
-    Canvas.LineTo(cx - AS, H - BR);
-    Canvas.LineTo(cx - AS, cy - 1);
-    Canvas.Arc(l, t, r, b, W, cy, 0, cy);
+    Canvas.LineTo(l, S(H - BR));
+    Canvas.LineTo(l, S(cy - 1));
+    Canvas.Arc(l, t, r, b, w, y, 0, y);
     LineColor(Canvas, clGray);
-    Canvas.Arc(l, t, r, b, cx + AS, cy, cx + AS, cy - AS);
+    Canvas.Arc(l, t, r, b, r, y, r, t);
 }
 
 void PaintLimitLamps(const TFaceJob& j)
 {
     const TMeterSettings& s = j.S;
-    const int T = s.FTRim + 8;
+    const std::int64_t T = std::int64_t(s.FTRim) + 8;
     if (s.FLimWatHighOn)
-        DrawLamp(j.Canvas, j.pv.W - s.FSRim - 18, T, j.V.FOFL ? s.FLimWatActCol : s.FLimWatPsvCol);
+        DrawLamp(j.Canvas, std::int64_t(j.pv.W) - s.FSRim - 18, T, j.V.FOFL ? s.FLimWatActCol : s.FLimWatPsvCol);
     if (s.FLimWatLowOn)
-        DrawLamp(j.Canvas, s.FSRim + 8, T, j.V.FUFL ? s.FLimWatActCol : s.FLimWatPsvCol);
+        DrawLamp(j.Canvas, std::int64_t(s.FSRim) + 8, T, j.V.FUFL ? s.FLimWatActCol : s.FLimWatPsvCol);
 }
 
 void NotifyMeterRendered(const TFaceJob& j)

@@ -2,8 +2,16 @@
 #include "canvas.h"
 #include "meter_ticks.h"
 #include "rounding.h"
+#include "saturating.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+
+// Half sizes of boxes around the dial centre are limited to 2^30: a larger
+// box covers every face the same way, and both corners stay inside the
+// 32-bit range, so the box stays centred where its sums would saturate.
+inline std::int64_t BoxHalfSize(std::int64_t v) { return std::clamp<std::int64_t>(v, -(1 << 30), 1 << 30); }
 
 // What every paint computes before drawing anything. Angles follow the
 // drawing convention: 0 points right, 90 up, counterclockwise on the screen.
@@ -34,6 +42,7 @@ struct TMeterPaintValues {
     // or end point of a pie or arc.
     TPoint Q(double a) const
     {
-        return {cx + RoundHalfEven(R * std::cos(a)), cy - RoundHalfEven(R * std::sin(a))};
+        return {SaturateToInt32(std::int64_t(cx) + RoundHalfEven(R * std::cos(a))),
+                SaturateToInt32(std::int64_t(cy) - RoundHalfEven(R * std::sin(a)))};
     }
 };

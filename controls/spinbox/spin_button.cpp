@@ -38,8 +38,12 @@ bool CanFocus(const QWidget* w)
 } // namespace
 
 TSpinButton::TSpinButton(QWidget* parent)
-    : QWidget(parent)
+    : QWidget(parent),
+      TControl(this)
 {
+    // Focus comes only from a left press on a half (HalfPressed) or from
+    // Tab while a tab stop, never from Qt's click-to-focus.
+    setFocusPolicy(Qt::NoFocus);
     InstallSpinHalfAccessibility();
     FUpButton = CreateHalf(false);
     FDownButton = CreateHalf(true);
@@ -109,12 +113,16 @@ void TSpinButton::focusInEvent(QFocusEvent* e)
 {
     ShowFocusMark(true);
     QWidget::focusInEvent(e);
+    if (OnEnter && !WindowLevelFocusReason(e->reason()))
+        OnEnter(this);
 }
 
 void TSpinButton::focusOutEvent(QFocusEvent* e)
 {
     ShowFocusMark(false);
     QWidget::focusOutEvent(e);
+    if (OnExit && !WindowLevelFocusReason(e->reason()))
+        OnExit(this);
 }
 
 void TSpinButton::keyPressEvent(QKeyEvent* e)

@@ -1,5 +1,5 @@
 #pragma once
-#include "component.h"
+#include "control.h"
 #include "notify_event.h"
 
 #include <QPixmap>
@@ -12,7 +12,7 @@ class TTimerSpeedButton;
 // A pair of small up and down buttons that repeat while held. Pressing a
 // half hands the keyboard focus to FocusControl (or to the pair itself when
 // it is a tab stop). Usable on its own next to any control.
-class TSpinButton : public QWidget, public TComponent {
+class TSpinButton : public QWidget, public TControl {
     Q_OBJECT
     // The glyphs as pixmaps, for Designer and style sheets; a null pixmap
     // restores the built-in arrow.
@@ -49,8 +49,6 @@ public:
 
     QWidget* FocusControl() const { return FFocusControl; }
     void SetFocusControl(QWidget* v) { FFocusControl = v; }
-    bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
-    void SetTabStop(bool v) { setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus); }
 
     TTimerSpeedButton* UpButton() const { return FUpButton; }
     TTimerSpeedButton* DownButton() const { return FDownButton; }
@@ -60,6 +58,8 @@ public:
     // Each click of a half calls its event and then emits its signal.
     TNotifyEvent OnUpClick;
     TNotifyEvent OnDownClick;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
 
 signals:
     void UpClick();

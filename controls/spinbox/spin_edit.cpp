@@ -101,17 +101,11 @@ bool WindowTakesKey(const QKeyEvent& e, const QWidget& w)
                        [](const QPushButton* b) { return b->isDefault() && b->isVisible(); });
 }
 
-// Focus that comes and goes with the whole window or a popup menu is not an
-// entry into or exit from the control.
-bool WindowLevelReason(Qt::FocusReason r)
-{
-    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
-}
-
 } // namespace
 
 TSpinEdit::TSpinEdit(QWidget* parent)
-    : QLineEdit(parent)
+    : QLineEdit(parent),
+      TControl(this, clWindow)
 {
     // Before the first text is set, which already asks for the interface.
     InstallSpinEditAccessibility();
@@ -126,6 +120,7 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     // (mousePressEvent); a half hands it over for the left button only.
     setFocusPolicy(Qt::TabFocus);
     setText(QStringLiteral("0"));
+    SetAutoSize(true);
     // Dropped text would bypass the character filter.
     setAcceptDrops(false);
     // Moves without a held button reach OnMouseMove too.
@@ -246,8 +241,8 @@ void TSpinEdit::SetBounds(int left, int top, int width, int height)
 
 int TSpinEdit::MinimumHeight() const
 {
-    const int f = fontMetrics().height();
-    const int s = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).height();
+    const int f = ClassicTextMetrics(font()).Height();
+    const int s = ClassicTextMetrics(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).Height();
     return f + std::min(s, f) / 4 + 4 * ThinBorder + 2;
 }
 
@@ -346,7 +341,7 @@ TMouseMessage TSpinEdit::ClientMouseMessage(const QMouseEvent& e) const
 void TSpinEdit::focusInEvent(QFocusEvent* e)
 {
     const Qt::FocusReason reason = e->reason();
-    if (WindowLevelReason(reason)) {
+    if (WindowLevelFocusReason(reason)) {
         QLineEdit::focusInEvent(e);
         return;
     }
@@ -364,7 +359,7 @@ void TSpinEdit::focusInEvent(QFocusEvent* e)
 void TSpinEdit::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);
-    if (WindowLevelReason(e->reason()))
+    if (WindowLevelFocusReason(e->reason()))
         return;
     RaiseNotify(OnExit, this, &TSpinEdit::Exit);
     // Text that is not a number reads as MinValue and stays as it is.
@@ -526,6 +521,12 @@ void TSpinEdit::contextMenuEvent(QContextMenuEvent* e)
     QMenu* menu = CreateEditMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(e->globalPos());
+}
+
+void TSpinEdit::AdjustAutoSize()
+{
+    if (FButton)
+        resize(width(), MinimumHeight());
 }
 
 void TSpinEdit::resizeEvent(QResizeEvent* e)

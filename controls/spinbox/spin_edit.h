@@ -1,5 +1,5 @@
 #pragma once
-#include "component.h"
+#include "control.h"
 #include "font.h"
 #include "mouse_input.h"
 #include "notify_event.h"
@@ -19,7 +19,7 @@ struct TRect;
 // Each On... event has a signal of the same name without "On" (OnChange and
 // Change()); the event's handler runs first, then the signal's receivers,
 // which see and may change the same key variables.
-class TSpinEdit : public QLineEdit, public TComponent {
+class TSpinEdit : public QLineEdit, public TControl {
     Q_OBJECT
     // The limits come before Value, so that a form applies them first.
     Q_PROPERTY(int MinValue READ MinValue WRITE SetMinValue)
@@ -123,6 +123,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    // AutoSize: the height the font needs.
+    void AdjustAutoSize() override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:

@@ -1,4 +1,5 @@
 #pragma once
+#include "enum_set.h"
 #include "speed_button.h"
 
 #include <cstdint>
@@ -8,21 +9,7 @@ class TTimer;
 
 enum TTimeBtnState { tbFocusRect, tbAllowTimer };
 
-// A set of TTimeBtnState; member n is bit n.
-struct TTimeBtnStates {
-    std::uint8_t Bits = 0;
-
-    TTimeBtnStates() = default;
-    TTimeBtnStates(std::initializer_list<TTimeBtnState> members)
-    {
-        for (TTimeBtnState m : members)
-            Include(m);
-    }
-    bool Contains(TTimeBtnState s) const { return Bits & (1u << s); }
-    void Include(TTimeBtnState s) { Bits |= std::uint8_t(1u << s); }
-    void Exclude(TTimeBtnState s) { Bits &= std::uint8_t(~(1u << s)); }
-    friend bool operator==(TTimeBtnStates, TTimeBtnStates) = default;
-};
+using TTimeBtnStates = TEnumSet<TTimeBtnState>;
 
 // One half of a spin button pair: a speed button that repeats its click while
 // held down on it, first after InitialRepeatDelay, then every RepeatInterval.

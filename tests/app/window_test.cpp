@@ -92,6 +92,32 @@ TEST_F(WindowTest, LabelsTextsFontsAndColours)
     EXPECT_EQ(Controls.LblwA->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 }
 
+// Labels are as high as the classic metrics of their font say (13 for the
+// 11 pixel Tahoma, 25 for the 21 pixel title), as the window was designed,
+// with the baseline at the classic ascent; their widths are Qt's.
+TEST_F(WindowTest, LabelsHaveTheDesignedLineHeight)
+{
+    QLabel plain(Controls.LblThema->text());
+    plain.setFont(Controls.LblThema->font());
+    plain.adjustSize();
+    EXPECT_EQ(Controls.LblThema->size(), QSize(plain.width(), 25));
+    for (QLabel* l : {Controls.LbtmA, Controls.LblwA, Controls.LblVerz, Controls.Label1, Controls.Label2LblStartdatum,
+                      Controls.LblDifftendenz, Controls.LblAbwAno})
+        EXPECT_EQ(l->height(), 13) << l->text().toStdString();
+
+    // "mittlere Anomalie" has no descender: its lowest ink row is the one
+    // above the baseline, row 11 - 1.
+    Form.show();
+    const QImage shown = Controls.LbtmA->grab().toImage();
+    const QRgb background = shown.pixel(0, 0);
+    int lowest = -1;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixel(x, y) != background)
+                lowest = y;
+    EXPECT_EQ(lowest, 10);
+}
+
 TEST_F(WindowTest, EditsStartCentredWithTheirTexts)
 {
     struct EditCase {

@@ -107,4 +107,26 @@ TEST_F(MainGaugeFaceTest, ThreeLabelsCentredByTheInsetRule)
     }
 }
 
+// The label "0.0" over the middle tick, in pixel rows: the insets take the
+// classic line height of the 11 pixel Tahoma (13, so dy = 21.5), its centre
+// row is Round(69 - (48.783 - 21.5)) = 42, its top 42 - 13 div 2 = 36 and its
+// baseline 36 + 11 = 47: the digits fill rows 39 to 46.
+TEST_F(MainGaugeFaceTest, MiddleLabelPixelRows)
+{
+    const std::vector<SeenLabel> seen = PaintAndRecordLabels(m);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[1].chartY, 36);
+    const TColor ink = ColorToRGB(m.Font().Color());
+    int top = 99, bottom = -1;
+    // Columns of "0.0" only: "-1.0" ends left of them, "1.0" starts right.
+    for (int y = 29; y < 56; ++y)
+        for (int x = 45; x < 61; ++x)
+            if (FacePixel(m, x, y) == ink) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    EXPECT_EQ(top, 39);
+    EXPECT_EQ(bottom, 46);
+}
+
 } // namespace

@@ -143,3 +143,43 @@ TEST(CanvasDraw, OntoItself)
 }
 
 } // namespace
+
+// An unscaled copy goes row by row; it gives what the scaled rule gives for
+// a scale of 1, in every copy mode, clipped anywhere, from either format.
+TEST(CanvasDraw, UnscaledCopyMatchesThePixelRule)
+{
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32}) {
+        QImage image(7, 5, format);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 7; ++x)
+                image.setPixel(x, y, qRgba(x * 30, y * 50, (x * y * 13) & 0xFF, 0x80 + x));
+        TBitmap src;
+        src.Assign(image);
+        src.Image() = image; // keep the format as given
+        for (const TCopyMode mode : {cmSrcCopy, cmSrcAnd, cmSrcPaint}) {
+            for (const auto& [ox, oy] : {std::pair{0, 0}, {-3, -2}, {6, 4}, {2, 1}}) {
+                TBitmap dst(10, 8);
+                for (int y = 0; y < 8; ++y)
+                    for (int x = 0; x < 10; ++x)
+                        dst.SetPixel(x, y, RGB(x * 20, 0x5A, y * 30));
+                TBitmap expected(10, 8);
+                expected.Canvas().Draw(0, 0, dst);
+                dst.Canvas().SetCopyMode(mode);
+                dst.Canvas().Draw(ox, oy, src);
+                for (int y = 0; y < 8; ++y)
+                    for (int x = 0; x < 10; ++x) {
+                        const int sx = x - ox, sy = y - oy;
+                        if (sx < 0 || sy < 0 || sx >= 7 || sy >= 5)
+                            continue;
+                        const QRgb s = image.pixel(sx, sy);
+                        const QRgb d = expected.Image().pixel(x, y);
+                        const QRgb e = 0xFF000000u
+                                       | (mode == cmSrcAnd ? (d & s) : mode == cmSrcPaint ? (d | s) : s);
+                        expected.Image().setPixel(x, y, e);
+                    }
+                ASSERT_TRUE(dst.Image() == expected.Image()) << "format " << format << ", mode " << mode
+                                                             << ", at " << ox << ", " << oy;
+            }
+        }
+    }
+}
