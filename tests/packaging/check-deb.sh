@@ -59,7 +59,10 @@ done
 # The changelog's latest entry is this version.
 unpacked=$work_dir/unpacked
 dpkg-deb -x "$deb" "$unpacked"
-latest=$(gzip -dc "$unpacked/usr/share/doc/keplerprobleme/changelog.gz" | head -n 1)
+# Whole outputs first: under pipefail a reader that stops early (head) would
+# fail the writer with SIGPIPE now and then.
+changelog=$(gzip -dc "$unpacked/usr/share/doc/keplerprobleme/changelog.gz")
+latest=${changelog%%$'\n'*}
 grep -qF "keplerprobleme ($(field Version))" <<<"$latest" ||
   fail "changelog begins with '$latest', not version $(field Version)"
 
@@ -97,10 +100,13 @@ else
   grep -q '/qt6/plugins/designer/libkeplercontrols_designer\.so$' <<<"$dev_contents" ||
     fail "the -dev package holds no Designer plugin"
   [ "$(dpkg-deb -f "${devs[0]}" Section)" = libdevel ] || fail "the -dev package's section is not libdevel"
-  dpkg-deb -f "${devs[0]}" Description | head -1 | grep -q 'development files' ||
+  dev_description=$(dpkg-deb -f "${devs[0]}" Description)
+  [[ ${dev_description%%$'\n'*} == *'development files'* ]] ||
     fail "the -dev package's summary does not name development files"
 fi
-[ "$(field Description | head -1)" = "Teaching program animating the Kepler problem for one planet" ] ||
-  fail "the program's summary is '$(field Description | head -1)'"
+description=$(field Description)
+summary=${description%%$'\n'*}
+[ "$summary" = "Teaching program animating the Kepler problem for one planet" ] ||
+  fail "the program's summary is '$summary'"
 
 finish
