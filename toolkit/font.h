@@ -35,6 +35,9 @@ public:
     // once when anything differed.
     void Assign(const TFont& other);
     bool SameAs(const TFont& other) const;
+    // Fonts are equal when they draw alike; the change handler is not part of
+    // what a font describes.
+    friend bool operator==(const TFont& a, const TFont& b) { return a.SameAs(b); }
 
     // The Qt font this description renders with: the family resolved through
     // ResolveFontFamily, the height converted to a pixel size.

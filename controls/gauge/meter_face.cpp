@@ -5,7 +5,6 @@
 
 #include <QGuiApplication>
 #include <QPalette>
-#include <bit>
 #include <cstring>
 #include <numbers>
 
@@ -62,10 +61,6 @@ TMeterPaintValues ComputePaintValues(int W, int H, const TMeterSettings& s, cons
 
 namespace {
 
-// Numbers are compared by their bits: equal bits draw equal pixels, and a
-// NaN stays equal to itself.
-std::uint64_t Bits(double v) { return std::bit_cast<std::uint64_t>(v); }
-
 // The settings of a fresh work canvas: black pen, solid white brush, the
 // default font, plain copy, pen at the origin.
 void ResetCanvas(TCanvas& c)
@@ -107,44 +102,28 @@ void PaintStaticSteps(const TFaceJob& j, bool withLabels)
 
 } // namespace
 
+// What the kept layer was composed from.
 struct TMeterFaceComposer::TStaticKey {
-    int W = 0, H = 0, S = 0, cx = 0, cy = 0, NrTicks = 0, DecPlaces = 0;
-    std::uint64_t R = 0, Min = 0, Max = 0, Low = 0, High = 0, BkWidth = 0;
-    bool Logarithmic = false, ScaleBkVis = false, ScaleVis = false, ScaleLine = false, ShortTicks = false;
+    int W = 0, H = 0;
     bool WithLabels = false;
-    TColor BakG = 0, Scale = 0, Low_ = 0, Norm = 0, High_ = 0;
-    TBkgFill Fill = bfSimple;
-    QString Caption;
-    TFont Font, FontCaption;
+    TMeterKeptLayerSettings Settings;
+    // The background picture as loaded, by its pixels' identity.
     qint64 Picture = 0;
+    // System colours on the face resolve through the palette.
     qint64 Palette = 0;
 
     TStaticKey(int w, int h, const TMeterSettings& s, bool withLabels)
-        : W(w), H(h), S(s.FMeterAngle), cx(s.FMeterCenterX), cy(s.FMeterCenterY), NrTicks(s.FNrTicks),
-          DecPlaces(s.FDecPlaces), R(Bits(s.FMeterRadius)), Min(Bits(s.FMinValue)), Max(Bits(s.FMaxValue)),
-          Low(Bits(s.FLowThreshold)), High(Bits(s.FHighThreshold)), BkWidth(Bits(s.FScaleBakWidth)),
-          Logarithmic(s.FLogarithmic), ScaleBkVis(s.FScaleBkVis), ScaleVis(s.FScaleVis), ScaleLine(s.FScaleLine),
-          ShortTicks(s.FShortTicks), WithLabels(withLabels), BakG(s.FColorBakG), Scale(s.FColorScale),
-          Low_(s.FColorBakGLow), Norm(s.FColorBakGNorm), High_(s.FColorBakGHigh), Fill(s.FBGFillMode),
-          Caption(s.FCaption), Font(s.FFont), FontCaption(s.FFontCaption),
+        : W(w), H(h), WithLabels(withLabels), Settings(s),
           Picture(!s.FBakGndFName.isEmpty() && s.BackGroundPicture ? s.BackGroundPicture->Image().cacheKey() : 0),
           Palette(qGuiApp ? QGuiApplication::palette().cacheKey() : 0)
     {
-        Font.OnChange = nullptr;
-        FontCaption.OnChange = nullptr;
+        // A copied font carries the gauge's change handler along; the key
+        // only compares.
+        Settings.FFont.OnChange = nullptr;
+        Settings.FFontCaption.OnChange = nullptr;
     }
 
-    bool SameAs(const TStaticKey& o) const
-    {
-        return W == o.W && H == o.H && S == o.S && cx == o.cx && cy == o.cy && NrTicks == o.NrTicks
-               && DecPlaces == o.DecPlaces && R == o.R && Min == o.Min && Max == o.Max && Low == o.Low
-               && High == o.High && BkWidth == o.BkWidth && Logarithmic == o.Logarithmic
-               && ScaleBkVis == o.ScaleBkVis && ScaleVis == o.ScaleVis && ScaleLine == o.ScaleLine
-               && ShortTicks == o.ShortTicks && WithLabels == o.WithLabels && BakG == o.BakG
-               && Scale == o.Scale && Low_ == o.Low_ && Norm == o.Norm && High_ == o.High_ && Fill == o.Fill
-               && Caption == o.Caption && Font.SameAs(o.Font) && FontCaption.SameAs(o.FontCaption)
-               && Picture == o.Picture && Palette == o.Palette;
-    }
+    bool operator==(const TStaticKey&) const = default;
 };
 
 TMeterFaceComposer::TMeterFaceComposer() = default;
@@ -183,7 +162,7 @@ bool TMeterFaceComposer::Compose(QObject* Sender, int W, int H, const TMeterSett
     const bool labelsEachTime = static_cast<bool>(e.OnBeforeDrawScaleLabel);
     if (FCaching) {
         TStaticKey key(W, H, s, !labelsEachTime);
-        if (!FStaticKey || !key.SameAs(*FStaticKey)) {
+        if (!FStaticKey || key != *FStaticKey) {
             FStatic.SetSize(W, H);
             TCanvas& canvas = FStatic.Canvas();
             ResetCanvas(canvas);

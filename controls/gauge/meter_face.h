@@ -19,42 +19,23 @@ using TmtBeforeDrawScaleLabelEvent = std::function<void(
 using TBeforeDrawNeedleEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& NeedleDrawn)>;
 using TMeterRenderedEvent = std::function<void(QObject* Sender, TCanvas& Canvas)>;
 
-// Everything the face is drawn from apart from the values: the gauge's
-// settings as they stand and the geometry of the last recomputation. A
-// default-made set is a new gauge's, with the geometry its constructor
-// computes while the rims are still 0.
-struct TMeterSettings {
-    bool FAnchorCovrd = true;
-    // The loaded pictures; null or empty while none is loaded. The anchor
-    // mask belongs to the cover picture.
-    const TBitmap* BackGroundPicture = nullptr;
-    const TBitmap* AnchorPicture = nullptr;
-    const TBitmap* AnchorMask = nullptr;
-    QString FBakGndFName;
+// What the part of the face that does not move (background, bands, scale
+// line, ticks, labels and caption) is drawn from, besides the size, the
+// background picture's pixels and the system palette. Declared once for the
+// settings and for the face composer, which keeps that part of the face for
+// as long as these compare equal: a field added here is watched by the kept
+// layer without further ado.
+struct TMeterKeptLayerSettings {
     TBkgFill FBGFillMode = bfSimple;
-    QString FACoverFName;
     bool FLogarithmic = false;
     bool FScaleVis = true;
-    int FSizeAnchor = 24;
-    bool FLimWatHighOn = true;
-    bool FLimWatLowOn = true;
-    TColor FLimWatActCol = clRed;
-    TColor FLimWatPsvCol = clGray;
     TColor FColorScale = clNavy;
     QString FCaption;
-    TFrameStyle FFrameStyle = fsRaised;
     int FDecPlaces = 1;
     int FNrTicks = 3;
-    int FBRim = 10;
-    int FSRim = 10;
-    int FTRim = 8;
     bool FShortTicks = true;
     bool FScaleLine = true;
     TColor FColorBakG = clWhite;
-    TColor FColorCover = clBtnFace;
-    TColor FColGrayLine = clGray;
-    TColor FColWhiteLine = clWhite;
-    TColorScheme FColorScheme = csBWG;
     TColor FColorBakGLow = clLime;
     TColor FColorBakGNorm = clOrange;
     TColor FColorBakGHigh = clRed;
@@ -63,9 +44,6 @@ struct TMeterSettings {
     bool FScaleBkVis = false;
     double FLowThreshold = 0;
     double FHighThreshold = 1;
-    TNeedleLayout FNeedleLayout;
-    TNeedleLayout FNeedle2Layout;
-    TMeterLayout FMeterLayout = mlCirc90;
     int FMeterAngle = 90;
     double FMeterRadius = 0;
     int FMeterCenterX = 0;
@@ -73,6 +51,41 @@ struct TMeterSettings {
     double FMinValue = 0;
     double FMaxValue = 1;
     TFont FFont; // the control's font: scale labels
+
+    // Numbers compare by value: the setters refuse NaN, and a zero draws
+    // alike whatever its sign (labels print no "-0").
+    bool operator==(const TMeterKeptLayerSettings&) const = default;
+};
+
+// Everything the face is drawn from apart from the values: the gauge's
+// settings as they stand and the geometry of the last recomputation. A
+// default-made set is a new gauge's, with the geometry its constructor
+// computes while the rims are still 0.
+struct TMeterSettings : TMeterKeptLayerSettings {
+    bool FAnchorCovrd = true;
+    // The loaded pictures; null or empty while none is loaded. The anchor
+    // mask belongs to the cover picture.
+    const TBitmap* BackGroundPicture = nullptr;
+    const TBitmap* AnchorPicture = nullptr;
+    const TBitmap* AnchorMask = nullptr;
+    QString FBakGndFName;
+    QString FACoverFName;
+    int FSizeAnchor = 24;
+    bool FLimWatHighOn = true;
+    bool FLimWatLowOn = true;
+    TColor FLimWatActCol = clRed;
+    TColor FLimWatPsvCol = clGray;
+    TFrameStyle FFrameStyle = fsRaised;
+    int FBRim = 10;
+    int FSRim = 10;
+    int FTRim = 8;
+    TColor FColorCover = clBtnFace;
+    TColor FColGrayLine = clGray;
+    TColor FColWhiteLine = clWhite;
+    TColorScheme FColorScheme = csBWG;
+    TNeedleLayout FNeedleLayout;
+    TNeedleLayout FNeedle2Layout;
+    TMeterLayout FMeterLayout = mlCirc90;
 
     TMeterSettings();
 };

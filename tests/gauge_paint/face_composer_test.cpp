@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QPalette>
 #include <functional>
 
 namespace {
@@ -113,6 +115,15 @@ const Change kChanges[] = {
     {"MeterLayout", true, [](Gauge& g) { g.s.FMeterLayout = mlCirc270, g.Geometry(); }},
     {"size", true, [](Gauge& g) { g.W = 150, g.H = 120, g.Geometry(); }},
     {"rims at the next resize", true, [](Gauge& g) { g.s.FSRim = 30, g.Geometry(); }},
+    {"palette", true,
+     [](Gauge& g) {
+         // A system colour on the face resolves through the palette.
+         g.s.FColorBakG = clBtnFace;
+         g.ComposeBoth();
+         QPalette palette = QGuiApplication::palette();
+         palette.setColor(QPalette::Button, QColor(12, 34, 56));
+         QGuiApplication::setPalette(palette);
+     }},
     {"label handler assigned", true,
      [](Gauge& g) { g.e.OnBeforeDrawScaleLabel = [](QObject*, TCanvas&, QString&, int, int) {}; }},
     // What is drawn over it on every composition.
@@ -144,6 +155,11 @@ class FaceComposerChange : public ::testing::TestWithParam<Change> {};
 TEST_P(FaceComposerChange, KeptLayerGivesTheSameFaceAndIsComposedAgainOnlyWhenItShowsTheChange)
 {
     const Change& c = GetParam();
+    // A row may change the application's palette; later tests see the old one.
+    const struct PaletteKept {
+        QPalette palette = QGuiApplication::palette();
+        ~PaletteKept() { QGuiApplication::setPalette(palette); }
+    } paletteKept;
     Gauge g;
     ASSERT_TRUE(g.ComposeBoth());
     ASSERT_TRUE(g.ComposeBoth());
