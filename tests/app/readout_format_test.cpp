@@ -13,6 +13,9 @@ struct FormatCase {
     const char* English;
 };
 
+// A failing case is named, not dumped as bytes.
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.Degrees << "°"; }
+
 class ReadoutFormatTest : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(ReadoutFormatTest, OneDecimalHalvesAwayFromZeroLocaleSeparator)

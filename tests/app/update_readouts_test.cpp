@@ -43,6 +43,12 @@ struct ReadoutCase {
     std::optional<double> Gauge;
 };
 
+// A failing case is named, not dumped as bytes.
+void PrintTo(const ReadoutCase& c, std::ostream* os)
+{
+    *os << "mean " << c.MeanDegrees << "°, true " << c.TrueDegrees << "°";
+}
+
 class UpdateReadoutsTest : public ::testing::TestWithParam<ReadoutCase> {};
 
 TEST_P(UpdateReadoutsTest, WritesComparesAndSetsTheGauge)

@@ -15,6 +15,13 @@ struct WaitCase {
     std::uint32_t EndTick;
 };
 
+// A failing case is named, not dumped as bytes.
+void PrintTo(const WaitCase& c, std::ostream* os)
+{
+    *os << "from tick " << c.Start << ", delay " << c.DelayMs << " ms, woken every " << c.WakeAfterMs
+           << " ms";
+}
+
 class WaitTest : public ::testing::TestWithParam<WaitCase> {};
 
 TEST_P(WaitTest, ReturnsOnceMoreThanTheDelayHasPassed)

@@ -14,6 +14,13 @@ struct GeometryCase {
     int cx, cy;
 };
 
+// A failing case is named, not dumped as bytes.
+void PrintTo(const GeometryCase& c, std::ostream* os)
+{
+    *os << "layout " << int(c.layout) << ", rims top " << c.top << " bottom " << c.bottom << " side "
+           << c.side;
+}
+
 // 297 by 209, the size of a new gauge.
 const GeometryCase kGeometryCases[] = {
     // Rims 0, as during construction.
@@ -143,6 +150,9 @@ struct PixelValueCase {
     bool within;
     double value;
 };
+
+// A failing case is named, not dumped as bytes.
+void PrintTo(const PixelValueCase& c, std::ostream* os) { *os << c.name; }
 
 const PixelValueCase kPixelValueCases[] = {
     {"centre is mid scale", mlCirc90, 0, 1, false, 0, 0, true, 0.5},

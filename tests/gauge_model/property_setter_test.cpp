@@ -15,6 +15,9 @@ struct RepaintCase {
     bool repaintsWhenUnchanged;
 };
 
+// A failing case is named, not dumped as bytes.
+void PrintTo(const RepaintCase& c, std::ostream* os) { *os << c.name; }
+
 const RepaintCase kRepaintCases[] = {
     {"AnchorSize", [](TMeter& m) { m.SetAnchorSize(24); }, [](TMeter& m) { m.SetAnchorSize(8); }, false},
     {"AnchorCovered", [](TMeter& m) { m.SetAnchorCovered(true); }, [](TMeter& m) { m.SetAnchorCovered(false); }, false},
@@ -75,6 +78,9 @@ struct ClampCase {
     double expected;
     int repaints;
 };
+
+// A failing case is named, not dumped as bytes.
+void PrintTo(const ClampCase& c, std::ostream* os) { *os << c.name; }
 
 const ClampCase kClampCases[] = {
     {"ticks 1 gives 2", [](TMeter& m) { m.SetMeterNrTicks(1); }, [](const TMeter& m) { return m.MeterNrTicks(); }, 2, 1},

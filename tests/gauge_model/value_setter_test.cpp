@@ -41,6 +41,9 @@ struct SetterCase {
     State expected;
 };
 
+// A failing case is named, not dumped as bytes.
+void PrintTo(const SetterCase& c, std::ostream* os) { *os << c.name; }
+
 const SetterCase kCases[] = {
     // A new gauge: 0..1, thresholds 0 and 1.
     {"new gauge, 0.5 is normal", nullptr, [](TMeter& m) { m.SetValue(0.5); }, "normal", 1,

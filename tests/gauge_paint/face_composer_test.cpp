@@ -74,6 +74,9 @@ struct Change {
     std::function<void(Gauge&)> apply;
 };
 
+// A failing case is named, not dumped as bytes.
+void PrintTo(const Change& c, std::ostream* os) { *os << c.name; }
+
 const Change kChanges[] = {
     // What the kept layer shows.
     {"ColorBakG", true, [](Gauge& g) { g.s.FColorBakG = clCream; }},

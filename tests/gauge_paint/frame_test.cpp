@@ -54,6 +54,9 @@ struct FrameCase {
     std::vector<Stroke> strokes;
 };
 
+// A failing case is named, not dumped as bytes.
+void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.what; }
+
 std::vector<FrameCase> FrameCases()
 {
     const TColor hi = ColorToRGB(clBtnHighlight);

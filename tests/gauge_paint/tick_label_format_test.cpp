@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iomanip>
 #include <limits>
 
 namespace {
@@ -12,6 +13,12 @@ struct LabelCase {
     int decimals;
     const char* text;
 };
+
+// A failing case is named, not dumped as bytes.
+void PrintTo(const LabelCase& c, std::ostream* os)
+{
+    *os << std::setprecision(21) << c.value << " with " << c.decimals << " decimals";
+}
 
 const LabelCase kLabelCases[] = {
     {1, 1, "1.0"},

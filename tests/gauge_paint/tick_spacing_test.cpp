@@ -18,6 +18,9 @@ struct SpacingCase {
     long double first;
 };
 
+// A failing case is named, not dumped as bytes.
+void PrintTo(const SpacingCase& c, std::ostream* os) { *os << c.what; }
+
 const SpacingCase kSpacingCases[] = {
     {"quotient exactly 1", 1, 0, 1, 1, 5, 0},
     {"main window gauge, quotient 1", 2, -1, 1, 1, 5, -1},

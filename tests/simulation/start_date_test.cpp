@@ -14,6 +14,9 @@ struct DateCase {
     double DayNumber;
 };
 
+// A failing case is named, not dumped as bytes.
+void PrintTo(const DateCase& c, std::ostream* os) { *os << c.Year << "-" << c.Month << "-" << c.Day; }
+
 class DayNumberTest : public ::testing::TestWithParam<DateCase> {};
 
 TEST_P(DayNumberTest, MatchesTheCalendar)

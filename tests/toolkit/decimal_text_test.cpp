@@ -7,6 +7,7 @@
 
 #include <clocale>
 #include <cstring>
+#include <iomanip>
 #include <limits>
 
 namespace {
@@ -47,6 +48,12 @@ struct RoundCase {
     int RoundedExponent;
 };
 
+// A failing case is named, not dumped as bytes.
+void PrintTo(const RoundCase& c, std::ostream* os)
+{
+    *os << c.Digits << " E" << c.Exponent << " to " << c.Count << " digits";
+}
+
 class RoundDecimalDigitsTest : public ::testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundDecimalDigitsTest, HalvesAwayFromZero)
@@ -70,6 +77,13 @@ struct FixedCase {
     int Significant;
     const char* Text;
 };
+
+// A failing case is named, not dumped as bytes.
+void PrintTo(const FixedCase& c, std::ostream* os)
+{
+    *os << std::setprecision(17) << c.Value << " with " << c.Decimals << " decimals of "
+           << c.Significant << " significant digits";
+}
 
 class FixedDecimalTextTest : public ::testing::TestWithParam<FixedCase> {};
 
