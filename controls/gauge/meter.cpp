@@ -268,7 +268,23 @@ void TMeter::SetValueSec(double v)
     Paint();
 }
 
-void TMeter::SetMeterMinValue(double v)
+void TMeter::SetMeterMinValue(double v) { SetBound(TScaleEnd::Lower, v); }
+void TMeter::SetMeterMaxValue(double v) { SetBound(TScaleEnd::Upper, v); }
+void TMeter::SetThresholdLow(double v) { SetThreshold(TScaleEnd::Lower, v); }
+void TMeter::SetThresholdHigh(double v) { SetThreshold(TScaleEnd::Upper, v); }
+
+// The two ends of the scale follow the same rules, mirrored: "beyond" is
+// below for the lower end and above for the upper one.
+namespace {
+
+bool Beyond(bool upper, double a, double b)
+{
+    return upper ? a > b : a < b;
+}
+
+} // namespace
+
+void TMeter::SetBound(TScaleEnd end, double v)
 {
     const TValueChangeReport report(*this);
     // A NaN or infinite bound would break every later comparison or fraction.
@@ -276,115 +292,68 @@ void TMeter::SetMeterMinValue(double v)
         return;
     if (FLogarithmic && BelowLogFloor(v))
         return;
+    const bool upper = end == TScaleEnd::Upper;
+    double& bound = upper ? FMaxValue : FMinValue;
+    double& opposite = upper ? FMinValue : FMaxValue;
     if (Loading()) {
-        FMinValue = v;
+        bound = v;
         return;
     }
-    if (v == FMinValue)
+    if (v == bound)
         return;
-    double max = FMaxValue;
-    if (!(max > v)) {
-        max = v + 1;
-        // Where adding one changes nothing, the next number up; beyond the
-        // largest finite number there is none, and the call is refused.
-        if (!(max > v))
-            max = std::nextafter(v, std::numeric_limits<double>::infinity());
-        if (!std::isfinite(max))
+    // The opposite bound is moved one unit out of the way when the new one
+    // reaches it; on a logarithmic scale a minimum that would not be
+    // positive becomes a tenth of the maximum instead. Where one unit
+    // changes nothing, the next number; beyond the largest finite number
+    // there is none, and the call is refused.
+    double other = opposite;
+    if (!Beyond(upper, v, other)) {
+        other = upper ? v - 1 : v + 1;
+        if (FLogarithmic && other <= 0)
+            other = v / 10;
+        if (!Beyond(upper, v, other))
+            other = std::nextafter(v, (upper ? -1 : 1) * std::numeric_limits<double>::infinity());
+        if (!std::isfinite(other))
             return;
     }
-    FMinValue = v;
-    FMaxValue = max;
+    bound = v;
+    opposite = other;
     for (double* d : {&FValue, &FValue2, &FLowThreshold, &FHighThreshold})
-        if (*d < FMinValue)
-            *d = FMinValue;
+        if (Beyond(upper, *d, bound))
+            *d = bound;
     Paint();
 }
 
-void TMeter::SetMeterMaxValue(double v)
-{
-    const TValueChangeReport report(*this);
-    if (!std::isfinite(v))
-        return;
-    if (FLogarithmic && BelowLogFloor(v))
-        return;
-    if (Loading()) {
-        FMaxValue = v;
-        return;
-    }
-    if (v == FMaxValue)
-        return;
-    double min = FMinValue;
-    if (min >= v) {
-        min = v - 1;
-        if (FLogarithmic && min <= 0)
-            min = v / 10;
-        // Where taking one away changes nothing, the next number down.
-        if (!(min < v))
-            min = std::nextafter(v, -std::numeric_limits<double>::infinity());
-        if (!std::isfinite(min))
-            return;
-    }
-    FMaxValue = v;
-    FMinValue = min;
-    for (double* d : {&FValue, &FValue2, &FLowThreshold, &FHighThreshold})
-        if (*d > FMaxValue)
-            *d = FMaxValue;
-    Paint();
-}
-
-void TMeter::SetThresholdLow(double v)
+void TMeter::SetThreshold(TScaleEnd end, double v)
 {
     const TValueChangeReport report(*this);
     if (std::isnan(v))
         return;
     if (FLogarithmic && BelowLogFloor(v))
         return;
+    const bool upper = end == TScaleEnd::Upper;
+    double& threshold = upper ? FHighThreshold : FLowThreshold;
+    double& opposite = upper ? FLowThreshold : FHighThreshold;
     if (Loading()) {
-        FLowThreshold = v;
+        threshold = v;
         return;
     }
-    if (v == FLowThreshold)
+    if (v == threshold)
         return;
-    FLowThreshold = v;
-    if (FLowThreshold < FMinValue)
-        FLowThreshold = FMinValue;
-    if (FLowThreshold > FMaxValue)
-        FLowThreshold = FMaxValue;
-    if (FLowThreshold > FHighThreshold)
-        FHighThreshold = FLowThreshold;
+    threshold = v;
+    if (threshold < FMinValue)
+        threshold = FMinValue;
+    if (threshold > FMaxValue)
+        threshold = FMaxValue;
+    // The opposite threshold is pushed along, never crossed.
+    if (Beyond(upper, opposite, threshold))
+        opposite = threshold;
     // Only the primary value is tested, whatever the needles' visibility.
-    FUFL = false;
-    if (FValue <= FLowThreshold) {
-        FUFL = true;
-        RaiseNotify(OnUnderFlow, this, &TMeter::UnderFlow);
-    }
-    Paint();
-}
-
-void TMeter::SetThresholdHigh(double v)
-{
-    const TValueChangeReport report(*this);
-    if (std::isnan(v))
-        return;
-    if (FLogarithmic && BelowLogFloor(v))
-        return;
-    if (Loading()) {
-        FHighThreshold = v;
-        return;
-    }
-    if (v == FHighThreshold)
-        return;
-    FHighThreshold = v;
-    if (FHighThreshold < FMinValue)
-        FHighThreshold = FMinValue;
-    if (FHighThreshold > FMaxValue)
-        FHighThreshold = FMaxValue;
-    if (FHighThreshold < FLowThreshold)
-        FLowThreshold = FHighThreshold;
-    FOFL = false;
-    if (FValue >= FHighThreshold) {
-        FOFL = true;
-        RaiseNotify(OnOverFlow, this, &TMeter::OverFlow);
+    bool& flag = upper ? FOFL : FUFL;
+    flag = false;
+    if (upper ? FValue >= threshold : FValue <= threshold) {
+        flag = true;
+        RaiseNotify(upper ? OnOverFlow : OnUnderFlow, this, upper ? &TMeter::OverFlow : &TMeter::UnderFlow);
     }
     Paint();
 }

@@ -273,6 +273,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // A bound or a threshold, lower or upper: each pair is set by one rule.
+    enum class TScaleEnd { Lower, Upper };
+    void SetBound(TScaleEnd end, double v);
+    void SetThreshold(TScaleEnd end, double v);
     void CalcMeterGeometry();
     void GeometryMayHaveChanged();
     void ClassifyValue(double v);

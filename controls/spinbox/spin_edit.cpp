@@ -378,22 +378,40 @@ void TSpinEdit::keyPressEvent(QKeyEvent* e)
         StepUp(this);
     else if (e->key() == Qt::Key_Down)
         StepDown(this);
+    PassKeyThroughHandler(e);
+}
+
+// A key pressed or released goes through OnKeyDown or OnKeyUp and its signal
+// first: a key the handler sets to 0 goes no further; a key it puts in place
+// of the pressed one goes on without text of its own.
+void TSpinEdit::PassKeyThroughHandler(QKeyEvent* e)
+{
+    const bool press = e->type() == QEvent::KeyPress;
     int key = e->key();
     const TShiftState shift = ShiftStateFromQt(e->modifiers(), Qt::NoButton);
-    if (OnKeyDown)
-        OnKeyDown(this, key, shift);
-    emit KeyDown(key, shift);
+    const TKeyEvent& handler = press ? OnKeyDown : OnKeyUp;
+    if (handler)
+        handler(this, key, shift);
+    if (press)
+        emit KeyDown(key, shift);
+    else
+        emit KeyUp(key, shift);
     if (key == 0) {
         e->accept();
         return;
     }
+    const auto passOn = [&](QKeyEvent* k) {
+        if (press)
+            TypeKey(k);
+        else
+            QLineEdit::keyReleaseEvent(k);
+    };
     if (key == e->key()) {
-        TypeKey(e);
+        passOn(e);
         return;
     }
-    // A key the handler put in place of the pressed one types no text of its own.
     QKeyEvent swapped(e->type(), key, e->modifiers(), QString(), e->isAutoRepeat(), e->count());
-    TypeKey(&swapped);
+    passOn(&swapped);
     e->setAccepted(swapped.isAccepted());
 }
 
@@ -439,22 +457,7 @@ void TSpinEdit::keyReleaseEvent(QKeyEvent* e)
         QLineEdit::keyReleaseEvent(e);
         return;
     }
-    int key = e->key();
-    const TShiftState shift = ShiftStateFromQt(e->modifiers(), Qt::NoButton);
-    if (OnKeyUp)
-        OnKeyUp(this, key, shift);
-    emit KeyUp(key, shift);
-    if (key == 0) {
-        e->accept();
-        return;
-    }
-    if (key == e->key()) {
-        QLineEdit::keyReleaseEvent(e);
-        return;
-    }
-    QKeyEvent swapped(e->type(), key, e->modifiers(), QString(), false, e->count());
-    QLineEdit::keyReleaseEvent(&swapped);
-    e->setAccepted(swapped.isAccepted());
+    PassKeyThroughHandler(e);
 }
 
 // Text composed by an input method passes the same filter and OnKeyPress as

@@ -137,6 +137,7 @@ private:
     void UpdateTextRect();
     // A pointer message in client coordinates, inside the border.
     TMouseMessage ClientMouseMessage(const QMouseEvent& e) const;
+    void PassKeyThroughHandler(QKeyEvent* e);
     void TypeKey(QKeyEvent* e);
 
     std::int32_t FMinValue = 0;
