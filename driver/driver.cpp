@@ -1,15 +1,22 @@
 // Runs the program for screenshots, measurements and tests of the real
 // window, without a person at the controls. Not installed.
 //
-//   keplerprobleme-driver [--start DELAY_MS] [--quit-after-first-paint] [Qt options]
+//   keplerprobleme-driver [--start DELAY_MS] [--hold-after CYCLES] [--quit-after-first-paint] [Qt options]
 //
 // --start DELAY_MS sets the delay regulator to DELAY_MS milliseconds and
-// presses Start once the window is up; --quit-after-first-paint ends the
-// program as soon as its window has painted itself once.
+// presses Start once the window is up; --hold-after CYCLES holds that run
+// once it has drawn CYCLES cycles: the window keeps showing that moment and
+// stays responsive, and "held" is written on standard output, until the
+// program is ended. --quit-after-first-paint ends the program as soon as its
+// window has painted itself once. Unlike the program, the driver passes
+// what else it is given on to Qt.
 #include "form1.h"
+#include "platform.h"
 #include "program_start.h"
+#include "simulation_state.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -34,6 +41,43 @@ protected:
     }
 };
 
+// The real platform, except that after a given number of run cycles the
+// message processing inside the run loop stops returning: the run is held
+// where it stands, however fast the machine, while the window is still
+// painted. A cycle ends when the day number moves on; the first message
+// processing after that is in the next cycle's wait, before it draws.
+class THoldAfterCycles : public TPlatform {
+public:
+    explicit THoldAfterCycles(int cycles) : FCycles(cycles) {}
+
+    void ProcessMessages() override
+    {
+        TPlatform::ProcessMessages();
+        const SimulationState& s = Simulation();
+        if (s.RunState != RunStateRunning)
+            return;
+        if (!FRunning) {
+            FRunning = true;
+            FDayNumber = s.DayNumber;
+        } else if (s.DayNumber != FDayNumber) {
+            FDayNumber = s.DayNumber;
+            ++FDone;
+        }
+        if (FDone < FCycles)
+            return;
+        std::puts("held");
+        std::fflush(stdout);
+        QEventLoop().exec();
+        std::exit(0); // the loop ends only with the application
+    }
+
+private:
+    int FCycles;
+    int FDone = 0;
+    bool FRunning = false;
+    double FDayNumber = 0;
+};
+
 template <class T>
 T& Control(TForm1& form, const char* name)
 {
@@ -47,9 +91,23 @@ T& Control(TForm1& form, const char* name)
 
 [[noreturn]] void Usage()
 {
-    std::fputs("usage: keplerprobleme-driver [--start DELAY_MS] [--quit-after-first-paint] [Qt options]\n",
+    std::fputs("usage: keplerprobleme-driver [--start DELAY_MS] [--hold-after CYCLES] [--quit-after-first-paint]"
+               " [Qt options]\n",
                stderr);
     std::exit(2);
+}
+
+// The number after the option at argv[i], which must lie in [min, max];
+// i moves on to it.
+int NumberOption(int argc, char* argv[], int& i, long min, long max)
+{
+    if (i + 1 >= argc)
+        Usage();
+    char* end = nullptr;
+    const long n = std::strtol(argv[++i], &end, 10);
+    if (*end != '\0' || n < min || n > max)
+        Usage();
+    return static_cast<int>(n);
 }
 
 } // namespace
@@ -57,18 +115,15 @@ T& Control(TForm1& form, const char* name)
 int main(int argc, char* argv[])
 {
     std::optional<int> startDelay;
+    std::optional<int> holdAfter;
     bool quitAfterFirstPaint = false;
     // Our options are taken out; the rest goes to Qt.
     int kept = 1;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--start") == 0) {
-            if (i + 1 >= argc)
-                Usage();
-            char* end = nullptr;
-            const long ms = std::strtol(argv[++i], &end, 10);
-            if (*end != '\0' || ms < 0 || ms > 500)
-                Usage();
-            startDelay = static_cast<int>(ms);
+            startDelay = NumberOption(argc, argv, i, 0, 500);
+        } else if (std::strcmp(argv[i], "--hold-after") == 0) {
+            holdAfter = NumberOption(argc, argv, i, 1, 100000);
         } else if (std::strcmp(argv[i], "--quit-after-first-paint") == 0) {
             quitAfterFirstPaint = true;
         } else {
@@ -77,8 +132,15 @@ int main(int argc, char* argv[])
     }
     argv[kept] = nullptr;
     argc = kept;
+    if (holdAfter && !startDelay)
+        Usage();
+    std::optional<THoldAfterCycles> hold;
+    if (holdAfter) {
+        hold.emplace(*holdAfter);
+        InstallPlatform(&*hold);
+    }
 
-    return RunProgram(argc, argv, [&](TForm1& form) {
+    const int status = RunProgram(argc, argv, [&](TForm1& form) {
         if (startDelay) {
             Control<QScrollBar>(form, "ScrollBarV").setValue(*startDelay);
             QPushButton& start = Control<QPushButton>(form, "BtnStart");
@@ -87,4 +149,7 @@ int main(int argc, char* argv[])
         if (quitAfterFirstPaint)
             form.installEventFilter(new TQuitAfterFirstPaint(&form));
     });
+    if (hold)
+        InstallPlatform(nullptr);
+    return status;
 }

@@ -34,29 +34,43 @@ fi
 program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
 
 # From 1 March the planet runs to the far end of its orbit (early July).
-# Milliseconds per simulated step and seconds until the picture is taken:
-# by then it is about half-way there.
+# Milliseconds per simulated step (the delay regulator shows them) and the
+# number of steps the run is held after: about half-way there. The driver
+# holds the run after that many steps, so every picture shows the same
+# moment however fast the machine is.
 start_date='2026-03-01 10:00:00'
 delay_ms=40
-settle_s=3
+cycles=60
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p screenshots
 
-# Inside the X server: start the program, let it run, grab its window.
+# Inside the X server: start the program, let it run until it is held, grab
+# its window.
 cat >"$work/inside.sh" <<'INSIDE'
 set -euo pipefail
-program=$1 out=$2 settle=$3 start=$4 delay=$5
+program=$1 out=$2 cycles=$3 start=$4 delay=$5
 # Only the calendar is moved; the program's millisecond clock runs as usual.
 # Job control gives the program (under faketime) a process group of its own.
 set -m
-LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= DONT_FAKE_MONOTONIC=1 faketime -f "@$start" "$program" --start "$delay" &
+said=$out.said
+LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= DONT_FAKE_MONOTONIC=1 faketime -f "@$start" \
+  "$program" --start "$delay" --hold-after "$cycles" >"$said" &
 pid=$!
-sleep "$settle"
-id=$(xwininfo -root -tree | awk '/"Simulation Keplerprobleme"/ { print $1; exit }')
+# The driver says "held" once the run stands still; a moment more for the
+# X server to show the last paint.
+for _ in $(seq 600); do
+  grep -qx held "$said" && break
+  sleep 0.1
+done
 status=0
-if [ -n "$id" ]; then
+id=$(xwininfo -root -tree | awk '/"Simulation Keplerprobleme"/ { print $1; exit }')
+if ! grep -qx held "$said"; then
+  echo "the run was not held within a minute" >&2
+  status=1
+elif [ -n "$id" ]; then
+  sleep 1
   # No time stamps or other metadata: same pixels, same bytes.
   import -window "$id" -strip -define png:exclude-chunks=date,time "$out" || status=1
 else
@@ -71,7 +85,7 @@ INSIDE
 shoot() { # scale file
   QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$1 \
     xvfb-run -a -s "-screen 0 1600x1400x24 -dpi 96" \
-    bash "$work/inside.sh" "$program" "$work/shot.png" "$settle_s" "$start_date" "$delay_ms"
+    bash "$work/inside.sh" "$program" "$work/shot.png" "$cycles" "$start_date" "$delay_ms"
   mv "$work/shot.png" "$2"
   echo "$2: $(identify -format '%wx%h' "$2")"
 }
