@@ -1,6 +1,5 @@
 #pragma once
 #include "meter.h"
-#include "meter1_settings.h"
 #include "paint_count.h"
 
 #include <gtest/gtest.h>
@@ -8,13 +7,6 @@
 #include <cctype>
 #include <string>
 #include <vector>
-
-// The main window's gauge, loaded the way its window description does it:
-// the size first, then the other settings in the description's order.
-inline void LoadMainWindowGauge(TMeter& m)
-{
-    ApplyMeter1Settings(m);
-}
 
 // Records the range events a gauge raises with the number of paints done
 // when each fired.
@@ -44,16 +36,6 @@ struct RangeEventLog {
         return s;
     }
 };
-
-// The main window's gauge takes its geometry from the constructor's rims:
-// a quarter circle of radius 48.783 about (52, 69).
-inline void ExpectMainGaugeGeometry(const TMeter& m)
-{
-    EXPECT_EQ(m.MeterAngle(), 90);
-    EXPECT_NEAR(m.ScaleRadius(), 48.783, 5e-4);
-    EXPECT_EQ(m.OriginX(), 52);
-    EXPECT_EQ(m.OriginY(), 69);
-}
 
 // A test-name-safe form of a case description.
 inline std::string CaseName(const char* description)

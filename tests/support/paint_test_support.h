@@ -15,14 +15,6 @@ inline void ShowBodyOnly(TMeter& m)
     m.SetLimWatchLowOn(false);
 }
 
-// The main window's gauge without needles and lamps, painted.
-inline void LoadMainGaugeBody(TMeter& m)
-{
-    LoadMainWindowGauge(m);
-    ShowBodyOnly(m);
-    m.Paint();
-}
-
 inline TColor FacePixel(const TBitmap& face, int x, int y) { return face.Pixel(x, y); }
 inline TColor FacePixel(const TMeter& m, int x, int y) { return FacePixel(m.Face(), x, y); }
 

@@ -1,6 +1,6 @@
 // The main window's gauge: frame, band ring, scale, main ticks and labels,
 // pixel by pixel where the pixels are fixed by the drawing rules.
-#include "paint_test_support.h"
+#include "main_window_gauge.h"
 
 #include <gtest/gtest.h>
 

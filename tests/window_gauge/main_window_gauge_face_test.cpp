@@ -1,6 +1,6 @@
 // The main window's gauge after the needle, rim, anchor and lamp steps:
 // which pixels the needle, the rims, the bevel line and the half cap own.
-#include "meter_test_support.h"
+#include "main_window_gauge.h"
 
 #include <gtest/gtest.h>
 
