@@ -4,12 +4,6 @@
 #include "local_date.h"
 #include "rounding.h"
 
-SimulationState& Simulation()
-{
-    static SimulationState state;
-    return state;
-}
-
 double DayNumberOfDate(int year, int month, int day)
 {
     double y;
@@ -35,14 +29,4 @@ void ComputeStartDayNumber(const TLocalDate& today)
     s.StartMonth = today.Month;
     s.StartDay = today.Day;
     s.DayNumber = DayNumberOfDate(s.StartYear, s.StartMonth, s.StartDay);
-}
-
-void InitSimulationState(const TLocalDate& today)
-{
-    SimulationState& s = Simulation();
-    s.AreaWidth = 433;
-    s.AreaHeight = 433;
-    ComputeStartDayNumber(today);
-    s.StepDays = 1;
-    s.OrbitScale = 140;
 }
