@@ -17,10 +17,12 @@ set(KEPLER_CONTROLS_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/KeplerControls)
 # Installed names: the build's short target names would be too generic as
 # files under /usr/lib.
 set(kepler_controls_libraries
-  toolkit_base KeplerToolkitBase ToolkitBase
-  toolkit      KeplerToolkit     Toolkit
-  gauge        KeplerGauge       Gauge
-  spinbox      KeplerSpinBox     SpinBox)
+  toolkit_base     KeplerToolkitBase     ToolkitBase
+  toolkit_platform KeplerToolkitPlatform ToolkitPlatform
+  toolkit_raster   KeplerToolkitRaster   ToolkitRaster
+  toolkit          KeplerToolkit         Toolkit
+  gauge            KeplerGauge           Gauge
+  spinbox          KeplerSpinBox         SpinBox)
 set(kepler_controls_targets)
 while(kepler_controls_libraries)
   list(POP_FRONT kepler_controls_libraries target output export_name)
@@ -40,9 +42,10 @@ install(TARGETS ${kepler_controls_targets}
 # the package they are empty names that pass nothing on.
 install(TARGETS kepler_warnings kepler_exact_float EXPORT KeplerControlsTargets)
 
-# The headers sit flat in one folder, as they include each other by name.
+# The headers sit flat in one folder, as they include each other by name;
+# the toolkit's layers are folders only in the source tree.
 file(GLOB kepler_controls_headers CONFIGURE_DEPENDS
-  ${PROJECT_SOURCE_DIR}/toolkit/*.h
+  ${PROJECT_SOURCE_DIR}/toolkit/*/*.h
   ${PROJECT_SOURCE_DIR}/controls/gauge/*.h
   ${PROJECT_SOURCE_DIR}/controls/spinbox/*.h)
 install(FILES ${kepler_controls_headers}
