@@ -43,11 +43,13 @@ install(TARGETS ${kepler_controls_targets}
 install(TARGETS kepler_warnings kepler_exact_float EXPORT KeplerControlsTargets)
 
 # The headers sit flat in one folder, as they include each other by name;
-# the toolkit's layers are folders only in the source tree.
+# the toolkit's layers are folders only in the source tree. The link between
+# a control and Qt is the component model's own business.
 file(GLOB kepler_controls_headers CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/toolkit/*/*.h
   ${PROJECT_SOURCE_DIR}/controls/gauge/*.h
   ${PROJECT_SOURCE_DIR}/controls/spinbox/*.h)
+list(FILTER kepler_controls_headers EXCLUDE REGEX "/control_link\\.h$")
 install(FILES ${kepler_controls_headers}
   DESTINATION ${KEPLER_CONTROLS_INCLUDEDIR} COMPONENT devel)
 

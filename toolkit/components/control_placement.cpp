@@ -1,0 +1,181 @@
+// Placement: alignment to the parent's edges, anchors that follow the
+// parent's resizing, size constraints and automatic size.
+#include "control.h"
+
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+void TSizeConstraints::Set(int& field, int v)
+{
+    v = std::max(v, 0);
+    if (field == v)
+        return;
+    field = v;
+    if (OnChange)
+        OnChange();
+}
+
+void TSizeConstraints::Assign(const TSizeConstraints& v)
+{
+    const bool changed = FMinWidth != v.FMinWidth || FMinHeight != v.FMinHeight || FMaxWidth != v.FMaxWidth ||
+                         FMaxHeight != v.FMaxHeight;
+    FMinWidth = v.FMinWidth;
+    FMinHeight = v.FMinHeight;
+    FMaxWidth = v.FMaxWidth;
+    FMaxHeight = v.FMaxHeight;
+    if (changed && OnChange)
+        OnChange();
+}
+
+void TControl::SetAlign(TAlign v)
+{
+    if (v == FAlign)
+        return;
+    FAlign = v;
+    if (QWidget* parent = FWidget->parentWidget())
+        AlignControls(parent);
+}
+
+void TControl::SetAnchors(TAnchors v)
+{
+    FAnchors = v;
+    RecordPlacement();
+}
+
+void TControl::RecordPlacement()
+{
+    FPlacedAt = FWidget->geometry();
+    QWidget* parent = FWidget->parentWidget();
+    FPlacedIn = parent ? parent->size() : QSize();
+}
+
+void TControl::PlaceAt(const QRect& r)
+{
+    FBeingPlaced = true;
+    FWidget->setGeometry(r);
+    FBeingPlaced = false;
+}
+
+void TControl::AlignControls(QWidget* parent)
+{
+    std::vector<TControl*> aligned;
+    for (QObject* o : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        TControl* c = w ? FromWidget(w) : nullptr;
+        if (c && c->FBeingPlaced)
+            return; // already aligning these
+        if (c && !w->isWindow() && !w->isHidden() && c->FAlign != alNone && c->FAlign != alCustom)
+            aligned.push_back(c);
+    }
+    if (aligned.empty())
+        return;
+    // Edge by edge, the controls nearest their edge first; alClient takes
+    // what is left.
+    auto key = [](const TControl* c) {
+        const QRect g = c->FWidget->geometry();
+        switch (c->FAlign) {
+        case alTop: return g.top();
+        case alBottom: return -(g.top() + g.height());
+        case alLeft: return g.left();
+        case alRight: return -(g.left() + g.width());
+        default: return 0;
+        }
+    };
+    std::stable_sort(aligned.begin(), aligned.end(), [&](const TControl* a, const TControl* b) {
+        return a->FAlign != b->FAlign ? a->FAlign < b->FAlign : key(a) < key(b);
+    });
+    for (TControl* c : aligned)
+        c->FBeingPlaced = true;
+    QRect free = parent->contentsRect();
+    for (TControl* c : aligned) {
+        QWidget* w = c->FWidget;
+        // The size the control will take within its limits.
+        auto fit = [w](int width, int height) {
+            return QSize(width, height).boundedTo(w->maximumSize()).expandedTo(w->minimumSize());
+        };
+        switch (c->FAlign) {
+        case alTop: {
+            const QSize s = fit(free.width(), w->height());
+            w->setGeometry(QRect(free.topLeft(), s));
+            free.setTop(free.top() + s.height());
+            break;
+        }
+        case alBottom: {
+            const QSize s = fit(free.width(), w->height());
+            w->setGeometry(QRect(QPoint(free.left(), free.bottom() + 1 - s.height()), s));
+            free.setBottom(free.bottom() - s.height());
+            break;
+        }
+        case alLeft: {
+            const QSize s = fit(w->width(), free.height());
+            w->setGeometry(QRect(free.topLeft(), s));
+            free.setLeft(free.left() + s.width());
+            break;
+        }
+        case alRight: {
+            const QSize s = fit(w->width(), free.height());
+            w->setGeometry(QRect(QPoint(free.right() + 1 - s.width(), free.top()), s));
+            free.setRight(free.right() - s.width());
+            break;
+        }
+        case alClient: w->setGeometry(QRect(free.topLeft(), fit(free.width(), free.height()))); break;
+        default: break;
+        }
+    }
+    for (TControl* c : aligned)
+        c->FBeingPlaced = false;
+}
+
+void TControl::ParentResized(const QSize& oldSize)
+{
+    QWidget* parent = FWidget->parentWidget();
+    if (!parent || FBeingPlaced)
+        return;
+    if (FAlign != alNone) {
+        if (FAlign != alCustom)
+            AlignControls(parent);
+        return;
+    }
+    // Only a placement made in this parent's current coordinates counts;
+    // a parent resized before it was ever shown reports no old size.
+    if (!oldSize.isValid() || FPlacedIn != oldSize || FPlacedAt != FWidget->geometry()) {
+        RecordPlacement();
+        return;
+    }
+    const QSize now = parent->size();
+    auto place = [](int pos, int size, int oldExtent, int newExtent, bool nearEdge, bool farEdge, int& newPos,
+                    int& newSize) {
+        newPos = pos;
+        newSize = size;
+        const int delta = newExtent - oldExtent;
+        if (nearEdge && farEdge)
+            newSize = size + delta;
+        else if (farEdge)
+            newPos = pos + delta;
+        else if (!nearEdge && oldExtent > 0)
+            newPos = int(std::lround((pos + size / 2.0) * newExtent / oldExtent - size / 2.0));
+    };
+    int x, w, y, h;
+    place(FPlacedAt.x(), FPlacedAt.width(), oldSize.width(), now.width(), FAnchors.Contains(akLeft),
+          FAnchors.Contains(akRight), x, w);
+    place(FPlacedAt.y(), FPlacedAt.height(), oldSize.height(), now.height(), FAnchors.Contains(akTop),
+          FAnchors.Contains(akBottom), y, h);
+    PlaceAt(QRect(x, y, std::max(w, 0), std::max(h, 0)));
+    RecordPlacement();
+}
+
+void TControl::ApplyConstraints()
+{
+    const auto limit = [](int v) { return v > 0 ? v : QWIDGETSIZE_MAX; };
+    FWidget->setMinimumSize(FConstraints.MinWidth(), FConstraints.MinHeight());
+    FWidget->setMaximumSize(limit(FConstraints.MaxWidth()), limit(FConstraints.MaxHeight()));
+}
+
+void TControl::SetAutoSize(bool v)
+{
+    FAutoSize = v;
+    if (v && !Loading())
+        AdjustAutoSize();
+}
