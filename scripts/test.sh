@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole test suite twice:
-# a normal build, then a build under AddressSanitizer and
-# UndefinedBehaviorSanitizer that fails on any report. In between it builds
-# everything, tests included, in the Release configuration the package is
-# made in.
+# Installs what is missing, builds and runs the whole test suite three
+# times: a normal build, a Release build (the configuration the package is
+# made in), then a build under AddressSanitizer and
+# UndefinedBehaviorSanitizer that fails on any report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,10 +26,12 @@ echo "== The real program's first run under three locales, as read over the acce
 cat build/tests/xvfb/first_run_locales.log 2>/dev/null || echo "(the test did not run)"
 
 # The package is built in Release; its optimiser warns about other things,
-# so that configuration must build with warnings as errors too.
+# so that configuration must build with warnings as errors too, and its
+# tests must pass as the normal build's do.
 echo "== Release build"
 cmake -S . -B build-release-check -G Ninja -DCMAKE_BUILD_TYPE=Release "$werror"
 cmake --build build-release-check -j"$jobs"
+ctest --test-dir build-release-check --output-on-failure -j"$jobs"
 
 echo "== Build under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKEPLER_SANITIZE=ON -DKEPLER_BUILD_BENCH=OFF "$werror"
