@@ -15,7 +15,7 @@ def row_bytes(width, bpp):
 
 
 def bmp(width, height, bpp, pixels=b"", palette=None, compression=0,
-        colors_used=None, dib_size=40, offset=None, extra=b""):
+        colors_used=None, dib_size=40, offset=None, extra=b"", header_masks=b""):
     if palette is None:
         palette = []
     pal = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
@@ -23,7 +23,7 @@ def bmp(width, height, bpp, pixels=b"", palette=None, compression=0,
         colors_used = len(palette)
     dib = struct.pack("<IiiHHIIiiII", dib_size, width, height, 1, bpp, compression,
                       len(pixels), 2835, 2835, colors_used, 0)
-    dib += b"\0" * (dib_size - len(dib))
+    dib += header_masks + b"\0" * (dib_size - len(dib) - len(header_masks))
     if offset is None:
         offset = 14 + dib_size + len(extra) + len(pal)
     body = dib + extra + pal + pixels
@@ -59,6 +59,19 @@ def files():
     yield "ok_32bit_topdown.bmp", bmp(2, -2, 32, rows(2, 2, 32, lambda x, y: x & 0xFF))
     masks = struct.pack("<III", 0xF800, 0x07E0, 0x001F)
     yield "ok_16bit_bitfields.bmp", bmp(2, 2, 16, rows(2, 2, 16, lambda x, y: 0x1F), compression=3, extra=masks)
+    # The longer headers carry the colour masks inside; 10-bit channels.
+    masks565 = struct.pack("<III", 0xF800, 0x07E0, 0x001F)
+    yield "ok_16bit_v2_header_bitfields.bmp", bmp(3, 2, 16, rows(3, 2, 16, lambda x, y: 0xE7 ^ x),
+                                                  compression=3, dib_size=52, header_masks=masks565)
+    masks10 = struct.pack("<IIII", 0x3FF00000, 0x000FFC00, 0x000003FF, 0)
+    yield "ok_32bit_v3_header_10bit.bmp", bmp(2, 2, 32, rows(2, 2, 32, lambda x, y: 0xFF - x),
+                                              compression=3, dib_size=56, header_masks=masks10)
+    yield "ok_24bit_v5_header.bmp", bmp(3, -2, 24, rows(3, 2, 24, lambda x, y: 0x40 + x),
+                                        dib_size=124)
+    yield "ok_8bit_v4_header.bmp", bmp(5, 4, 8, rows(5, 4, 8, lambda x, y: (x + y) % 3), gray_palette(4),
+                                       dib_size=108)
+    yield "zero_masks_32bit.bmp", bmp(2, 2, 32, rows(2, 2, 32, lambda x, y: 0xFF), compression=3,
+                                      dib_size=56)
     # Run-length: two runs then end of line and end of picture.
     rle8 = bytes([2, 1, 2, 0, 0, 0, 4, 2, 0, 1])
     yield "ok_rle8.bmp", bmp(4, 2, 8, rle8, gray_palette(4), compression=1)

@@ -2,20 +2,18 @@
 
 #include "bitmap.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
+#include <bit>
 #include <cstdint>
 #include <cstdlib>
+#include <new>
 
 namespace {
 
 // Upper bound for a whole file: a row never takes more than 4 bytes per pixel
 // uncompressed, plus generous room for headers, palette and run codes.
 constexpr qint64 MaxFileBytes = MaxBitmapBytes + 64 * 1024;
-// What Qt may allocate for one decoded picture, in megabytes.
-constexpr int AllocationLimitMB = 80;
 
 constexpr int FileHeaderBytes = 14;
 
@@ -42,6 +40,10 @@ std::int32_t I32(const QByteArray& b, qsizetype at)
 {
     return std::int32_t(U32(b, at));
 }
+
+// Where the colour masks of a bit-field picture lie: right after a 40-byte
+// header, or inside the longer headers at the same place.
+constexpr qsizetype MaskOffset = FileHeaderBytes + 40;
 
 struct THeader {
     std::int64_t Width = 0;
@@ -115,6 +117,9 @@ void CheckFormat(const THeader& h, const QString& fileName)
         if (h.Height < 0)
             Fail(fileName, QStringLiteral("a compressed picture cannot be stored top-down"));
     }
+    // The 64-byte header's fields after the first 40 are no colour masks.
+    if (h.Compression == BiBitfields && h.DibSize == 64)
+        Fail(fileName, QStringLiteral("bit fields in a 64-byte header are not supported"));
 }
 
 void CheckLayout(const THeader& h, const QByteArray& b, const QString& fileName)
@@ -223,6 +228,68 @@ void ReadRunLengthRows(const THeader& h, const QByteArray& b, QImage& image)
     }
 }
 
+// One colour channel of a direct-colour pixel: the bits of its mask.
+struct TChannel {
+    std::uint32_t Mask = 0;
+    int Shift = 0;
+    std::uint64_t Max = 0; // the largest value the mask's width holds
+};
+
+TChannel Channel(std::uint32_t mask)
+{
+    if (mask == 0)
+        return {};
+    const int shift = std::countr_zero(mask);
+    const int bits = std::bit_width(mask >> shift);
+    return {mask, shift, (std::uint64_t(1) << bits) - 1};
+}
+
+// A k-bit value widened to 8 bits by a rounding scale, v * 255 / (2^k - 1)
+// rounded to the nearest (never a tie, the divisor is odd): full scale
+// gives 255 for every width, and 8-bit values stay as they are. A channel
+// without mask bits is 0.
+int Widen(std::uint32_t pixel, const TChannel& c)
+{
+    if (c.Max == 0)
+        return 0;
+    const std::uint64_t v = (pixel & c.Mask) >> c.Shift;
+    return int((v * 255 + c.Max / 2) / c.Max);
+}
+
+// 16, 24 and 32 bits per pixel: masks from the file for bit fields, else
+// the fixed layouts (5-5-5 for 16 bits, a byte each for 24 and 32).
+QImage DecodeDirectColourBitmap(const THeader& h, const QByteArray& b)
+{
+    std::uint32_t masks[3] = {0x00FF0000u, 0x0000FF00u, 0x000000FFu};
+    if (h.Compression == BiBitfields) {
+        for (int i = 0; i < 3; ++i)
+            masks[i] = U32(b, MaskOffset + 4 * i);
+    } else if (h.BitsPerPixel == 16) {
+        masks[0] = 0x7C00u;
+        masks[1] = 0x03E0u;
+        masks[2] = 0x001Fu;
+    }
+    const TChannel red = Channel(masks[0]), green = Channel(masks[1]), blue = Channel(masks[2]);
+    QImage image(int(h.Width), int(std::llabs(h.Height)), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const int bytesPerPixel = int(h.BitsPerPixel) / 8;
+    const std::int64_t stride = (h.Width * h.BitsPerPixel + 31) / 32 * 4;
+    const int rows = image.height();
+    const auto* data = reinterpret_cast<const std::uint8_t*>(b.constData()) + h.PixelOffset;
+    for (int r = 0; r < rows; ++r) {
+        const std::uint8_t* in = data + std::int64_t(r) * stride;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(h.Height > 0 ? rows - 1 - r : r));
+        for (int x = 0; x < image.width(); ++x, in += bytesPerPixel) {
+            std::uint32_t pixel = 0;
+            for (int i = 0; i < bytesPerPixel; ++i)
+                pixel |= std::uint32_t(in[i]) << (8 * i);
+            out[x] = qRgb(Widen(pixel, red), Widen(pixel, green), Widen(pixel, blue));
+        }
+    }
+    return image;
+}
+
 // Palette pictures are decoded here rather than by Qt, whose reader reorders
 // a two-colour palette that starts with the darker colour and leaves pixels
 // outside the runs of a compressed picture undefined.
@@ -248,25 +315,11 @@ TDecodedBitmap DecodeBmp(const QByteArray& bytes, const QString& fileName)
     CheckFormat(h, fileName);
     CheckLayout(h, bytes, fileName);
 
-    if (h.BitsPerPixel <= 8) {
-        QImage image = DecodePaletteBitmap(h, bytes);
-        if (image.isNull())
-            Fail(fileName, QStringLiteral("not enough memory for the picture"));
-        return {std::move(image), int(h.BitsPerPixel)};
-    }
-
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "bmp");
-    reader.setAutoDetectImageFormat(false);
-    reader.setDecideFormatFromContent(false);
-    reader.setAllocationLimit(AllocationLimitMB);
-    QImage image = reader.read();
+    // Every depth and header version is decoded here, by one reader, so that
+    // no pixel depends on which of two readers a file went to.
+    QImage image = h.BitsPerPixel <= 8 ? DecodePaletteBitmap(h, bytes) : DecodeDirectColourBitmap(h, bytes);
     if (image.isNull())
-        Fail(fileName, reader.errorString());
-    if (image.width() != h.Width || image.height() != std::llabs(h.Height))
-        Fail(fileName, QStringLiteral("the decoded size differs from the header's"));
+        Fail(fileName, QStringLiteral("not enough memory for the picture"));
     return {std::move(image), int(h.BitsPerPixel)};
 }
 
@@ -278,11 +331,18 @@ void ReadBitmapFile(const QString& fileName, TBitmap& target)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         Fail(fileName, file.errorString());
-    if (file.size() > MaxFileBytes)
-        Fail(fileName, QStringLiteral("the file is too large (%1 bytes)").arg(file.size()));
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (bytes.size() > MaxFileBytes)
-        Fail(fileName, QStringLiteral("the file is too large"));
-    TDecodedBitmap decoded = DecodeBmp(bytes, fileName);
-    target.AssignStored(decoded.Stored, decoded.BitsPerPixel);
+    const qint64 size = file.size();
+    if (size > MaxFileBytes)
+        Fail(fileName, QStringLiteral("the file is too large (%1 bytes)").arg(size));
+    try {
+        // Exactly what the file holds: a read with a maximum length would
+        // reserve that maximum first, whatever the file's size.
+        QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+        if (file.read(bytes.data(), size) != size)
+            Fail(fileName, QStringLiteral("the file could not be read whole"));
+        TDecodedBitmap decoded = DecodeBmp(bytes, fileName);
+        target.AssignStored(decoded.Stored, decoded.BitsPerPixel);
+    } catch (const std::bad_alloc&) {
+        Fail(fileName, QStringLiteral("not enough memory for the picture"));
+    }
 }

@@ -14,7 +14,8 @@ class TBitmap;
 inline constexpr long long MaxBitmapBytes = 64LL * 1024 * 1024;
 
 // A bitmap as its file stores it: palette formats (1, 4, 8 bits) keep the
-// file's own indices and palette order, one byte per pixel.
+// file's own indices and palette order, one byte per pixel; 16, 24 and 32
+// bits are 32-bit pixels, each channel widened to 8 bits.
 struct TDecodedBitmap {
     QImage Stored;
     int BitsPerPixel = 0;

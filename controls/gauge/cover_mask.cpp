@@ -23,9 +23,8 @@ QImage OneBytePerPixelMask(const QImage& stored)
         for (int x = 0; x < w; ++x)
             row[x] = row[x] == 0 ? 255 : 0;
     }
-    QList<QRgb> table(256, qRgb(0, 0, 0));
-    table[255] = qRgb(255, 255, 255);
-    mask.setColorTable(table);
+    // The bitmap keeps the file's pixel format, palette included: the
+    // rewritten indices show in the file's colours 255 and 0.
     return mask;
 }
 

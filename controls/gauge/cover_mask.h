@@ -8,9 +8,9 @@ class TCanvas;
 // everywhere else (opaque).
 //
 // Pictures of one byte per pixel have their stored bytes rewritten in place
-// (0 becomes 255, anything else 0) and a black and white palette, so the
-// mask shows black and white whatever palette the file had. Every other
-// format is converted pixel by pixel over the whole picture.
+// (0 becomes 255, anything else 0) and keep the file's palette, so the mask
+// shows the file's colours 255 and 0. Every other format is converted pixel
+// by pixel over the whole picture.
 void MakeCoverMask(TBitmap& bitmap);
 
 // Draws the cover centred on (cx, cy) at its own size, with its transparent

@@ -27,6 +27,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -37,8 +38,6 @@ constexpr int EditBorder = 2;
 constexpr int ThinBorder = 1;
 constexpr int ButtonWidth = 15;
 constexpr int ButtonHeight = 17;
-// QLineEdit's default and largest length limit.
-constexpr int LargestEditLength = 32767;
 
 // The character a key press types, as the filter sees it: Backspace, Enter
 // and Ctrl+letter give their control characters, Delete and navigation keys
@@ -120,6 +119,9 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     // half, for any button. A press on the text takes the focus itself
     // (mousePressEvent); a half hands it over for the left button only.
     setFocusPolicy(Qt::TabFocus);
+    // The edit itself holds text of any length: MaxLength limits only what
+    // the user enters (FitMaxLength), never a written value.
+    QLineEdit::setMaxLength(std::numeric_limits<int>::max());
     setText(QStringLiteral("0"));
     SetAutoSize(true);
     // Dropped text would bypass the character filter.
@@ -230,8 +232,23 @@ bool TSpinEdit::EditingAllowed() const
 void TSpinEdit::SetMaxLength(int v)
 {
     FMaxLength = v;
-    // Qt's edit has no "no limit"; its default is the largest it takes.
-    setMaxLength(v > 0 ? v : LargestEditLength);
+}
+
+QString TSpinEdit::FitMaxLength(const QString& s, qsizetype removed) const
+{
+    if (FMaxLength <= 0)
+        return s;
+    const qsizetype kept = std::max<qsizetype>(0, text().size() - removed);
+    return s.left(std::max<qsizetype>(0, FMaxLength - kept));
+}
+
+void TSpinEdit::PasteClipboard(QClipboard::Mode mode)
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString clip = clipboard ? clipboard->text(mode) : QString();
+    if (clip.isEmpty() && !hasSelectedText())
+        return;
+    insert(FitMaxLength(clip, selectedText().size()));
 }
 
 void TSpinEdit::SetFont(const TFont& f)
@@ -299,10 +316,16 @@ bool TSpinEdit::event(QEvent* e)
 // paste like any other.
 void TSpinEdit::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::MiddleButton && !EditingAllowed())
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (e->button() == Qt::MiddleButton && clipboard && clipboard->supportsSelection()) {
         e->accept();
-    else
+        if (EditingAllowed() && rect().contains(e->position().toPoint())) {
+            deselect();
+            PasteClipboard(QClipboard::Selection);
+        }
+    } else {
         QLineEdit::mouseReleaseEvent(e);
+    }
     const TMouseMessage m = ClientMouseMessage(*e);
     if (m.Button && FClick.Release(*m.Button, rect().contains(e->position().toPoint())))
         RaiseNotify(OnClick, this, &TSpinEdit::Click);
@@ -454,6 +477,26 @@ void TSpinEdit::TypeKey(QKeyEvent* e)
         e->accept();
         return;
     }
+    if (forward->matches(QKeySequence::Paste)) {
+        e->accept();
+        PasteClipboard(QClipboard::Clipboard);
+        return;
+    }
+    // A printable character becomes text (as in the edit's own handling);
+    // what does not fit MaxLength is dropped.
+    const QString typed = forward->text();
+    if (!typed.isEmpty() && typed.at(0).isPrint() && !isReadOnly()) {
+        const QString fitting = FitMaxLength(typed, selectedText().size());
+        if (fitting.isEmpty()) {
+            e->accept();
+            return;
+        }
+        if (fitting != typed) {
+            replaced.emplace(forward->type(), forward->key(), forward->modifiers(), fitting,
+                             forward->isAutoRepeat(), forward->count());
+            forward = &*replaced;
+        }
+    }
     QLineEdit::keyPressEvent(forward);
     e->setAccepted(forward->isAccepted());
 }
@@ -469,7 +512,10 @@ void TSpinEdit::keyReleaseEvent(QKeyEvent* e)
 }
 
 // Text composed by an input method passes the same filter and OnKeyPress as
-// typed keys, character by character.
+// typed keys, character by character. Control characters that pass the
+// filter act as typed ones do in the edit: they never become text. What
+// remains is cut to MaxLength; a commit of which nothing remains changes
+// nothing, not even the text it was to replace.
 void TSpinEdit::inputMethodEvent(QInputMethodEvent* e)
 {
     const QString commit = e->commitString();
@@ -487,11 +533,14 @@ void TSpinEdit::inputMethodEvent(QInputMethodEvent* e)
         if (OnKeyPress)
             OnKeyPress(this, key);
         emit KeyPress(key);
-        if (key != 0)
+        if (key != 0 && QChar(key).isPrint())
             kept += QChar(key);
     }
+    const qsizetype removed = selectedText().size() + std::max(0, e->replacementLength());
+    kept = FitMaxLength(kept, removed);
     QInputMethodEvent changed(e->preeditString(), e->attributes());
-    changed.setCommitString(kept, e->replacementStart(), e->replacementLength());
+    if (!kept.isEmpty())
+        changed.setCommitString(kept, e->replacementStart(), e->replacementLength());
     QLineEdit::inputMethodEvent(&changed);
 }
 
@@ -520,7 +569,8 @@ QMenu* TSpinEdit::CreateEditMenu()
     add("Cu&t", QKeySequence::Cut, editable && selected, &QLineEdit::cut);
     add("&Copy", QKeySequence::Copy, selected, &QLineEdit::copy);
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    add("&Paste", QKeySequence::Paste, editable && clipboard && !clipboard->text().isEmpty(), &QLineEdit::paste);
+    add("&Paste", QKeySequence::Paste, editable && clipboard && !clipboard->text().isEmpty(),
+        [this] { PasteClipboard(QClipboard::Clipboard); });
     add("Delete", QKeySequence::UnknownKey, editable && selected, [this] { del(); });
     menu->addSeparator();
     add("Select All", QKeySequence::SelectAll, !text().isEmpty() && selectedText() != text(), &QLineEdit::selectAll);

@@ -4,6 +4,7 @@
 #include "mouse_input.h"
 #include "notify_event.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <cstdint>
 
@@ -29,6 +30,9 @@ class TSpinEdit : public QLineEdit, public TControl {
     Q_PROPERTY(bool AutoSelect READ AutoSelect WRITE SetAutoSelect)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
+    // QLineEdit's own length property names the same limit, so that there is
+    // one limit whichever name a caller or a form uses.
+    Q_PROPERTY(int maxLength READ MaxLength WRITE SetMaxLength DESIGNABLE false STORED false)
     Q_PROPERTY(int Value READ Value WRITE SetValue NOTIFY ValueChanged USER true)
 
 public:
@@ -56,7 +60,8 @@ public:
     void SetReadOnly(bool v) { setReadOnly(v); }
     bool AutoSelect() const { return FAutoSelect; }
     void SetAutoSelect(bool v) { FAutoSelect = v; }
-    // 0 means no limit; other values limit the text as the edit does.
+    // Limits what the user types, pastes or composes; 0 (or less) means no
+    // limit. Text written through Value or SetText is never cut.
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int v);
     QString Text() const { return text(); }
@@ -128,7 +133,17 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
+    // The spin box's MaxLength is the one limit; QLineEdit's would cut
+    // written values.
+    using QLineEdit::maxLength;
+    using QLineEdit::setMaxLength;
+
     bool EditingAllowed() const;
+    // The part of s that fits MaxLength once `removed` characters of the
+    // text have given way to it.
+    QString FitMaxLength(const QString& s, qsizetype removed) const;
+    // Pastes the clipboard's text for the given mode, cut to MaxLength.
+    void PasteClipboard(QClipboard::Mode mode);
     QMenu* CreateEditMenu();
     void NotifyChange();
     void NotifyValue();

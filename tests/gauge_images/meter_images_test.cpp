@@ -89,20 +89,36 @@ TEST_F(MeterImages, UnreadableBackgroundImageReachesTheCaller)
 
 // A 5 by 3 cover centred on (148, 201) covers columns 146 to 150 and rows
 // 200 to 202, on the bottom rim. Where the stored value is 0 the rim shows
-// through; elsewhere the cover's own colour replaces it.
+// through; elsewhere the cover's own colour replaces it. A one-byte cover's
+// mask keeps the file's palette, so it shows the file's colours 255 (for
+// stored 0) and 0 (for the rest): the rim shows through only as far as
+// those let it, (rim AND mask) OR cover.
 TEST_F(MeterImages, CoverDrawnThroughItsMask)
 {
     const auto index = [](int x, int y) { return std::uint32_t((x + 2 * y) % 4); };
+    // Black at 0 and white at 255, as a cover drawn for its mask has them.
+    std::vector<QRgb> maskReady(256, qRgb(90, 90, 90));
+    for (int i = 0; i < 4; ++i)
+        maskReady[std::size_t(i)] = kFourColours[std::size_t(i)];
+    maskReady[255] = qRgb(255, 255, 255);
+    const TColor rimColour = ColorToRGB(clBtnFace);
     const auto rgb = [](int x, int y) -> std::uint32_t { return (x + y) % 2 ? 0x30u * std::uint32_t(x + 1) : 0; }; // blue only
     const struct {
         const char* what;
         QByteArray file;
         std::function<TColor(int, int)> expected; // 0xFFFFFFFF: the rim shows through
     } cases[] = {
-        {"one byte per pixel", BmpBytes(5, 3, 8, kFourColours, index),
+        {"one byte per pixel, mask-ready palette", BmpBytes(5, 3, 8, maskReady, index),
          [&](int x, int y) {
              const QRgb c = kFourColours[index(x, y)];
              return index(x, y) == 0 ? 0xFFFFFFFFu : RGB(qRed(c), qGreen(c), qBlue(c));
+         }},
+        {"one byte per pixel, four colours (255 is black)", BmpBytes(5, 3, 8, kFourColours, index),
+         [&](int x, int y) {
+             const QRgb c = kFourColours[index(x, y)];
+             const TColor cover = RGB(qRed(c), qGreen(c), qBlue(c));
+             const TColor mask = 0; // palette entries 255 (padding) and 0 are both black
+             return (rimColour & mask) | cover;
          }},
         {"24 bits per pixel", BmpBytes(5, 3, 24, {}, rgb),
          [&](int x, int y) { return rgb(x, y) == 0 ? 0xFFFFFFFFu : RGB(0, 0, std::uint8_t(rgb(x, y))); }},

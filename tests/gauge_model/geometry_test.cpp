@@ -2,7 +2,10 @@
 // and pixels.
 #include "meter_test_support.h"
 
+#include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -188,3 +191,46 @@ INSTANTIATE_TEST_SUITE_P(Points, PixelValueTest, ::testing::ValuesIn(kPixelValue
                          [](const auto& info) { return CaseName(info.param.name); });
 
 } // namespace
+
+// Positions and sizes anywhere in the 32-bit range reach Qt within its
+// widget limit (2^24 - 1), where its edge sums cannot overflow; the dial is
+// computed for the size Qt then holds. Runs under the sanitizers too.
+TEST(GeometryTest, SetBoundsAtThirtyTwoBitPositionsStaysWithinQtsLimits)
+{
+    constexpr int Max = std::numeric_limits<int>::max();
+    constexpr int Min = std::numeric_limits<int>::min();
+    constexpr int Limit = (1 << 24) - 1;
+    struct Case {
+        const char* Name;
+        int Left, Top, Width, Height;
+        bool Shown; // on a shown window (only sizes that can be painted)
+        QRect Expected;
+    };
+    const Case cases[] = {
+        {"largest position", Max, Max, 297, 209, true, {Limit, Limit, 297, 209}},
+        {"smallest position", Min, Min, 297, 209, true, {-Limit, -Limit, 297, 209}},
+        {"just past the limit", Limit + 1, -Limit - 1, 297, 209, true, {Limit, -Limit, 297, 209}},
+        {"ordinary place", 12, -34, 297, 209, true, {12, -34, 297, 209}},
+        {"largest size", Max, Max, Max, Max, false, {Limit, Limit, Limit, Limit}},
+        {"smallest size", Min, Max, Min, Min, false, {-Limit, Limit, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        QWidget window;
+        window.resize(400, 300);
+        auto* m = new TMeter(&window);
+        if (c.Shown) {
+            window.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        }
+        m->SetBounds(c.Left, c.Top, c.Width, c.Height);
+        EXPECT_EQ(m->geometry(), c.Expected);
+        EXPECT_EQ(m->OriginX(), c.Expected.width() / 2);
+        if (c.Shown) {
+            m->SetLeft(c.Left); // a move through the other setters as well
+            m->SetTop(c.Top);
+            EXPECT_EQ(m->geometry(), c.Expected);
+            m->repaint();
+        }
+    }
+}

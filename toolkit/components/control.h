@@ -219,6 +219,9 @@ private:
     void ApplyConstraints();
     void TakeParentFont();
     void RecordPlacement();
+    // Records the control's present geometry as placed by hand in a parent
+    // of the given size.
+    void RecordPlacementIn(const QSize& parentSize);
     void ParentResized(const QSize& oldSize);
     void PlaceAt(const QRect& r);
     // Places the aligned controls of a parent, edge by edge.
@@ -244,9 +247,15 @@ private:
     TDragKind FDragKind = dkDrag;
     TDragMode FDragMode = dmManual;
     // Where the control stood, and how large its parent was, when it was
-    // last placed by hand: what anchoring measures from.
+    // last placed by hand: what anchoring measures from, for every later
+    // parent size, so that no sequence of sizes drifts or loses a size that
+    // was cut at 0.
     QRect FPlacedAt;
     QSize FPlacedIn;
+    // The geometry last recorded or given by anchoring. Qt reports the moves
+    // of a hidden control only when it is shown; a geometry that still
+    // equals this one was not placed by hand.
+    QRect FAnchoredAt;
     // Set while alignment or anchoring moves the control, so that this
     // is not taken for a placement by hand.
     bool FBeingPlaced = false;

@@ -42,7 +42,8 @@ bool TControlLink::WidgetEvent(QEvent* e)
     case QEvent::Move:
     case QEvent::Resize:
         if (!c.FBeingPlaced) {
-            c.RecordPlacement();
+            if (c.FWidget->geometry() != c.FAnchoredAt)
+                c.RecordPlacement();
             if (c.FAlign != alNone && c.FAlign != alCustom && FParent)
                 TControl::AlignControls(FParent);
         }

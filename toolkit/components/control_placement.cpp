@@ -46,9 +46,15 @@ void TControl::SetAnchors(TAnchors v)
 
 void TControl::RecordPlacement()
 {
-    FPlacedAt = FWidget->geometry();
     QWidget* parent = FWidget->parentWidget();
-    FPlacedIn = parent ? parent->size() : QSize();
+    RecordPlacementIn(parent ? parent->size() : QSize());
+}
+
+void TControl::RecordPlacementIn(const QSize& parentSize)
+{
+    FPlacedAt = FWidget->geometry();
+    FPlacedIn = parentSize;
+    FAnchoredAt = FPlacedAt;
 }
 
 void TControl::PlaceAt(const QRect& r)
@@ -56,6 +62,8 @@ void TControl::PlaceAt(const QRect& r)
     FBeingPlaced = true;
     FWidget->setGeometry(r);
     FBeingPlaced = false;
+    // The control may have kept a size of its own (its limits).
+    FAnchoredAt = FWidget->geometry();
 }
 
 void TControl::AlignControls(QWidget* parent)
@@ -138,12 +146,16 @@ void TControl::ParentResized(const QSize& oldSize)
             AlignControls(parent);
         return;
     }
-    // Only a placement made in this parent's current coordinates counts;
-    // a parent resized before it was ever shown reports no old size.
-    if (!oldSize.isValid() || FPlacedIn != oldSize || FPlacedAt != FWidget->geometry()) {
+    // Placed by hand since anchoring last moved it: against the parent's size
+    // before this resize, or, when Qt reports none (a parent resized before
+    // it was first shown), the size last known.
+    if (FWidget->geometry() != FAnchoredAt)
+        RecordPlacementIn(oldSize.isValid() ? oldSize : FPlacedIn);
+    if (!FPlacedIn.isValid()) {
         RecordPlacement();
         return;
     }
+    const QSize oldExtent = FPlacedIn;
     const QSize now = parent->size();
     auto place = [](int pos, int size, int oldExtent, int newExtent, bool nearEdge, bool farEdge, int& newPos,
                     int& newSize) {
@@ -158,12 +170,11 @@ void TControl::ParentResized(const QSize& oldSize)
             newPos = int(std::lround((pos + size / 2.0) * newExtent / oldExtent - size / 2.0));
     };
     int x, w, y, h;
-    place(FPlacedAt.x(), FPlacedAt.width(), oldSize.width(), now.width(), FAnchors.Contains(akLeft),
+    place(FPlacedAt.x(), FPlacedAt.width(), oldExtent.width(), now.width(), FAnchors.Contains(akLeft),
           FAnchors.Contains(akRight), x, w);
-    place(FPlacedAt.y(), FPlacedAt.height(), oldSize.height(), now.height(), FAnchors.Contains(akTop),
+    place(FPlacedAt.y(), FPlacedAt.height(), oldExtent.height(), now.height(), FAnchors.Contains(akTop),
           FAnchors.Contains(akBottom), y, h);
     PlaceAt(QRect(x, y, std::max(w, 0), std::max(h, 0)));
-    RecordPlacement();
 }
 
 void TControl::ApplyConstraints()
