@@ -70,8 +70,9 @@ def keys(screen, program, main, second, last, seen):
         status = program.exit_status()
         if status is not None:
             return f"after the Escape that closed the box the program ended ({status})"
-    if screen.ping(main.window, 15) is None:
-        return f"after {last} the window does not answer"
+    problem = xp.unanswered(program, screen, main.window, 15)
+    if problem:
+        return f"after {last}: {problem}"
     seen.append("program running, no box open, window answers")
     return None
 

@@ -315,12 +315,7 @@ class Round:
         status = s.program.exit_status()
         if status is not None:
             return f"the program ended ({status})"
-        if s.screen.ping(s.main.window, self.ping_timeout) is None:
-            status = s.program.exit_status()
-            if status is not None:
-                return f"the program ended ({status})"
-            return f"the window did not answer within {self.ping_timeout:g} s"
-        return None
+        return xp.unanswered(s.program, s.screen, s.main.window, self.ping_timeout)
 
     def memory(self):
         if not self.rss:

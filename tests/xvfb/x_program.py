@@ -253,6 +253,19 @@ class MainWindow:
         return self.x + 20, self.y + max(self.menu_height // 2, 1)
 
 
+def unanswered(program, screen, window, timeout):
+    """Why the program did not answer a ping in time, or None when it did.
+    A program that is going down (a sanitizer writing its report, say) is
+    given a few seconds to end, so that its end is what is reported."""
+    if screen.ping(window, timeout) is not None:
+        return None
+    program.wait(10)
+    status = program.exit_status()
+    if status is not None:
+        return f"the program ended ({status})"
+    return f"the window did not answer within {timeout:g} s"
+
+
 def start(path, stderr_path, screen, timeout=60):
     """Starts the program and returns it with its main window once the
     window is shown and answers."""
