@@ -13,19 +13,10 @@ import time
 
 import pyatspi
 
-TITLE = "Simulation Keplerprobleme"
+from read_first_run import find_window
+
 CLIENT_WIDTH = 618
 CLIENT_HEIGHT = 576
-
-
-def find_window():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is None:
-            continue
-        for window in app:
-            if window is not None and window.name == TITLE:
-                return window
-    return None
 
 
 def labels(node):
