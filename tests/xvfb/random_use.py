@@ -294,7 +294,10 @@ class Round:
                 if self.verbose:
                     print(f"  #{self.actions} +{time.monotonic() - began:.1f}s {description}", flush=True)
                 time.sleep(gap)
-                if time.monotonic() >= next_check:
+                # A crash is seen at once, so that the action that made it
+                # ends the list (or nearly: the program may take the events
+                # a moment later); the rest is looked at every 2 s.
+                if program.exit_status() is not None or time.monotonic() >= next_check:
                     self.problem = self.check(session)
                     if self.problem:
                         break
