@@ -99,7 +99,7 @@ def sequence(path, workdir, screen, second, last):
     print("  " + "; ".join(seen))
     if problems:
         print("  the program's error output:")
-        for line in program.error_output().splitlines()[-40:]:
+        for line in program.error_excerpt(40):
             print("    " + line)
     program.close()
     return [f"{name}: {p}" for p in problems]

@@ -351,8 +351,8 @@ class Round:
             e[1] or "(untitled)" for e in screen.windows(program.pid)]
         if windows:
             print(f"  the program's windows: {windows}")
-        print("  the program's error output (end):")
-        for line in program.error_output().splitlines()[-60:]:
+        print("  the program's error output:")
+        for line in program.error_excerpt():
             print("    " + line)
         sys.stdout.flush()
 

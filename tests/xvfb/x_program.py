@@ -76,6 +76,15 @@ class Program:
         with open(self.stderr_path, "rb") as f:
             return f.read().decode("utf-8", "replace")
 
+    def error_excerpt(self, lines=60):
+        """What to show of the error output: a sanitizer report from its
+        start (the top of the stack says where), else the end."""
+        output = self.error_output().splitlines()
+        for i, line in enumerate(output):
+            if any(mark in line for mark in SANITIZER_MARKS):
+                return output[max(i - 2, 0):i - 2 + lines]
+        return output[-lines:]
+
     def sanitizer_report(self):
         """The first line of a sanitizer report in the error output, or None."""
         for line in self.error_output().splitlines():
