@@ -8,6 +8,7 @@
 #include "qt_colors.h"
 #include "font.h"
 #include "image_file.h"
+#include "show_exception.h"
 #include "meter.h"
 #include "spin_edit.h"
 
@@ -76,12 +77,25 @@ private:
     }
 };
 
+// With Tahoma the texts fit the window as designed. A machine without it
+// draws them in a wider font, which could run a label past the window's
+// edge: such a label's font is made smaller until the whole text fits.
+void FitIntoParent(QLabel* l)
+{
+    QFont f = l->font();
+    while (l->x() + l->sizeHint().width() > l->parentWidget()->width() && f.pixelSize() > 6) {
+        f.setPixelSize(f.pixelSize() - 1);
+        l->setFont(f);
+    }
+    l->adjustSize();
+}
+
 // A label sizes itself to its text; the designed width is only a start.
 QLabel* MakeLabel(QWidget* parent, int left, int top, const QString& text)
 {
     auto* l = new TAutoSizeLabel(text, parent);
     l->move(left, top);
-    l->adjustSize();
+    FitIntoParent(l);
     return l;
 }
 
@@ -92,7 +106,7 @@ QLabel* MakeLabel(QWidget* parent, int left, int top, const QString& text, int h
     l->setFont(TahomaFont(height, bold));
     SetTextColor(l, color);
     l->move(left, top);
-    l->adjustSize();
+    FitIntoParent(l);
     return l;
 }
 
@@ -140,14 +154,35 @@ void TForm1::CreateMenu()
     MainMenu1->setStyle(style);
     Optiions1 = MainMenu1->addMenu(QStringLiteral("Infos"));
     Infos1 = Optiions1->addAction(QStringLiteral("Hilfe"));
-    // The entry acts when its list is about to open.
+    // The entry acts when its list is about to open. The box comes from a
+    // queued call, once Qt has opened the list: a modal box inside Qt's own
+    // handling of the key or click that opens the list would let the menu
+    // bar reopen the list under the box, and Qt's menu handling would go on
+    // with a menu that is no longer there.
     connect(Optiions1, &QMenu::aboutToShow, this, [this] {
-        Optiions1Click();
-        // An open list holds a run, as any modal interaction does; the list
-        // is up by the time this queued call comes.
-        if (RunSimulationDepth() > 0)
-            QMetaObject::invokeMethod(this, &TForm1::HoldRunWhileMenuOpen, Qt::QueuedConnection);
+        if (FInfosState != TInfosState::Idle)
+            return; // the box is on its way or open, or the list is coming back
+        FInfosState = TInfosState::BoxQueued;
+        QMetaObject::invokeMethod(this, &TForm1::ShowInfosFromMenu, Qt::QueuedConnection);
     });
+}
+
+void TForm1::ShowInfosFromMenu()
+{
+    const bool listOpen = Optiions1->isVisible();
+    FInfosState = TInfosState::BoxOpen;
+    GuardEvent([&] {
+        // An open list takes every key and click, so the box could not be
+        // used; it closes for the box and comes back afterwards.
+        Optiions1->hide();
+        Optiions1Click();
+        if (listOpen && isVisible())
+            MainMenu1->setActiveAction(Optiions1->menuAction());
+    });
+    FInfosState = TInfosState::Idle;
+    // An open list holds a run, as any modal interaction does.
+    if (RunSimulationDepth() > 0)
+        GuardEvent([this] { HoldRunWhileMenuOpen(); });
 }
 
 void TForm1::HoldRunWhileMenuOpen()
@@ -198,9 +233,9 @@ void TForm1::CreateControls()
     EdtwA = MakeEdit(Client, QRect(281, 530, 81, 21), QStringLiteral("0°"), 11, clRed);
 
     BtnStart = MakeButton(Client, QRect(504, 364, 81, 25), QStringLiteral("Start"));
-    connect(BtnStart, &QPushButton::clicked, this, [this] { BtnStartClick(); });
+    connect(BtnStart, &QPushButton::clicked, this, [this] { GuardEvent([this] { BtnStartClick(); }); });
     BtnStop = MakeButton(Client, QRect(504, 459, 81, 25), QStringLiteral("Stop"));
-    connect(BtnStop, &QPushButton::clicked, this, [this] { BtnStopClick(); });
+    connect(BtnStop, &QPushButton::clicked, this, [this] { GuardEvent([this] { BtnStopClick(); }); });
 
     ScrollBarV = new TScrollBar(Qt::Horizontal, Client);
     ScrollBarV->setGeometry(488, 418, 111, 22);

@@ -50,8 +50,13 @@ private:
     void CreateMenu();
     void SetTabOrder();
     void SetAccessibleTexts();
+    // Shows the "Infos" box once the list that asked for it is up.
+    void ShowInfosFromMenu();
     // Keeps a run waiting while the "Infos" list is open.
     void HoldRunWhileMenuOpen();
+
+    enum class TInfosState { Idle, BoxQueued, BoxOpen };
+    TInfosState FInfosState = TInfosState::Idle;
 
     QWidget* Client = nullptr;
     TPictureBox* ImgCanvas = nullptr;

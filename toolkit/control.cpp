@@ -1,4 +1,6 @@
 #include "control.h"
+#include "show_exception.h"
+
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -10,6 +12,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <vector>
 
 namespace {
@@ -134,6 +137,12 @@ class TDragWatcher : public QObject {
 protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
+        return GuardEvent(true, [e] { return Steer(e); });
+    }
+
+private:
+    static bool Steer(QEvent* e)
+    {
         const bool started = TControlLink::Drag().Started;
         switch (e->type()) {
         case QEvent::MouseMove:
@@ -152,6 +161,23 @@ protected:
         default: return false;
         }
     }
+};
+
+// A drag handler that fails leaves no drag half under way: the pointer
+// and the cursor are the program's again.
+class TEndDragOnError {
+public:
+    TEndDragOnError() = default;
+    TEndDragOnError(const TEndDragOnError&) = delete;
+    TEndDragOnError& operator=(const TEndDragOnError&) = delete;
+    ~TEndDragOnError()
+    {
+        if (std::uncaught_exceptions() > FUnwinding && TControlLink::Drag().Source)
+            TControlLink::Abandon();
+    }
+
+private:
+    int FUnwinding = std::uncaught_exceptions();
 };
 
 void TControlLink::Begin(TControl* source, bool immediate, int threshold, const QPoint& at)
@@ -201,6 +227,7 @@ void TControlLink::MoveTo(const QPoint& global)
     TDrag& d = Drag();
     if (!d.Source)
         return;
+    const TEndDragOnError endOnError;
     d.At = global;
     if (!d.Started) {
         if ((global - d.PressedAt).manhattanLength() < d.Threshold)
@@ -232,6 +259,7 @@ void TControlLink::Finish(bool drop, const QPoint& global)
     TControl* source = d.Source;
     if (!source)
         return;
+    const TEndDragOnError endOnError;
     const bool started = d.Started;
     if (started && drop)
         MoveTo(global);
@@ -262,11 +290,16 @@ void TControlLink::Abandon()
 
 bool TControlLink::eventFilter(QObject* watched, QEvent* e)
 {
-    if (watched == FControl->FWidget)
-        return WidgetEvent(e);
-    if (watched == FParent)
-        ParentEvent(e);
-    return false;
+    const bool own = watched == FControl->FWidget;
+    // A failed handler of the control's own event ends that event; the
+    // parent's events go on to the parent.
+    return GuardEvent(own, [&] {
+        if (own)
+            return WidgetEvent(e);
+        if (watched == FParent)
+            ParentEvent(e);
+        return false;
+    });
 }
 
 bool TControlLink::WidgetEvent(QEvent* e)

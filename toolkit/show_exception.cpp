@@ -2,6 +2,10 @@
 
 #include "platform.h"
 
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <cstdio>
+
 void ShowException(const std::exception& e)
 {
     ShowException(QString::fromUtf8(e.what()));
@@ -15,13 +19,42 @@ void ShowException(const QString& message)
         text += QLatin1Char('.');
     Platform().ShowError(text);
 }
-void RunHandlingExceptions(const std::function<void()>& action)
+
+void ReportEventError(const QString& message)
+{
+    static bool reporting = false;
+    if (reporting)
+        return;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        return;
+    }
+    reporting = true;
+    QMetaObject::invokeMethod(
+        app,
+        [message] {
+            try {
+                ShowException(message);
+            } catch (...) {
+                // The box itself failed: there is no other way to tell.
+            }
+            reporting = false;
+        },
+        Qt::QueuedConnection);
+}
+
+void ReportCurrentException() noexcept
 {
     try {
-        action();
-    } catch (const std::exception& e) {
-        ShowException(e);
+        try {
+            throw;
+        } catch (const std::exception& e) {
+            ReportEventError(QString::fromUtf8(e.what()));
+        } catch (...) {
+            ReportEventError(QStringLiteral("Unbekannter Fehler"));
+        }
     } catch (...) {
-        ShowException(QStringLiteral("Unbekannter Fehler"));
+        // Out of memory for the message itself: nothing left to say it with.
     }
 }

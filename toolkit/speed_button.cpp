@@ -1,6 +1,7 @@
 #include "speed_button.h"
 #include "mouse_input.h"
 #include "qt_colors.h"
+#include "show_exception.h"
 #include "store_if_changed.h"
 
 #include <QMouseEvent>
@@ -152,6 +153,11 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     }
     if (OnMouseUp)
         OnMouseUp(this, button, shift, x, y);
+}
+
+bool TSpeedButton::event(QEvent* e)
+{
+    return GuardEvent(true, [&] { return QWidget::event(e); });
 }
 
 void TSpeedButton::mousePressEvent(QMouseEvent* e)

@@ -48,6 +48,7 @@ public:
     TMouseEvent OnMouseUp;
 
 protected:
+    bool event(QEvent* e) override;
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);

@@ -1,6 +1,7 @@
 #include "timer.h"
 
 #include "platform.h"
+#include "show_exception.h"
 
 #include <QAbstractEventDispatcher>
 #include <stdexcept>
@@ -39,8 +40,11 @@ void TTimer::UpdateTimer()
         FEngine->Start(FInterval);
 }
 
+// Ticks come from the message loop; a handler's error is reported there.
 void TTimer::Tick()
 {
-    if (Running())
-        OnTimer(this);
+    GuardEvent([this] {
+        if (Running())
+            OnTimer(this);
+    });
 }

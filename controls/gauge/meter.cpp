@@ -3,6 +3,7 @@
 #include "event_signals.h"
 #include "meter_accessible.h"
 #include "pixel_image.h"
+#include "show_exception.h"
 #include "store_if_changed.h"
 
 #include <QPainter>
@@ -430,14 +431,26 @@ void TMeter::ShowFace()
     update();
 }
 
+bool TMeter::event(QEvent* event)
+{
+    return GuardEvent(true, [&] { return QWidget::event(event); });
+}
+
 // A paint the toolkit asks for composes again; one that only shows what a
 // setter has just composed does not.
 void TMeter::paintEvent(QPaintEvent*)
 {
-    FInPaintEvent = true;
-    if (!FFaceFresh || FFace.Width() != width() || FFace.Height() != height())
-        Paint();
-    FInPaintEvent = false;
+    {
+        // Cleared also when a painting handler fails, or no later change
+        // would ever reach the screen.
+        struct TInPaint {
+            bool& Flag;
+            explicit TInPaint(bool& flag) : Flag(flag) { Flag = true; }
+            ~TInPaint() { Flag = false; }
+        } inPaint(FInPaintEvent);
+        if (!FFaceFresh || FFace.Width() != width() || FFace.Height() != height())
+            Paint();
+    }
     FFaceFresh = false;
     // Without a dial nothing is drawn, so the parent shows through instead
     // of a face kept from an earlier size or geometry.

@@ -264,6 +264,7 @@ public:
 
 protected:
     void ParentFontChanged() override { FFont.Assign(InheritedFont()); }
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;

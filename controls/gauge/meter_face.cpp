@@ -184,6 +184,9 @@ bool TMeterFaceComposer::Compose(QObject* Sender, int W, int H, const TMeterSett
     if (FCaching) {
         TStaticKey key(W, H, s, !labelsEachTime);
         if (!FStaticKey || !key.SameAs(*FStaticKey)) {
+            // Forgotten first: a layer left half drawn by an error must not
+            // be taken for the one its old key describes.
+            FStaticKey.reset();
             FStatic.SetSize(W, H);
             TCanvas& canvas = FStatic.Canvas();
             ResetCanvas(canvas);

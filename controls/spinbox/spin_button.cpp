@@ -1,6 +1,7 @@
 #include "spin_button.h"
 
 #include "event_signals.h"
+#include "show_exception.h"
 #include "spin_glyphs.h"
 #include "spin_half_accessible.h"
 #include "timer_speed_button.h"
@@ -163,6 +164,11 @@ void TSpinButton::SetBounds(int left, int top, int width, int height)
 {
     width = LayOutHalves(width, height);
     setGeometry(left, top, width, height);
+}
+
+bool TSpinButton::event(QEvent* e)
+{
+    return GuardEvent(true, [&] { return QWidget::event(e); });
 }
 
 void TSpinButton::resizeEvent(QResizeEvent* e)

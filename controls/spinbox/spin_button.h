@@ -66,6 +66,7 @@ signals:
     void DownClick();
 
 protected:
+    bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;

@@ -5,6 +5,7 @@
 #include "event_signals.h"
 #include "mouse_input.h"
 #include "saturating.h"
+#include "show_exception.h"
 #include "spin_button.h"
 #include "spin_edit_accessible.h"
 #include "text_to_int.h"
@@ -125,10 +126,15 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     setAcceptDrops(false);
     // Moves without a held button reach OnMouseMove too.
     setMouseTracking(true);
+    // Typed, cut, pasted or undone text is reported from inside Qt's own
+    // edit handling: a handler's error stops here instead of unwinding
+    // through it. Text written through Value is reported after Qt is done.
     connect(this, &QLineEdit::textChanged, this, [this] {
-        AnnounceSpinEditValue(*this);
-        if (!FWritingValue)
-            NotifyChange();
+        GuardEvent([this] {
+            AnnounceSpinEditValue(*this);
+            if (!FWritingValue)
+                NotifyChange();
+        });
     });
 }
 
@@ -281,10 +287,12 @@ void TSpinEdit::UpdateTextRect()
 
 bool TSpinEdit::event(QEvent* e)
 {
-    const bool result = QLineEdit::event(e);
-    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
-        PlaceButton();
-    return result;
+    return GuardEvent(true, [&] {
+        const bool result = QLineEdit::event(e);
+        if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
+            PlaceButton();
+        return result;
+    });
 }
 
 // The middle button pastes the selection on desktops that have one; it is a

@@ -4,6 +4,7 @@
 
 #include "accessibility_notify.h"
 #include "accessible_value_widget.h"
+#include "show_exception.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -40,18 +41,25 @@ public:
             << QAccessibleActionInterface::decreaseAction();
     }
 
+    // Assistive technology acts through Qt's accessibility bridge, which
+    // takes no exceptions either: a failing OnChange is reported as from a click.
     void doAction(const QString& name) override
     {
-        if (name == QAccessibleActionInterface::increaseAction())
-            Edit()->StepUp();
-        else if (name == QAccessibleActionInterface::decreaseAction())
-            Edit()->StepDown();
-        else
-            QAccessibleWidget::doAction(name);
+        GuardEvent([&] {
+            if (name == QAccessibleActionInterface::increaseAction())
+                Edit()->StepUp();
+            else if (name == QAccessibleActionInterface::decreaseAction())
+                Edit()->StepDown();
+            else
+                QAccessibleWidget::doAction(name);
+        });
     }
 
     QVariant currentValue() const override { return Edit()->Value(); }
-    void setCurrentValue(const QVariant& v) override { Edit()->SetValue(v.toInt()); }
+    void setCurrentValue(const QVariant& v) override
+    {
+        GuardEvent([&] { Edit()->SetValue(v.toInt()); });
+    }
     // Equal limits mean none: the whole integer range is allowed.
     QVariant minimumValue() const override
     {

@@ -1,5 +1,6 @@
 #include "spin_half_accessible.h"
 
+#include "show_exception.h"
 #include "timer_speed_button.h"
 
 #include <QAccessible>
@@ -36,8 +37,9 @@ public:
 
     void doAction(const QString& name) override
     {
+        // Reported as from a click, not passed into Qt's accessibility bridge.
         if (name == pressAction() && Half()->isEnabled())
-            Half()->Click();
+            GuardEvent([this] { Half()->Click(); });
     }
 };
 

@@ -1,7 +1,6 @@
 #include "timer_speed_button.h"
 #include "store_if_changed.h"
 
-#include "show_exception.h"
 #include "timer.h"
 
 #include <QPainter>
@@ -28,9 +27,9 @@ void TTimerSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x,
         return;
     if (!FRepeatTimer) {
         FRepeatTimer = std::make_unique<TTimer>();
-        // Ticks arrive from the message loop: an error from the step has
-        // stopped the timer already and is shown to the user there.
-        FRepeatTimer->OnTimer = [this](QObject* sender) { RunHandlingExceptions([&] { RepeatTick(sender); }); };
+        // An error from the step has stopped the timer already when the
+        // timer reports it to the user.
+        FRepeatTimer->OnTimer = [this](QObject* sender) { RepeatTick(sender); };
     }
     FRepeatTimer->SetInterval(InitialRepeatDelay);
     FRepeatTimer->SetEnabled(true);

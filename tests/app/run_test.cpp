@@ -298,7 +298,11 @@ TEST_F(RunTest, OpenInfosListHoldsTheRunUntilItCloses)
     bool openWhenBack = true;
     Platform.OnProcess = [&](int pass) {
         if (pass == 1) {
-            // Opening the list shows the box first; it is closed at once.
+            QMenuBar* bar = Controls.MainMenu1;
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(Controls.Optiions1->menuAction()).center());
+            EXPECT_TRUE(Controls.Optiions1->isVisible());
+            // Once the list is up the box shows; it is closed at once, and
+            // the list comes back.
             QTimer::singleShot(0, [] {
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
                     box->button(QMessageBox::Ok)->click();
@@ -308,9 +312,6 @@ TEST_F(RunTest, OpenInfosListHoldsTheRunUntilItCloses)
                 passesWhenClosed = Platform.ProcessCalls;
                 Controls.Optiions1->hide();
             });
-            QMenuBar* bar = Controls.MainMenu1;
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(Controls.Optiions1->menuAction()).center());
-            EXPECT_TRUE(Controls.Optiions1->isVisible());
             // The run handles its messages: it comes back only once the
             // list has closed.
             QCoreApplication::processEvents();

@@ -224,6 +224,8 @@ TEST_F(WindowTest, OpeningInfosShowsTheModalBox)
     QMessageBox::Icon icon = QMessageBox::Warning;
     int buttons = 0;
     bool modal = false;
+    // Opening the drop-down list is what shows the box, once the list is up.
+    emit Controls.Optiions1->aboutToShow();
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
@@ -234,8 +236,7 @@ TEST_F(WindowTest, OpeningInfosShowsTheModalBox)
         modal = box->isModal() && box->parentWidget() == &Form;
         box->button(QMessageBox::Ok)->click();
     });
-    // Opening the drop-down list is what shows the box.
-    emit Controls.Optiions1->aboutToShow();
+    QCoreApplication::processEvents();
 
     EXPECT_EQ(caption, QStringLiteral("Information zum Programm"));
     EXPECT_TRUE(text.startsWith(QStringLiteral("Dieses Programm simuliert")));

@@ -105,6 +105,8 @@ TEST_F(RepeatTest, AnErrorInARepeatedStepStopsTheTimerAndPropagates)
     Spin->OnChange = [](QObject*) { throw std::runtime_error("step failed"); };
     TestPlatform.AdvanceTimers(400);
     // Out of the tick and into the message loop's error handling.
+    EXPECT_TRUE(reached.isEmpty());
+    QCoreApplication::processEvents();
     EXPECT_EQ(reached, QStringList{"step failed."});
     EXPECT_FALSE(up->RepeatTimer()->Enabled());
     EXPECT_EQ(Spin->Text(), "1"); // what the step wrote stays
@@ -127,9 +129,11 @@ TEST_F(RepeatTest, AnErrorInARepeatedStepIsShownAndTheSpinBoxGoesOn)
     QTest::mousePress(up, Qt::LeftButton, {}, QPoint(3, 3));
     Spin->OnChange = [](QObject*) { throw std::runtime_error("Schritt fehlgeschlagen"); };
     TestPlatform.AdvanceTimers(400);
+    QCoreApplication::processEvents();
     EXPECT_EQ(shown, QStringList{"Schritt fehlgeschlagen."});
     EXPECT_TRUE(timerStoppedWhenShown);
     TestPlatform.AdvanceTimers(1000); // no more ticks
+    QCoreApplication::processEvents();
     EXPECT_EQ(shown.size(), 1);
     EXPECT_EQ(Spin->Text(), "1"); // what the step wrote stays
     Spin->OnChange = nullptr;
