@@ -15,7 +15,10 @@ python=/usr/bin/python3
 command -v xvfb-run >/dev/null || { echo "xvfb-run not found: skipped"; exit 77; }
 command -v dbus-run-session >/dev/null || { echo "missing: dbus-run-session"; exit 1; }
 "$python" -c 'import pyatspi' 2>/dev/null || { echo "missing: python3-pyatspi (bash scripts/install-deps.sh installs it)"; exit 1; }
-locale -a | LC_ALL=C tr '[:upper:]' '[:lower:]' | grep -qx 'de_de.utf8' ||
+# The whole list first: grep -q stops reading at the first match, which
+# pipefail would take for a failure of the writer.
+have=$(locale -a | LC_ALL=C tr '[:upper:]' '[:lower:]')
+grep -qx 'de_de.utf8' <<<"$have" ||
   { echo "locale de_DE.UTF-8 is not generated (bash scripts/install-deps.sh generates it)"; exit 1; }
 
 exec bash "$here/../app/without_tahoma.sh" \
