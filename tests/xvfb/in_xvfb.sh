@@ -22,7 +22,10 @@ python=/usr/bin/python3
 command -v xdotool >/dev/null || { echo "missing: xdotool (bash scripts/install-deps.sh installs it)"; exit 1; }
 "$python" -c 'import Xlib' 2>/dev/null || { echo "missing: python3-xlib (bash scripts/install-deps.sh installs it)"; exit 1; }
 # A locale that is not there would silently fall back to "C": refuse.
-locale -a | LC_ALL=C tr '[:upper:]' '[:lower:]' | grep -qx 'de_de.utf8' ||
+# The whole list first: grep -q stops reading at the first match, which
+# pipefail would take for a failure of the writer.
+have=$(locale -a | LC_ALL=C tr '[:upper:]' '[:lower:]')
+grep -qx 'de_de.utf8' <<<"$have" ||
   { echo "locale de_DE.UTF-8 is not generated (bash scripts/install-deps.sh generates it)"; exit 1; }
 [ -x "$program" ] || { echo "not a program: $program"; exit 1; }
 program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
