@@ -13,7 +13,7 @@ packages=(
   fonts-wine fonts-dejavu-core
   xvfb xauth x11-utils imagemagick python3 librsvg2-bin
   desktop-file-utils appstream dpkg-dev faketime lintian
-  locales dbus at-spi2-core python3-pyatspi
+  locales dbus at-spi2-core python3-pyatspi xdotool python3-xlib
 )
 
 missing=()

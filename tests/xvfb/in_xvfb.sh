@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs a test that works the real program's window by hand (random_use.py,
+# infos_keys.py) in a virtual X server of its own, with no window manager,
+# under the German locale de_DE.UTF-8.
+# Usage: in_xvfb.sh SCRIPT PROGRAM [SCRIPT ARGUMENTS...]
+# SCRIPT is a file name beside this one; it gets PROGRAM, a scratch folder
+# and the remaining arguments. Exit 77 (skipped) only when xvfb-run is
+# missing; a missing tool or locale fails and says what to install.
+set -euo pipefail
+
+script=${1:?usage: in_xvfb.sh SCRIPT PROGRAM [ARGS...]}
+program=${2:?usage: in_xvfb.sh SCRIPT PROGRAM [ARGS...]}
+shift 2
+here=$(cd "$(dirname "$0")" && pwd)
+
+if ! command -v xvfb-run >/dev/null; then
+  echo "xvfb-run not found: skipped"
+  exit 77
+fi
+# Debian's own Python: python3-xlib is installed for it.
+python=/usr/bin/python3
+command -v xdotool >/dev/null || { echo "missing: xdotool (bash scripts/install-deps.sh installs it)"; exit 1; }
+"$python" -c 'import Xlib' 2>/dev/null || { echo "missing: python3-xlib (bash scripts/install-deps.sh installs it)"; exit 1; }
+# A locale that is not there would silently fall back to "C": refuse.
+# The whole list first: grep -q stops reading at the first match, which
+# pipefail would take for a failure of the writer.
+have=$(locale -a | LC_ALL=C tr '[:upper:]' '[:lower:]')
+grep -qx 'de_de.utf8' <<<"$have" ||
+  { echo "locale de_DE.UTF-8 is not generated (bash scripts/install-deps.sh generates it)"; exit 1; }
+[ -x "$program" ] || { echo "not a program: $program"; exit 1; }
+program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# A display number of its own, so parallel tests do not race for one;
+# -noreset keeps the server when the last client but ours leaves.
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24 -noreset" \
+  "$python" -B "$here/$script" "$program" "$work" "$@"
