@@ -6,11 +6,11 @@
 #include "scroll_bar.h"
 
 #include "qt_colors.h"
-#include "font.h"
+#include "KeplerControls/font.h"
 #include "image_file.h"
 #include "show_exception.h"
-#include "meter.h"
-#include "spin_edit.h"
+#include "KeplerControls/meter.h"
+#include "KeplerControls/spin_edit.h"
 
 #include <QEventLoop>
 #include <QImage>
@@ -25,6 +25,8 @@
 #include <QEvent>
 #include <algorithm>
 #include <utility>
+
+using namespace Kepler;
 
 namespace {
 

@@ -9,9 +9,9 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QScrollBar;
-class TMeter;
+namespace Kepler { class TMeter; }
 class TPictureBox;
-class TSpinEdit;
+namespace Kepler { class TSpinEdit; }
 
 // The program's one window: the picture on the left, the gauge, start date,
 // buttons, delay regulator and step box on the right, the two readouts below.
@@ -33,7 +33,7 @@ public:
     void Optiions1Click();
 
     // The run loop's view of the window.
-    TCanvas& PictureCanvas() override;
+    Kepler::TCanvas& PictureCanvas() override;
     void PictureChanged() override;
     int DelayMs() const override;
     void SetMeanText(const QString& text) override;
@@ -65,7 +65,7 @@ private:
     QLabel* LblwA = nullptr;
     QLabel* LblVerz = nullptr;
     QLabel* Label1 = nullptr;
-    TMeter* Meter1 = nullptr;
+    Kepler::TMeter* Meter1 = nullptr;
     QLabel* Label2LblStartdatum = nullptr;
     QLabel* LblDifftendenz = nullptr;
     QLabel* LblAbwAno = nullptr;
@@ -74,7 +74,7 @@ private:
     QPushButton* BtnStart = nullptr;
     QPushButton* BtnStop = nullptr;
     QScrollBar* ScrollBarV = nullptr;
-    TSpinEdit* SpinEdit1 = nullptr;
+    Kepler::TSpinEdit* SpinEdit1 = nullptr;
     QLineEdit* EdtStart = nullptr;
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Optiions1 = nullptr;

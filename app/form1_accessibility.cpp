@@ -3,14 +3,16 @@
 // which label belongs to which control.
 #include "form1.h"
 
-#include "meter.h"
+#include "KeplerControls/meter.h"
 #include "picture_box.h"
-#include "spin_edit.h"
+#include "KeplerControls/spin_edit.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+
+using namespace Kepler;
 
 namespace {
 

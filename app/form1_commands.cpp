@@ -4,15 +4,17 @@
 #include "info_text.h"
 #include "picture_box.h"
 
-#include "canvas.h"
-#include "meter.h"
+#include "KeplerControls/canvas.h"
+#include "KeplerControls/meter.h"
 #include "simulation_state.h"
-#include "spin_edit.h"
+#include "KeplerControls/spin_edit.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
+
+using namespace Kepler;
 
 void TForm1::BtnStartClick()
 {

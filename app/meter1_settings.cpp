@@ -1,6 +1,8 @@
 #include "meter1_settings.h"
 
-#include "meter.h"
+#include "KeplerControls/meter.h"
+
+using namespace Kepler;
 
 namespace {
 

@@ -7,6 +7,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+using namespace Kepler;
+
 namespace {
 
 // Assistive technology sees the picture as a graphic, not as an empty pane.

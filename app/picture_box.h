@@ -1,5 +1,5 @@
 #pragma once
-#include "bitmap.h"
+#include "KeplerControls/bitmap.h"
 
 #include <QWidget>
 
@@ -12,12 +12,12 @@ class TPictureBox : public QWidget {
 public:
     TPictureBox(int width, int height, QWidget* parent = nullptr);
 
-    TBitmap& Picture() { return FPicture; }
-    const TBitmap& Picture() const { return FPicture; }
+    Kepler::TBitmap& Picture() { return FPicture; }
+    const Kepler::TBitmap& Picture() const { return FPicture; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TBitmap FPicture;
+    Kepler::TBitmap FPicture;
 };

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QPixmap>
 
+using namespace Kepler;
+
 namespace {
 
 // The application id, the desktop entry's name: lets the desktop match the

@@ -10,6 +10,8 @@
 
 #include <QApplication>
 
+using namespace Kepler;
+
 int RunProgram(int& argc, char** argv, const std::function<void(TForm1&)>& whenShown)
 {
     // The simulation takes the date before any window exists.

@@ -31,7 +31,9 @@ while(kepler_controls_libraries)
     EXPORT_NAME ${export_name}
     # The Designer plugin is a shared module built from these libraries.
     POSITION_INDEPENDENT_CODE ON)
-  target_include_directories(${target} INTERFACE $<INSTALL_INTERFACE:${KEPLER_CONTROLS_INCLUDEDIR}>)
+  target_include_directories(${target} INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+  # The public headers are C++17; the libraries themselves are built as C++20.
+  target_compile_features(${target} INTERFACE cxx_std_17)
   list(APPEND kepler_controls_targets ${target})
 endwhile()
 
@@ -42,14 +44,15 @@ install(TARGETS ${kepler_controls_targets}
 # the package they are empty names that pass nothing on.
 install(TARGETS kepler_warnings kepler_exact_float EXPORT KeplerControlsTargets)
 
-# The headers sit flat in one folder, as they include each other by name;
-# the toolkit's layers are folders only in the source tree. The link between
-# a control and Qt is the component model's own business.
+# Only the public headers are installed: those in the KeplerControls
+# folders of the libraries, which is all that meter.h, spin_edit.h and
+# spin_button.h need. A program includes them as <KeplerControls/meter.h>,
+# in this tree and installed alike; every other header stays private to the
+# project.
 file(GLOB kepler_controls_headers CONFIGURE_DEPENDS
-  ${PROJECT_SOURCE_DIR}/toolkit/*/*.h
-  ${PROJECT_SOURCE_DIR}/controls/gauge/*.h
-  ${PROJECT_SOURCE_DIR}/controls/spinbox/*.h)
-list(FILTER kepler_controls_headers EXCLUDE REGEX "/control_link\\.h$")
+  ${PROJECT_SOURCE_DIR}/toolkit/*/KeplerControls/*.h
+  ${PROJECT_SOURCE_DIR}/controls/gauge/KeplerControls/*.h
+  ${PROJECT_SOURCE_DIR}/controls/spinbox/KeplerControls/*.h)
 install(FILES ${kepler_controls_headers}
   DESTINATION ${KEPLER_CONTROLS_INCLUDEDIR} COMPONENT devel)
 

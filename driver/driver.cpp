@@ -26,6 +26,8 @@
 #include <cstring>
 #include <optional>
 
+using namespace Kepler;
+
 namespace {
 
 class TQuitAfterFirstPaint : public QObject {

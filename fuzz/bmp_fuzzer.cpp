@@ -1,6 +1,6 @@
 // libFuzzer target for the gauge's image loading path: header checks,
 // decoding, the cover mask and drawing the cover through its mask.
-#include "bitmap.h"
+#include "KeplerControls/bitmap.h"
 #include "bmp_reader.h"
 #include "cover_mask.h"
 
@@ -8,6 +8,8 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+
+using namespace Kepler;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -2,11 +2,11 @@
 #include "orbit_step.h"
 #include "simulation_state.h"
 
-#include "canvas.h"
-#include "colors.h"
+#include "KeplerControls/canvas.h"
+#include "KeplerControls/colors.h"
 #include "decimal_text.h"
 #include "messages.h"
-#include "saturating.h"
+#include "KeplerControls/saturating.h"
 #include "tick_counter.h"
 
 #include <QLocale>
@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <numbers>
 #include <string>
+
+using namespace Kepler;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-class TCanvas;
+namespace Kepler { class TCanvas; }
 
 // What the run loop needs from the main window: the picture it draws into,
 // the delay regulator, the two readouts and the gauge. Tests supply their own.
@@ -10,7 +10,7 @@ public:
     virtual ~TRunLoopView() = default;
 
     // The picture's drawing surface; PictureChanged() asks for a repaint.
-    virtual TCanvas& PictureCanvas() = 0;
+    virtual Kepler::TCanvas& PictureCanvas() = 0;
     virtual void PictureChanged() = 0;
     // The delay in milliseconds, read once per cycle.
     virtual int DelayMs() const = 0;
@@ -27,7 +27,7 @@ inline constexpr int MaxRunDepth = 16;
 
 // The marks every run starts with: the blue horizontal and centre mark, the
 // Sun and the letters "C" and "S".
-void DrawFixedMarks(TCanvas& c);
+void DrawFixedMarks(Kepler::TCanvas& c);
 
 // Draws the fixed marks, then runs cycles until RunState is "E" at the end
 // of one.

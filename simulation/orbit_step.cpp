@@ -1,10 +1,12 @@
 #include "orbit_step.h"
 #include "simulation_state.h"
 
-#include "rounding.h"
+#include "KeplerControls/rounding.h"
 
 #include <cmath>
 #include <numbers>
+
+namespace Kepler {
 
 // The arithmetic follows the textbook model step by step; every numbered
 // result is stored as a double before the next step reads it, so the screen
@@ -43,3 +45,5 @@ void ComputePlanetPixel()
     s.TrueX = RoundHalfEven(cx - std::sin(s.TrueAnomaly) * s.TrueRadius);
     s.TrueY = RoundHalfEven(cy - std::cos(s.TrueAnomaly) * s.TrueRadius * 0.75);
 }
+
+} // namespace Kepler

@@ -2,6 +2,8 @@
 
 #include "start_date.h"
 
+namespace Kepler {
+
 SimulationState& Simulation()
 {
     static SimulationState state;
@@ -17,3 +19,5 @@ void InitSimulationState(const TLocalDate& today)
     s.StepDays = 1;
     s.OrbitScale = 140;
 }
+
+} // namespace Kepler

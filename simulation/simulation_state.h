@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace Kepler {
+
 // The one program-wide record of the simulation. It lives from start-up to
 // exit, is zero before InitSimulationState runs, and is touched only by the
 // user-interface thread.
@@ -44,3 +46,5 @@ SimulationState& Simulation();
 // date, sets the step to one day and the orbit scale to 140 pixels. Called
 // once, before any window.
 void InitSimulationState(const TLocalDate& today);
+
+} // namespace Kepler

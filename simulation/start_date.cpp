@@ -2,7 +2,9 @@
 #include "simulation_state.h"
 
 #include "local_date.h"
-#include "rounding.h"
+#include "KeplerControls/rounding.h"
+
+namespace Kepler {
 
 double DayNumberOfDate(int year, int month, int day)
 {
@@ -30,3 +32,5 @@ void ComputeStartDayNumber(const TLocalDate& today)
     s.StartDay = today.Day;
     s.DayNumber = DayNumberOfDate(s.StartYear, s.StartMonth, s.StartDay);
 }
+
+} // namespace Kepler

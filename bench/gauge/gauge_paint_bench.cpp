@@ -8,9 +8,9 @@
 // - StaticChange: the first composition after a change of the static face
 //   (ColorScale alternating);
 // - OwnFillAndCopy: our own canvas filling a work bitmap and copying it.
-#include "bitmap.h"
-#include "canvas.h"
-#include "meter.h"
+#include "KeplerControls/bitmap.h"
+#include "KeplerControls/canvas.h"
+#include "KeplerControls/meter.h"
 #include "meter1_settings.h"
 
 #include <QApplication>
@@ -21,6 +21,8 @@
 #include <map>
 #include <string>
 #include <vector>
+
+using namespace Kepler;
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+namespace Kepler {
+
 namespace {
 
 constexpr int IconSize = 32;
@@ -93,3 +95,5 @@ QIcon SpinButtonIcon()
 {
     return DrawnIcon([](QPainter& p) { SpinButtons(p, QRectF(9.5, 3.5, 13, 25)); });
 }
+
+} // namespace Kepler

@@ -1,9 +1,11 @@
 #include "controls_plugin.h"
 
 #include "control_icons.h"
-#include "meter.h"
-#include "spin_button.h"
-#include "spin_edit.h"
+#include "KeplerControls/meter.h"
+#include "KeplerControls/spin_button.h"
+#include "KeplerControls/spin_edit.h"
+
+namespace Kepler {
 
 namespace {
 
@@ -38,26 +40,28 @@ QString TControlPlugin::group() const
 TKeplerControlsPlugin::TKeplerControlsPlugin(QObject* parent) : QObject(parent)
 {
     FWidgets.append(new TControlPlugin(
-        {QStringLiteral("TMeter"), QStringLiteral("meter.h"),
+        {QStringLiteral("Kepler::TMeter"), QStringLiteral("KeplerControls/meter.h"),
          QStringLiteral("Analog gauge"),
          QStringLiteral("An analog gauge with six sweeps, linear or logarithmic scale, coloured "
                         "scale bands, limit lamps, two needles and picture faces."),
-         DomXml(QStringLiteral("TMeter"), QStringLiteral("meter"), 297, 209), GaugeIcon,
+         DomXml(QStringLiteral("Kepler::TMeter"), QStringLiteral("meter"), 297, 209), GaugeIcon,
          [](QWidget* parent) -> QWidget* { return new TMeter(parent); }},
         this));
     FWidgets.append(new TControlPlugin(
-        {QStringLiteral("TSpinEdit"), QStringLiteral("spin_edit.h"),
+        {QStringLiteral("Kepler::TSpinEdit"), QStringLiteral("KeplerControls/spin_edit.h"),
          QStringLiteral("Integer spin box with auto-repeat buttons"),
          QStringLiteral("A one-line edit holding a 32-bit integer between MinValue and MaxValue, "
                         "with up and down buttons that repeat while held."),
-         DomXml(QStringLiteral("TSpinEdit"), QStringLiteral("spinEdit"), 61, 22), SpinEditIcon,
+         DomXml(QStringLiteral("Kepler::TSpinEdit"), QStringLiteral("spinEdit"), 61, 22), SpinEditIcon,
          [](QWidget* parent) -> QWidget* { return new TSpinEdit(parent); }},
         this));
     FWidgets.append(new TControlPlugin(
-        {QStringLiteral("TSpinButton"), QStringLiteral("spin_button.h"),
+        {QStringLiteral("Kepler::TSpinButton"), QStringLiteral("KeplerControls/spin_button.h"),
          QStringLiteral("Pair of auto-repeat up and down buttons"),
          QStringLiteral("Up and down buttons that repeat while held, to place next to any control."),
-         DomXml(QStringLiteral("TSpinButton"), QStringLiteral("spinButton"), 20, 25), SpinButtonIcon,
+         DomXml(QStringLiteral("Kepler::TSpinButton"), QStringLiteral("spinButton"), 20, 25), SpinButtonIcon,
          [](QWidget* parent) -> QWidget* { return new TSpinButton(parent); }},
         this));
 }
+
+} // namespace Kepler

@@ -4,6 +4,8 @@
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <functional>
 
+namespace Kepler {
+
 // What Designer needs to know of one control.
 struct TControlDescription {
     QString Name;       // class name, also used in .ui files
@@ -52,3 +54,5 @@ public:
 private:
     QList<QDesignerCustomWidgetInterface*> FWidgets;
 };
+
+} // namespace Kepler

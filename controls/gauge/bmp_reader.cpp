@@ -1,6 +1,6 @@
 #include "bmp_reader.h"
 
-#include "bitmap.h"
+#include "KeplerControls/bitmap.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <new>
+
+namespace Kepler {
 
 namespace {
 
@@ -346,3 +348,5 @@ void ReadBitmapFile(const QString& fileName, TBitmap& target)
         Fail(fileName, QStringLiteral("not enough memory for the picture"));
     }
 }
+
+} // namespace Kepler

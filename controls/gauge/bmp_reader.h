@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+namespace Kepler {
+
 class TBitmap;
 
 // Largest decoded picture accepted, in bytes of 32-bit pixels (a 4096 by
@@ -28,3 +30,5 @@ TDecodedBitmap DecodeBmp(const QByteArray& bytes, const QString& fileName);
 // Reads a BMP file into target. On failure throws EMeterImageError and
 // leaves target exactly as it was.
 void ReadBitmapFile(const QString& fileName, TBitmap& target);
+
+} // namespace Kepler

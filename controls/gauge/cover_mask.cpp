@@ -1,11 +1,13 @@
 #include "cover_mask.h"
 
-#include "bitmap.h"
-#include "canvas.h"
-#include "saturating.h"
+#include "KeplerControls/bitmap.h"
+#include "KeplerControls/canvas.h"
+#include "KeplerControls/saturating.h"
 
 #include <QImage>
 #include <cstdint>
+
+namespace Kepler {
 
 namespace {
 
@@ -69,3 +71,5 @@ void DrawCover(TCanvas& canvas, int cx, int cy, const TBitmap& cover, const TBit
     canvas.SetCopyMode(cmSrcPaint);
     canvas.StretchDraw(rect, cover);
 }
+
+} // namespace Kepler

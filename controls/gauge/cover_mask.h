@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Kepler {
+
 class TBitmap;
 class TCanvas;
 
@@ -17,3 +19,5 @@ void MakeCoverMask(TBitmap& bitmap);
 // pixels showing what lies below: the mask is ANDed onto the canvas first,
 // then the cover ORed over it. Leaves the canvas in cmSrcPaint copy mode.
 void DrawCover(TCanvas& canvas, int cx, int cy, const TBitmap& cover, const TBitmap& mask);
+
+} // namespace Kepler

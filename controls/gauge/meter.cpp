@@ -1,4 +1,4 @@
-#include "meter.h"
+#include "KeplerControls/meter.h"
 
 #include "event_signals.h"
 #include "meter_accessible.h"
@@ -12,6 +12,8 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+
+namespace Kepler {
 
 namespace {
 
@@ -444,3 +446,5 @@ void TMeter::Loaded()
     ReloadImages();
     Paint();
 }
+
+} // namespace Kepler

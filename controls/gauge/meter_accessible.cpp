@@ -1,6 +1,6 @@
 #include "meter_accessible.h"
 
-#include "meter.h"
+#include "KeplerControls/meter.h"
 
 #include "accessibility_notify.h"
 #include "accessible_value_widget.h"
@@ -8,6 +8,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLocale>
+
+namespace Kepler {
 
 namespace {
 
@@ -62,3 +64,5 @@ void AnnounceMeterValue(TMeter& meter)
 {
     AnnounceValueChange(&meter, meter.Value());
 }
+
+} // namespace Kepler

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Kepler {
+
 class TMeter;
 
 // How the gauge presents itself to assistive technology: a read-only dial
@@ -11,3 +13,5 @@ void InstallMeterAccessibility();
 
 // Tells assistive technology that the gauge's value has changed.
 void AnnounceMeterValue(TMeter& meter);
+
+} // namespace Kepler

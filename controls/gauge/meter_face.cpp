@@ -1,12 +1,14 @@
-#include "meter_face.h"
+#include "KeplerControls/meter_face.h"
 
 #include "meter_face_steps.h"
-#include "rounding.h"
+#include "KeplerControls/rounding.h"
 
 #include <QGuiApplication>
 #include <QPalette>
 #include <cstring>
 #include <numbers>
+
+namespace Kepler {
 
 TMeterSettings::TMeterSettings()
 {
@@ -202,3 +204,5 @@ bool TMeterFaceComposer::Compose(QObject* Sender, int W, int H, const TMeterSett
     work.Image().swap(face.Image());
     return true;
 }
+
+} // namespace Kepler

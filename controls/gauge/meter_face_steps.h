@@ -1,7 +1,9 @@
 #pragma once
-#include "meter_face.h"
+#include "KeplerControls/meter_face.h"
 
 class QObject;
+
+namespace Kepler {
 
 // One composition in progress: the canvas it draws on, what it draws from,
 // and the values computed before drawing. Settings and values are read as
@@ -29,3 +31,5 @@ void PaintAnchor(const TFaceJob& j);
 void PaintLimitLamps(const TFaceJob& j);
 void NotifyMeterRendered(const TFaceJob& j);
 void PaintFrame(const TFaceJob& j);
+
+} // namespace Kepler

@@ -1,10 +1,12 @@
 #include "meter_face_steps.h"
-#include "meter_ticks.h"
-#include "rounding.h"
+#include "KeplerControls/meter_ticks.h"
+#include "KeplerControls/rounding.h"
 
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+
+namespace Kepler {
 
 // The scale's ticks and labels: short ticks between the main ticks, then the
 // main ticks, each with its label offered to the label handler first.
@@ -144,3 +146,5 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
             break;
     }
 }
+
+} // namespace Kepler

@@ -1,9 +1,9 @@
-#include "meter.h"
+#include "KeplerControls/meter.h"
 #include "event_signals.h"
-#include "meter_ticks.h"
-#include "rounding.h"
-#include "mouse_input.h"
-#include "saturating.h"
+#include "KeplerControls/meter_ticks.h"
+#include "KeplerControls/rounding.h"
+#include "KeplerControls/mouse_input.h"
+#include "KeplerControls/saturating.h"
 
 #include <QMouseEvent>
 #include <QMoveEvent>
@@ -12,6 +12,8 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+
+namespace Kepler {
 
 void CalcMeterGeometry(TMeterSettings& s, int width, int height)
 {
@@ -81,7 +83,7 @@ void CalcMeterGeometry(TMeterSettings& s, int width, int height)
 
 void TMeter::CalcMeterGeometry()
 {
-    ::CalcMeterGeometry(*this, width(), height());
+    Kepler::CalcMeterGeometry(*this, width(), height());
     FGeometryComputedFor = geometry();
     // A face a setter composed with the old geometry must not be what the
     // next paint request shows.
@@ -245,3 +247,5 @@ void TMeter::mouseReleaseEvent(QMouseEvent* event)
         RaiseNotify(OnClick, this, &TMeter::Click);
     RaiseMouse(OnMouseUp, this, &TMeter::MouseUp, m);
 }
+
+} // namespace Kepler

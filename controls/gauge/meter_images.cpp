@@ -1,10 +1,12 @@
-#include "meter.h"
+#include "KeplerControls/meter.h"
 
 #include "bmp_reader.h"
 #include "cover_mask.h"
 
 #include <QFileInfo>
 #include <exception>
+
+namespace Kepler {
 
 // Background and anchor cover images: reading the files and building the
 // cover's mask. The background step draws AuxBGBmp, the anchor step draws
@@ -78,3 +80,5 @@ void TMeter::ReloadImages()
     if (!FACoverFName.isEmpty())
         ReadAnchorCover(FACoverFName, AuxACBmp, AuxACMaskBmp);
 }
+
+} // namespace Kepler

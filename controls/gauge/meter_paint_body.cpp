@@ -1,9 +1,11 @@
 #include "meter_face_steps.h"
-#include "rounding.h"
+#include "KeplerControls/rounding.h"
 
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+
+namespace Kepler {
 
 // Body and scale of the face: background, scale bands, scale line, caption
 // and frame. Ticks and labels are in meter_face_ticks.cpp.
@@ -172,3 +174,5 @@ void PaintFrame(const TFaceJob& j)
     case fsEngraved: groove(s.FColGrayLine, s.FColWhiteLine); break;
     }
 }
+
+} // namespace Kepler

@@ -1,10 +1,12 @@
 #include "meter_face_steps.h"
 #include "cover_mask.h"
 #include "needle_outline.h"
-#include "saturating.h"
+#include "KeplerControls/saturating.h"
 
 #include <cstdint>
 #include <vector>
+
+namespace Kepler {
 
 // Over the finished scale: the needles, the cover rims, the anchor with its
 // bevel line, the limit lamps, and the end-of-render event. The bevel, the
@@ -167,3 +169,5 @@ void NotifyMeterRendered(const TFaceJob& j)
     if (j.E.OnMeterRendered)
         j.E.OnMeterRendered(j.Sender, j.Canvas);
 }
+
+} // namespace Kepler

@@ -1,9 +1,11 @@
-#include "meter.h"
+#include "KeplerControls/meter.h"
 
 #include "meter_image_error.h"
 
 #include <QMetaMethod>
 #include <cmath>
+
+namespace Kepler {
 
 // The gauge's Qt side: change signals for the value-like properties that
 // setters change as side effects, the painting events passed on as signals,
@@ -87,3 +89,5 @@ void TMeter::SetBackGroundImgProperty(const QString& v)
     } catch (const EMeterImageError&) {
     }
 }
+
+} // namespace Kepler

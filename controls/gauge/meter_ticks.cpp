@@ -1,6 +1,6 @@
-#include "meter_ticks.h"
+#include "KeplerControls/meter_ticks.h"
 
-#include "rounding.h"
+#include "KeplerControls/rounding.h"
 
 #include "decimal_text.h"
 
@@ -9,6 +9,8 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+
+namespace Kepler {
 
 // ---------------------------------------------------------------------------
 // Value to scale fraction and back
@@ -112,3 +114,5 @@ QString FormatTickLabel(long double v, int Decimals)
     const std::string body = magnitude > 6.6e35L ? Scientific(d, decimals) : FixedDecimalText(d, decimals);
     return (v < 0 ? QStringLiteral("-") : QString()) + QString::fromLatin1(body);
 }
+
+} // namespace Kepler

@@ -1,8 +1,10 @@
-#include "needle_layout.h"
+#include "KeplerControls/needle_layout.h"
 #include "store_if_changed.h"
 
 #include <algorithm>
 #include <tuple>
+
+namespace Kepler {
 
 TNeedleLayout::TNeedleLayout(const TNeedleLayout& other)
 {
@@ -63,3 +65,5 @@ void TNeedleLayout::SetShadowDx(int v) { Update(FShadowDx, v); }
 void TNeedleLayout::SetShadowDy(int v) { Update(FShadowDy, v); }
 void TNeedleLayout::SetShadowColor(TColor v) { Update(FShadowColor, v); }
 void TNeedleLayout::SetVisible(bool v) { Update(FVisible, v); }
+
+} // namespace Kepler

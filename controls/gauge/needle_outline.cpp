@@ -1,9 +1,11 @@
 #include "needle_outline.h"
 
-#include "rounding.h"
+#include "KeplerControls/rounding.h"
 
 #include <cmath>
 #include <numbers>
+
+namespace Kepler {
 
 std::vector<TPoint> NeedleOutline(const TNeedleLayout& n, double alphaDeg, const TMeterPaintValues& pv)
 {
@@ -28,3 +30,5 @@ std::vector<TPoint> NeedleOutline(const TNeedleLayout& n, double alphaDeg, const
         P(tx + ex - hm * std::cos(a), ty + ey + hm * std::sin(a)),
     };
 }
+
+} // namespace Kepler

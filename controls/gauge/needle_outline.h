@@ -1,9 +1,11 @@
 #pragma once
-#include "canvas.h"
-#include "meter_paint_values.h"
-#include "needle_layout.h"
+#include "KeplerControls/canvas.h"
+#include "KeplerControls/meter_paint_values.h"
+#include "KeplerControls/needle_layout.h"
 
 #include <vector>
+
+namespace Kepler {
 
 // The seven points of a needle pointing at alphaDeg degrees, in drawing
 // order: the end of the first head flank, the tip, the end of the second
@@ -11,3 +13,5 @@
 // shaft's two ends at the centre, and where the shaft meets the head on the
 // first flank's side. Each coordinate is rounded half to even.
 std::vector<TPoint> NeedleOutline(const TNeedleLayout& n, double alphaDeg, const TMeterPaintValues& pv);
+
+} // namespace Kepler

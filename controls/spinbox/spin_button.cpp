@@ -1,4 +1,4 @@
-#include "spin_button.h"
+#include "KeplerControls/spin_button.h"
 
 #include "event_signals.h"
 #include "show_exception.h"
@@ -8,6 +8,8 @@
 
 #include <QKeyEvent>
 #include <QResizeEvent>
+
+namespace Kepler {
 
 namespace {
 
@@ -252,3 +254,5 @@ void TSpinButton::SetDownNumGlyphs(int v)
 {
     FDownButton->SetNumGlyphs(v);
 }
+
+} // namespace Kepler

@@ -1,12 +1,12 @@
-#include "spin_edit.h"
+#include "KeplerControls/spin_edit.h"
 
 #include "beep.h"
-#include "canvas.h"
+#include "KeplerControls/canvas.h"
 #include "event_signals.h"
-#include "mouse_input.h"
-#include "saturating.h"
+#include "KeplerControls/mouse_input.h"
+#include "KeplerControls/saturating.h"
 #include "show_exception.h"
-#include "spin_button.h"
+#include "KeplerControls/spin_button.h"
 #include "spin_edit_accessible.h"
 #include "text_to_int.h"
 #include "timer_speed_button.h"
@@ -29,6 +29,8 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+
+namespace Kepler {
 
 namespace {
 
@@ -602,3 +604,5 @@ bool TSpinEdit::KeyPressWatched() const
 {
     return OnKeyPress || isSignalConnected(QMetaMethod::fromSignal(&TSpinEdit::KeyPress));
 }
+
+} // namespace Kepler

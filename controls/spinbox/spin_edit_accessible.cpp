@@ -1,6 +1,6 @@
 #include "spin_edit_accessible.h"
 
-#include "spin_edit.h"
+#include "KeplerControls/spin_edit.h"
 
 #include "accessibility_notify.h"
 #include "accessible_value_widget.h"
@@ -9,6 +9,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <limits>
+
+namespace Kepler {
 
 namespace {
 
@@ -94,3 +96,5 @@ void AnnounceSpinEditValue(TSpinEdit& edit)
 {
     AnnounceValueChange(&edit, edit.Value());
 }
+
+} // namespace Kepler

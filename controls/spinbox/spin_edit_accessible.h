@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Kepler {
+
 class TSpinEdit;
 
 // How the spin box presents itself to assistive technology: as a spin box
@@ -10,3 +12,5 @@ void InstallSpinEditAccessibility();
 
 // Tells assistive technology that the spin box's value may have changed.
 void AnnounceSpinEditValue(TSpinEdit& edit);
+
+} // namespace Kepler

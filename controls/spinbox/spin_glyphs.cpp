@@ -5,6 +5,8 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
+namespace Kepler {
+
 QImage LoadBitmapResource(const QString& name)
 {
     QDirIterator it(QStringLiteral(":/bitmaps"));
@@ -15,3 +17,5 @@ QImage LoadBitmapResource(const QString& name)
     }
     return {};
 }
+
+} // namespace Kepler

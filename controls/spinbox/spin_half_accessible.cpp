@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
+namespace Kepler {
+
 namespace {
 
 class TSpinHalfAccessible : public QAccessibleWidget {
@@ -57,3 +59,5 @@ void InstallSpinHalfAccessibility()
     static const bool installed = (QAccessible::installFactory(SpinHalfAccessibleFactory), true);
     (void)installed;
 }
+
+} // namespace Kepler

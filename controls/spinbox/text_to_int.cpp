@@ -1,5 +1,7 @@
 #include "text_to_int.h"
 
+namespace Kepler {
+
 namespace {
 
 int DigitValue(QChar c, int base)
@@ -56,3 +58,5 @@ std::optional<std::int32_t> TextToInt(QStringView text)
         bits = 0u - bits;
     return std::int32_t(bits);
 }
+
+} // namespace Kepler

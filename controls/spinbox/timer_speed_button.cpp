@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+namespace Kepler {
+
 TTimerSpeedButton::TTimerSpeedButton(QWidget* parent)
     : TSpeedButton(parent)
 {
@@ -69,3 +71,5 @@ void TTimerSpeedButton::Paint(QPainter& painter)
         opt.rect.translate(1, 1);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &painter, this);
 }
+
+} // namespace Kepler

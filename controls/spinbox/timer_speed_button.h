@@ -1,9 +1,11 @@
 #pragma once
-#include "enum_set.h"
+#include "KeplerControls/enum_set.h"
 #include "speed_button.h"
 
 #include <cstdint>
 #include <memory>
+
+namespace Kepler {
 
 class TTimer;
 
@@ -44,3 +46,5 @@ private:
     TTimeBtnStates FTimeBtnState;
     bool FDownButton = false;
 };
+
+} // namespace Kepler

@@ -7,8 +7,8 @@
 //
 // --grab saves a picture of the window once it is shown, and quits.
 #include "gallery_pictures.h"
-#include "meter.h"
-#include "spin_edit.h"
+#include "KeplerControls/meter.h"
+#include "KeplerControls/spin_edit.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -21,6 +21,8 @@
 #include <memory>
 #include <optional>
 #include <vector>
+
+using namespace Kepler;
 
 namespace {
 

@@ -14,6 +14,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 class FocusVisibleTest : public ::testing::Test {

@@ -4,7 +4,7 @@
 #include "form1.h"
 #include "injected_platform.h"
 
-#include "spin_edit.h"
+#include "KeplerControls/spin_edit.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -12,6 +12,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

@@ -2,11 +2,13 @@
 // value and limits, announcing each real change of its value.
 #include "accessible_events.h"
 
-#include "meter.h"
+#include "KeplerControls/meter.h"
 
 #include <QAccessible>
 #include <QLocale>
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

@@ -2,12 +2,14 @@
 // limits and step, which it can also set and step.
 #include "accessible_events.h"
 
-#include "spin_edit.h"
+#include "KeplerControls/spin_edit.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <gtest/gtest.h>
 #include <limits>
+
+using namespace Kepler;
 
 namespace {
 

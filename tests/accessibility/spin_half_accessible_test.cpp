@@ -1,13 +1,15 @@
 // The spin box's halves as assistive technology sees them: push buttons with
 // German names that press the box up and down.
-#include "spin_button.h"
-#include "spin_edit.h"
+#include "KeplerControls/spin_button.h"
+#include "KeplerControls/spin_edit.h"
 #include "timer_speed_button.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QTest>
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "injected_platform.h"
 #include "picture_box.h"
 
-#include "meter.h"
-#include "spin_edit.h"
+#include "KeplerControls/meter.h"
+#include "KeplerControls/spin_edit.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 class InjectedPlatform : public TTestPlatform {
 public:
-    explicit InjectedPlatform(TLocalDate date = {2026, 12, 8}) : FSavedLocale(QLocale())
+    explicit InjectedPlatform(Kepler::TLocalDate date = {2026, 12, 8}) : FSavedLocale(QLocale())
     {
         Date = date;
         OnTickCount = [this] { return Tick; };
@@ -24,14 +24,14 @@ public:
             ++WaitCalls;
             Tick += std::uint32_t(ms);
         };
-        Simulation() = SimulationState{};
-        InitSimulationState(LocalDate());
+        Kepler::Simulation() = Kepler::SimulationState{};
+        Kepler::InitSimulationState(LocalDate());
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     }
 
     ~InjectedPlatform() override
     {
-        Simulation() = SimulationState{};
+        Kepler::Simulation() = Kepler::SimulationState{};
         QLocale::setDefault(FSavedLocale);
     }
 

@@ -5,6 +5,8 @@
 
 #include <clocale>
 
+using namespace Kepler;
+
 namespace {
 
 struct FormatCase {

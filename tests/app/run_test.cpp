@@ -5,8 +5,8 @@
 #include "injected_platform.h"
 #include "picture_box.h"
 
-#include "meter.h"
-#include "spin_edit.h"
+#include "KeplerControls/meter.h"
+#include "KeplerControls/spin_edit.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -22,6 +22,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+
+using namespace Kepler;
 
 namespace {
 

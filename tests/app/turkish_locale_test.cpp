@@ -5,8 +5,8 @@
 #include "form_controls.h"
 #include "injected_platform.h"
 
-#include "spin_button.h"
-#include "spin_edit.h"
+#include "KeplerControls/spin_button.h"
+#include "KeplerControls/spin_edit.h"
 #include "spin_glyphs.h"
 #include "timer_speed_button.h"
 
@@ -16,6 +16,8 @@
 
 #include <clocale>
 #include <string>
+
+using namespace Kepler;
 
 namespace {
 

@@ -1,12 +1,14 @@
 #include "injected_platform.h"
 #include "run_loop.h"
 
-#include "bitmap.h"
+#include "KeplerControls/bitmap.h"
 
 #include <gtest/gtest.h>
 
 #include <numbers>
 #include <optional>
+
+using namespace Kepler;
 
 namespace {
 

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+using namespace Kepler;
+
 namespace {
 
 struct WaitCase {

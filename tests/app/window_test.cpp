@@ -4,8 +4,8 @@
 #include "injected_platform.h"
 #include "picture_box.h"
 
-#include "meter.h"
-#include "spin_edit.h"
+#include "KeplerControls/meter.h"
+#include "KeplerControls/spin_edit.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,6 +17,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 TEST(WindowTextsTest, EveryLabelShowsItsWholeTextInsideTheWindow)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 TEST(DesignerForm, UicFormSetsTheControlsUp)
 {
     QWidget form;

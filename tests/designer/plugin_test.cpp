@@ -35,9 +35,9 @@ TEST_F(DesignerPlugin, OffersTheControlsWithIconsAndHeaders)
         const char* Include;
     };
     const Case cases[] = {
-        {"TMeter", "meter.h"},
-        {"TSpinEdit", "spin_edit.h"},
-        {"TSpinButton", "spin_button.h"},
+        {"Kepler::TMeter", "KeplerControls/meter.h"},
+        {"Kepler::TSpinEdit", "KeplerControls/spin_edit.h"},
+        {"Kepler::TSpinButton", "KeplerControls/spin_button.h"},
     };
     ASSERT_EQ(Widgets.size(), std::size(cases));
     for (const Case& c : cases) {
@@ -67,11 +67,11 @@ TEST_F(DesignerPlugin, CreatesWidgetsWithTheirProperties)
         QVariant Written;
     };
     const Case cases[] = {
-        {"TMeter", "MeterMaxValue", 1.0, 250.0},
-        {"TMeter", "Caption", QString(), QStringLiteral("km/h")},
-        {"TSpinEdit", "Increment", 1, 5},
-        {"TSpinEdit", "Value", 0, -3},
-        {"TSpinButton", "UpNumGlyphs", 1, 2},
+        {"Kepler::TMeter", "MeterMaxValue", 1.0, 250.0},
+        {"Kepler::TMeter", "Caption", QString(), QStringLiteral("km/h")},
+        {"Kepler::TSpinEdit", "Increment", 1, 5},
+        {"Kepler::TSpinEdit", "Value", 0, -3},
+        {"Kepler::TSpinButton", "UpNumGlyphs", 1, 2},
     };
     for (const Case& c : cases) {
         QWidget form;

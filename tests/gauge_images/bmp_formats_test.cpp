@@ -5,7 +5,7 @@
 //
 // The model widens a k-bit channel value v to 8 bits as v * 255 / (2^k - 1)
 // rounded to the nearest, so full scale is 255 at every width.
-#include "bitmap.h"
+#include "KeplerControls/bitmap.h"
 #include "bmp_fixture.h"
 #include "bmp_reader.h"
 
@@ -15,6 +15,8 @@
 #include <cmath>
 #include <random>
 #include <string>
+
+using namespace Kepler;
 
 namespace {
 

@@ -2,13 +2,15 @@
 // in its palette order (and its cover mask with it), run-length pictures give
 // the pixels their runs leave out a defined value, and the size limit counts
 // decoded bytes, not the length of a side.
-#include "bitmap.h"
+#include "KeplerControls/bitmap.h"
 #include "bmp_fixture.h"
 #include "bmp_reader.h"
 #include "cover_mask.h"
-#include "meter.h"
+#include "KeplerControls/meter.h"
 
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

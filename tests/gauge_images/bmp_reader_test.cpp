@@ -1,6 +1,6 @@
 // Reading bitmap files: formats kept as stored, and untrusted files refused
 // with an error naming the file, leaving the target bitmap untouched.
-#include "bitmap.h"
+#include "KeplerControls/bitmap.h"
 #include "bmp_fixture.h"
 #include "four_colours.h"
 #include "bmp_reader.h"
@@ -9,6 +9,8 @@
 #include <QFile>
 #include <sys/stat.h>
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

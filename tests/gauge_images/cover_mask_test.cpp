@@ -1,12 +1,14 @@
 // The cover mask: white (255) where the stored pixel value is 0, black (0)
 // everywhere else, over the whole picture whatever its format.
-#include "bitmap.h"
+#include "KeplerControls/bitmap.h"
 #include "bmp_fixture.h"
 #include "four_colours.h"
 #include "bmp_reader.h"
 #include "cover_mask.h"
 
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

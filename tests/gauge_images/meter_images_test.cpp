@@ -4,7 +4,7 @@
 // (148, 201), lamps at the top corners.
 #include "bmp_fixture.h"
 #include "four_colours.h"
-#include "meter.h"
+#include "KeplerControls/meter.h"
 #include "meter_image_error.h"
 #include "paint_count.h"
 
@@ -12,6 +12,8 @@
 #include <QFile>
 #include <sys/stat.h>
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

@@ -3,7 +3,7 @@
 // allocator, and the peak of the bytes in use while a file is read is
 // compared with what the file and its pixels need. Built without the
 // sanitizers only, which bring allocators of their own.
-#include "bitmap.h"
+#include "KeplerControls/bitmap.h"
 #include "bmp_fixture.h"
 #include "bmp_reader.h"
 
@@ -12,6 +12,8 @@
 #include <cerrno>
 #include <cstddef>
 #include <malloc.h>
+
+using namespace Kepler;
 
 extern "C" {
 void* __libc_malloc(std::size_t size) noexcept;

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace Kepler;
+
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();

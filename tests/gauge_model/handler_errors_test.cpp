@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
+using namespace Kepler;
+
 namespace {
 
 struct TGaugeErrorCase {

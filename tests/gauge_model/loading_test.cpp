@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+using namespace Kepler;
+
 namespace {
 
 TEST(MeterConstructionTest, NewGaugeHoldsItsDefaults)

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+using namespace Kepler;
+
 namespace {
 
 struct Step {

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+using namespace Kepler;
+
 namespace {
 
 void MoveMouse(TMeter& m, QPoint p, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys)

@@ -1,7 +1,7 @@
 // The gauge as Qt sees it: properties through the meta-object system, enum
 // names, the needle layout as a gadget, change signals and the signals
 // beside the On... events.
-#include "meter.h"
+#include "KeplerControls/meter.h"
 
 #include <QMetaEnum>
 #include <QMetaProperty>
@@ -11,6 +11,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+using namespace Kepler;
 
 namespace {
 

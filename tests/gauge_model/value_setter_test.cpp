@@ -6,6 +6,8 @@
 
 #include <functional>
 
+using namespace Kepler;
+
 namespace {
 
 struct State {

@@ -1,9 +1,11 @@
 // The two limit lamps of a new gauge (297 by 209, rims 10, 8 and 10, both
 // lamps on): 10 by 10 squares at (18, 16) and (269, 16), bevelled, filled
 // in the passive colour until their flag is set.
-#include "meter.h"
+#include "KeplerControls/meter.h"
 
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 // A thick needle pointing right: the shaft's sides lie half the thickness

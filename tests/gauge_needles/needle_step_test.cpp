@@ -2,9 +2,11 @@
 // is computed again with its default rims: centre (148, 191), R = 175. At
 // Value 0.5 the needle stands upright on column 148 with its tip at row 20
 // and its head reaching down to row 40.
-#include "meter.h"
+#include "KeplerControls/meter.h"
 
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

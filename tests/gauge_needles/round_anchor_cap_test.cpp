@@ -1,11 +1,13 @@
 // The round anchor cap of the layouts whose centre lies inside the dial: a
 // disc in the cover colour with a white upper-left and a gray lower-right
 // half rim, and nothing changed beyond it.
-#include "meter.h"
+#include "KeplerControls/meter.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+using namespace Kepler;
 
 namespace {
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 // Every pixel different: red and green carry the column and row.

@@ -1,9 +1,11 @@
 // The caption: centred one third of the radius above the dial centre, in
 // FontCaption with a clear background, and its font left on the canvas for
 // the needle step.
-#include "meter.h"
+#include "KeplerControls/meter.h"
 
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

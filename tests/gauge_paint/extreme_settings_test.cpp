@@ -8,6 +8,8 @@
 
 #include <limits>
 
+using namespace Kepler;
+
 namespace {
 
 constexpr int kMin = std::numeric_limits<int>::min();

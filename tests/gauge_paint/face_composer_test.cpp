@@ -2,7 +2,7 @@
 // equals one composed from scratch, pixel for pixel, whatever changed since
 // the last composition; every change of what the kept layer shows composes
 // it again, and nothing else does.
-#include "meter_face.h"
+#include "KeplerControls/meter_face.h"
 #include "meter_test_support.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QPalette>
 #include <functional>
+
+using namespace Kepler;
 
 namespace {
 

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+using namespace Kepler;
+
 namespace {
 
 constexpr int W = 105;

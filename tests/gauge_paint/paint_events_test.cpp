@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 // Values and bounds at the ends of the double range still give a bounded

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 // A new gauge (297 by 209) turned to a full circle: the geometry is

@@ -1,10 +1,12 @@
 // Label text: fixed-point, 18 significant digits, halves up, no locale.
-#include "meter_ticks.h"
+#include "KeplerControls/meter_ticks.h"
 
 #include <gtest/gtest.h>
 
 #include <iomanip>
 #include <limits>
+
+using namespace Kepler;
 
 namespace {
 

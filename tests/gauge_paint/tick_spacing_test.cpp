@@ -1,11 +1,13 @@
 // Round tick spacings from a range and a wanted number of ticks.
 #include "meter_test_support.h"
-#include "meter_ticks.h"
+#include "KeplerControls/meter_ticks.h"
 
 #include <cmath>
 #include <tuple>
 
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+using namespace Kepler;
+
 namespace {
 
 double Degrees(const TMeter& m, double fraction) { return m.MeterAngle() / 2.0 + 90 - m.MeterAngle() * fraction; }

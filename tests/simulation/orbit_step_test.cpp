@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+using namespace Kepler;
+
 namespace {
 
 class OrbitStepTest : public ::testing::Test {

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <string>
 
+using namespace Kepler;
+
 namespace {
 
 struct DateCase {

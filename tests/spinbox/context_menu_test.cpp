@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QWindow>
 
+using namespace Kepler;
+
 namespace {
 
 // Right-clicks the spin box through its window, as the platform delivers a

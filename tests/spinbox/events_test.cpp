@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+using namespace Kepler;
+
 namespace {
 
 std::string KeyName(int key)

@@ -1,10 +1,12 @@
-#include "spin_button.h"
+#include "KeplerControls/spin_button.h"
 #include "spin_glyphs.h"
 #include "timer_speed_button.h"
 
 #include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
+
+using namespace Kepler;
 
 namespace {
 

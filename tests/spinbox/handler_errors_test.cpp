@@ -2,12 +2,14 @@
 // the program: the error box shows the message once the event has been
 // handled, and the spin box goes on working.
 #include "failing_handler.h"
-#include "spin_button.h"
+#include "KeplerControls/spin_button.h"
 #include "spin_fixture.h"
 #include "timer_speed_button.h"
 
 #include <QMouseEvent>
 #include <ostream>
+
+using namespace Kepler;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "spin_button.h"
+#include "KeplerControls/spin_button.h"
 #include "spin_fixture.h"
 #include "timer_speed_button.h"
 
@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QPushButton>
+
+using namespace Kepler;
 
 TEST_F(SpinFixture, CharacterFilter)
 {

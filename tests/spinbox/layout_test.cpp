@@ -1,7 +1,9 @@
-#include "canvas.h"
-#include "spin_button.h"
+#include "KeplerControls/canvas.h"
+#include "KeplerControls/spin_button.h"
 #include "spin_fixture.h"
 #include "timer_speed_button.h"
+
+using namespace Kepler;
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include <climits>
 
+using namespace Kepler;
+
 TEST_F(SpinFixture, StepsStopAtTheLimitsWithoutNotification)
 {
     Spin->SetMinValue(1);

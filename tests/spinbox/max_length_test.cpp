@@ -8,6 +8,8 @@
 #include <QInputMethodEvent>
 #include <functional>
 
+using namespace Kepler;
+
 namespace {
 
 struct TextCase {

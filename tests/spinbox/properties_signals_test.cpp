@@ -1,6 +1,6 @@
 // The spin box as Qt sees it: properties through the meta-object system, and
 // the signals beside the On... events.
-#include "spin_button.h"
+#include "KeplerControls/spin_button.h"
 #include "spin_fixture.h"
 #include "timer_speed_button.h"
 
@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <string>
 #include <vector>
+
+using namespace Kepler;
 
 namespace {
 

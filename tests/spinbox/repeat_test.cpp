@@ -1,10 +1,12 @@
-#include "spin_button.h"
+#include "KeplerControls/spin_button.h"
 #include "spin_fixture.h"
 #include "show_exception.h"
 #include "timer.h"
 #include "timer_speed_button.h"
 
 #include <stdexcept>
+
+using namespace Kepler;
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "spin_edit.h"
+#include "KeplerControls/spin_edit.h"
 #include "test_platform.h"
 
 #include <QApplication>
@@ -21,7 +21,7 @@ protected:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         Window = std::make_unique<QWidget>();
         Window->resize(200, 100);
-        Spin = new TSpinEdit(Window.get());
+        Spin = new Kepler::TSpinEdit(Window.get());
         Spin->SetBounds(10, 10, 61, 22);
         Other = new QLineEdit(Window.get());
         Other->setGeometry(10, 50, 80, 22);
@@ -59,7 +59,7 @@ protected:
 
     TTestPlatform TestPlatform{true}; // timers driven by hand
     std::unique_ptr<QWidget> Window;
-    TSpinEdit* Spin = nullptr;
+    Kepler::TSpinEdit* Spin = nullptr;
     QLineEdit* Other = nullptr;
     int Beeps = 0;
     int Changes = 0;

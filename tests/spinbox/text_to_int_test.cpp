@@ -7,6 +7,8 @@
 #include <climits>
 #include <optional>
 
+using namespace Kepler;
+
 namespace {
 
 struct Case {

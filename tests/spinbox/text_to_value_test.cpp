@@ -2,6 +2,8 @@
 
 #include <climits>
 
+using namespace Kepler;
+
 namespace {
 
 struct TextCase {

@@ -1,7 +1,7 @@
 #pragma once
-#include "meter.h"
-#include "spin_button.h"
-#include "spin_edit.h"
+#include "KeplerControls/meter.h"
+#include "KeplerControls/spin_button.h"
+#include "KeplerControls/spin_edit.h"
 
 #include <QApplication>
 #include <QTest>
@@ -27,4 +27,4 @@ protected:
     T* Control = nullptr;
 };
 
-using ControlTypes = ::testing::Types<TMeter, TSpinEdit, TSpinButton>;
+using ControlTypes = ::testing::Types<Kepler::TMeter, Kepler::TSpinEdit, Kepler::TSpinButton>;

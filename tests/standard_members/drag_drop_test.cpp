@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+using namespace Kepler;
+
 namespace {
 
 const char* StateName(TDragState s)

@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QWindow>
 
+using namespace Kepler;
+
 template <typename T>
 class StandardMembers : public ControlFixture<T> {};
 TYPED_TEST_SUITE(StandardMembers, ControlTypes);

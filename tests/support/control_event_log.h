@@ -4,7 +4,7 @@
 // and, for controls that have them, "enter", "exit", "change",
 // "keydown key shift text", "keyup ..." and "keypress character". An event
 // from another sender is marked "foreign sender ". Unhooks on destruction.
-#include "notify_event.h"
+#include "KeplerControls/notify_event.h"
 
 #include <QKeySequence>
 #include <QObject>
@@ -22,7 +22,7 @@ public:
         c.OnDblClick = Notify("dblclick");
         c.OnMouseDown = Mouse("down");
         c.OnMouseUp = Mouse("up");
-        c.OnMouseMove = [this](QObject* s, TShiftState sh, int x, int y) {
+        c.OnMouseMove = [this](QObject* s, Kepler::TShiftState sh, int x, int y) {
             Add(s, "move " + Num(sh) + " " + Num(x) + " " + Num(y));
         };
         if constexpr (requires { c.OnEnter; c.OnExit; c.OnChange; }) {
@@ -62,22 +62,22 @@ private:
         entries.push_back((sender == &FControl ? "" : "foreign sender ") + entry);
     }
 
-    TNotifyEvent Notify(const char* name)
+    Kepler::TNotifyEvent Notify(const char* name)
     {
         return [this, name](QObject* s) { Add(s, name); };
     }
 
-    TMouseEvent Mouse(const char* name)
+    Kepler::TMouseEvent Mouse(const char* name)
     {
-        return [this, name](QObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+        return [this, name](QObject* s, Kepler::TMouseButton b, Kepler::TShiftState sh, int x, int y) {
             Add(s, std::string(name) + " " + Num(b) + " " + Num(sh) + " " + Num(x) + " " + Num(y));
         };
     }
 
     // Key events also note the text shown at that moment.
-    TKeyEvent Key(const char* name)
+    Kepler::TKeyEvent Key(const char* name)
     {
-        return [this, name](QObject* s, int& k, TShiftState sh) {
+        return [this, name](QObject* s, int& k, Kepler::TShiftState sh) {
             Add(s, std::string(name) + " " + QKeySequence(k).toString().toStdString() + " " + Num(sh) + " " +
                        FControl.Text().toStdString());
         };

@@ -2,9 +2,9 @@
 // The main window's controls, found by their object names, for tests that
 // drive the window as a user would.
 #include "form1.h"
-#include "meter.h"
+#include "KeplerControls/meter.h"
 #include "picture_box.h"
-#include "spin_edit.h"
+#include "KeplerControls/spin_edit.h"
 
 #include <QAction>
 #include <QLabel>
@@ -26,7 +26,7 @@ struct TForm1Controls {
     QLabel* LblwA = Find<QLabel>("LblwA");
     QLabel* LblVerz = Find<QLabel>("LblVerz");
     QLabel* Label1 = Find<QLabel>("Label1");
-    TMeter* Meter1 = Find<TMeter>("Meter1");
+    Kepler::TMeter* Meter1 = Find<Kepler::TMeter>("Meter1");
     QLabel* Label2LblStartdatum = Find<QLabel>("Label2LblStartdatum");
     QLabel* LblDifftendenz = Find<QLabel>("LblDifftendenz");
     QLabel* LblAbwAno = Find<QLabel>("LblAbwAno");
@@ -35,7 +35,7 @@ struct TForm1Controls {
     QPushButton* BtnStart = Find<QPushButton>("BtnStart");
     QPushButton* BtnStop = Find<QPushButton>("BtnStop");
     QScrollBar* ScrollBarV = Find<QScrollBar>("ScrollBarV");
-    TSpinEdit* SpinEdit1 = Find<TSpinEdit>("SpinEdit1");
+    Kepler::TSpinEdit* SpinEdit1 = Find<Kepler::TSpinEdit>("SpinEdit1");
     QLineEdit* EdtStart = Find<QLineEdit>("EdtStart");
     QMenuBar* MainMenu1 = Find<QMenuBar>("MainMenu1");
     QMenu* Optiions1 = Find<QMenu>("Optiions1");

@@ -1,5 +1,5 @@
 #pragma once
-#include "meter.h"
+#include "KeplerControls/meter.h"
 #include "paint_count.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ struct RangeEventLog {
     std::vector<int> paintCounts;
     int paintsBefore = 0;
 
-    explicit RangeEventLog(TMeter& m) : paintsBefore(PaintCount(m))
+    explicit RangeEventLog(Kepler::TMeter& m) : paintsBefore(PaintCount(m))
     {
         auto record = [this, &m](const char* name) {
             return [this, &m, name](QObject* sender) {

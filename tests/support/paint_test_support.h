@@ -8,44 +8,44 @@
 
 // Leaves only the body and scale on the face: the needles are taken over
 // (and not drawn) by a needle handler, the lamps are off.
-inline void ShowBodyOnly(TMeter& m)
+inline void ShowBodyOnly(Kepler::TMeter& m)
 {
-    m.OnBeforeDrawNeedle = [](QObject*, TCanvas&, bool& drawn) { drawn = true; };
+    m.OnBeforeDrawNeedle = [](QObject*, Kepler::TCanvas&, bool& drawn) { drawn = true; };
     m.SetLimWatchHighOn(false);
     m.SetLimWatchLowOn(false);
 }
 
-inline TColor FacePixel(const TBitmap& face, int x, int y) { return face.Pixel(x, y); }
-inline TColor FacePixel(const TMeter& m, int x, int y) { return FacePixel(m.Face(), x, y); }
+inline Kepler::TColor FacePixel(const Kepler::TBitmap& face, int x, int y) { return face.Pixel(x, y); }
+inline Kepler::TColor FacePixel(const Kepler::TMeter& m, int x, int y) { return FacePixel(m.Face(), x, y); }
 
 // A gauge's face composed apart from the gauge, from its settings, values
 // and events, with a background picture in place as if the named file had
 // been read.
 struct FaceWithPicture {
-    TBitmap picture;
-    TBitmap face;
-    FaceWithPicture(TMeter& m, const QString& name, const QImage& image)
+    Kepler::TBitmap picture;
+    Kepler::TBitmap face;
+    FaceWithPicture(Kepler::TMeter& m, const QString& name, const QImage& image)
     {
         picture.Assign(image);
-        TMeterSettings s = m.FaceSettings();
+        Kepler::TMeterSettings s = m.FaceSettings();
         s.FBakGndFName = name;
         s.BackGroundPicture = &picture;
-        TMeterFaceComposer composer;
+        Kepler::TMeterFaceComposer composer;
         composer.Compose(&m, m.width(), m.height(), s, m.FaceValues(), m, face);
     }
 };
 
 // The face pixel nearest to the point at angle degrees and distance r from
 // the dial centre.
-inline TPoint PolarPixel(const TMeter& m, double degrees, double r)
+inline Kepler::TPoint PolarPixel(const Kepler::TMeter& m, double degrees, double r)
 {
     const double a = degrees * std::numbers::pi / 180;
-    return {RoundHalfEven(m.OriginX() + r * std::cos(a)), RoundHalfEven(m.OriginY() - r * std::sin(a))};
+    return {Kepler::RoundHalfEven(m.OriginX() + r * std::cos(a)), Kepler::RoundHalfEven(m.OriginY() - r * std::sin(a))};
 }
 
 // Whether the pixel or one of its eight neighbours has colour c; used where a
 // rasterised line may pass one pixel beside the exact point.
-inline bool NearPixelOf(const TMeter& m, TPoint p, TColor c)
+inline bool NearPixelOf(const Kepler::TMeter& m, Kepler::TPoint p, Kepler::TColor c)
 {
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx)
@@ -54,7 +54,7 @@ inline bool NearPixelOf(const TMeter& m, TPoint p, TColor c)
     return false;
 }
 
-inline int CountPixels(const TBitmap& face, TColor c)
+inline int CountPixels(const Kepler::TBitmap& face, Kepler::TColor c)
 {
     int n = 0;
     for (int y = 0; y < face.Height(); ++y)
@@ -62,10 +62,10 @@ inline int CountPixels(const TBitmap& face, TColor c)
             n += FacePixel(face, x, y) == c;
     return n;
 }
-inline int CountPixels(const TMeter& m, TColor c) { return CountPixels(m.Face(), c); }
+inline int CountPixels(const Kepler::TMeter& m, Kepler::TColor c) { return CountPixels(m.Face(), c); }
 
 // Whether any pixel of the box (right and bottom excluded) has colour c.
-inline bool BoxHasColor(const TMeter& m, const TRect& r, TColor c)
+inline bool BoxHasColor(const Kepler::TMeter& m, const Kepler::TRect& r, Kepler::TColor c)
 {
     for (int y = r.Top; y < r.Bottom; ++y)
         for (int x = r.Left; x < r.Right; ++x)
@@ -81,10 +81,10 @@ struct SeenLabel {
     int chartY;
 };
 
-inline std::vector<SeenLabel> PaintAndRecordLabels(TMeter& m)
+inline std::vector<SeenLabel> PaintAndRecordLabels(Kepler::TMeter& m)
 {
     std::vector<SeenLabel> seen;
-    m.OnBeforeDrawScaleLabel = [&seen](QObject*, TCanvas&, QString& text, int x, int y) {
+    m.OnBeforeDrawScaleLabel = [&seen](QObject*, Kepler::TCanvas&, QString& text, int x, int y) {
         seen.push_back({text, x, y});
     };
     m.Paint();
@@ -105,9 +105,9 @@ struct TextMetrics {
     int width;
     int height;
 };
-inline TextMetrics MeasureText(const TFont& font, const QString& text)
+inline TextMetrics MeasureText(const Kepler::TFont& font, const QString& text)
 {
-    TBitmap scratch(1, 1);
+    Kepler::TBitmap scratch(1, 1);
     scratch.Canvas().SetFont(font);
     return {scratch.Canvas().TextWidth(text), scratch.Canvas().TextHeight(text)};
 }

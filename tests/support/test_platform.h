@@ -14,18 +14,18 @@
 #include <optional>
 #include <vector>
 
-class TTestPlatform : public TPlatform {
+class TTestPlatform : public Kepler::TPlatform {
 public:
     explicit TTestPlatform(bool manualTimers = false) : FManualTimers(manualTimers)
     {
-        FPrevious = InstallPlatform(this);
+        FPrevious = Kepler::InstallPlatform(this);
     }
-    ~TTestPlatform() override { InstallPlatform(FPrevious); }
+    ~TTestPlatform() override { Kepler::InstallPlatform(FPrevious); }
     TTestPlatform(const TTestPlatform&) = delete;
     TTestPlatform& operator=(const TTestPlatform&) = delete;
 
     std::function<std::uint32_t()> OnTickCount;
-    std::optional<TLocalDate> Date;
+    std::optional<Kepler::TLocalDate> Date;
     std::function<void()> OnBeep;
     std::function<void()> OnProcessMessages;
     std::function<void(int timeoutMs)> OnWaitForMessages;
@@ -51,30 +51,30 @@ public:
         FNow = target;
     }
 
-    std::uint32_t TickCount() override { return OnTickCount ? OnTickCount() : TPlatform::TickCount(); }
-    TLocalDate LocalDate() override { return Date ? *Date : TPlatform::LocalDate(); }
-    void Beep() override { OnBeep ? OnBeep() : TPlatform::Beep(); }
-    void ProcessMessages() override { OnProcessMessages ? OnProcessMessages() : TPlatform::ProcessMessages(); }
+    std::uint32_t TickCount() override { return OnTickCount ? OnTickCount() : Kepler::TPlatform::TickCount(); }
+    Kepler::TLocalDate LocalDate() override { return Date ? *Date : Kepler::TPlatform::LocalDate(); }
+    void Beep() override { OnBeep ? OnBeep() : Kepler::TPlatform::Beep(); }
+    void ProcessMessages() override { OnProcessMessages ? OnProcessMessages() : Kepler::TPlatform::ProcessMessages(); }
     void WaitForMessages(int timeoutMs) override
     {
-        OnWaitForMessages ? OnWaitForMessages(timeoutMs) : TPlatform::WaitForMessages(timeoutMs);
+        OnWaitForMessages ? OnWaitForMessages(timeoutMs) : Kepler::TPlatform::WaitForMessages(timeoutMs);
     }
     void Announce(QAccessibleEvent& event) override
     {
         if (OnAnnounce)
             OnAnnounce(event);
-        TPlatform::Announce(event);
+        Kepler::TPlatform::Announce(event);
     }
-    void ShowError(const QString& text) override { OnShowError ? OnShowError(text) : TPlatform::ShowError(text); }
-    std::unique_ptr<TTimerEngine> CreateTimer(std::function<void()> tick) override
+    void ShowError(const QString& text) override { OnShowError ? OnShowError(text) : Kepler::TPlatform::ShowError(text); }
+    std::unique_ptr<Kepler::TTimerEngine> CreateTimer(std::function<void()> tick) override
     {
         if (!FManualTimers)
-            return TPlatform::CreateTimer(std::move(tick));
+            return Kepler::TPlatform::CreateTimer(std::move(tick));
         return std::make_unique<TManualTimer>(*this, std::move(tick));
     }
 
 private:
-    struct TManualTimer : TTimerEngine {
+    struct TManualTimer : Kepler::TTimerEngine {
         TManualTimer(TTestPlatform& owner, std::function<void()> tick) : Owner(owner), Tick(std::move(tick))
         {
             Owner.FTimers.push_back(this);
@@ -99,7 +99,7 @@ private:
         long long DueAt = 0;
     };
 
-    TPlatform* FPrevious = nullptr;
+    Kepler::TPlatform* FPrevious = nullptr;
     bool FManualTimers;
     long long FNow = 0;
     std::vector<TManualTimer*> FTimers;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 // A 2 x 2 source with four distinct colours:

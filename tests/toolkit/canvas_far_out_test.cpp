@@ -4,6 +4,8 @@
 
 #include <limits>
 
+using namespace Kepler;
+
 namespace {
 
 constexpr int kFar = 2000000000;

@@ -18,6 +18,8 @@
 #include <set>
 #include <utility>
 
+using namespace Kepler;
+
 namespace {
 
 using Rows = std::vector<std::string>;

@@ -5,6 +5,8 @@
 #include <set>
 #include <utility>
 
+using namespace Kepler;
+
 namespace {
 
 using PixelSet = std::set<std::pair<int, int>>;

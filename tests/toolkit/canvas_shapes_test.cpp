@@ -5,6 +5,8 @@
 #include <QString>
 #include <deque>
 
+using namespace Kepler;
+
 namespace {
 
 using Rows = std::vector<std::string>;

@@ -1,6 +1,6 @@
 #pragma once
-#include "bitmap.h"
-#include "canvas.h"
+#include "KeplerControls/bitmap.h"
+#include "KeplerControls/canvas.h"
 
 #include <string>
 #include <vector>
@@ -8,17 +8,17 @@
 // Small bitmaps written out as rows of characters, so that a failing test
 // shows the picture: '#' the pen colour, 'o' the brush colour, '.' white,
 // '?' anything else.
-inline constexpr TColor kPen = clRed;
-inline constexpr TColor kBrush = clBlue;
+inline constexpr Kepler::TColor kPen = Kepler::clRed;
+inline constexpr Kepler::TColor kBrush = Kepler::clBlue;
 
-inline std::vector<std::string> Picture(const TBitmap& b)
+inline std::vector<std::string> Picture(const Kepler::TBitmap& b)
 {
     std::vector<std::string> rows;
     for (int y = 0; y < b.Height(); ++y) {
         std::string row;
         for (int x = 0; x < b.Width(); ++x) {
-            const TColor c = b.Pixel(x, y);
-            row += c == kPen ? '#' : c == kBrush ? 'o' : c == clWhite ? '.' : '?';
+            const Kepler::TColor c = b.Pixel(x, y);
+            row += c == kPen ? '#' : c == kBrush ? 'o' : c == Kepler::clWhite ? '.' : '?';
         }
         rows.push_back(row);
     }
@@ -32,8 +32,8 @@ struct SmallCanvas {
         Canvas().Pen().SetColor(kPen);
         Canvas().Brush().SetColor(kBrush);
     }
-    TCanvas& Canvas() { return Bitmap.Canvas(); }
+    Kepler::TCanvas& Canvas() { return Bitmap.Canvas(); }
     char At(int x, int y) const { return Picture(Bitmap)[std::size_t(y)][std::size_t(x)]; }
 
-    TBitmap Bitmap;
+    Kepler::TBitmap Bitmap;
 };

@@ -1,11 +1,13 @@
 // Renders sample lines in the interface font to a PNG, for checking the text
 // rendering by eye. Usage: canvas_text_preview out.png
-#include "bitmap.h"
-#include "canvas.h"
+#include "KeplerControls/bitmap.h"
+#include "KeplerControls/canvas.h"
 
 #include <QApplication>
 #include <QFontInfo>
 #include <cstdio>
+
+using namespace Kepler;
 
 int main(int argc, char** argv)
 {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 constexpr TColor kBackground = clLime;

@@ -8,6 +8,8 @@
 #include <QFontMetrics>
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 QFont Tahoma(int pixels, bool bold = false)

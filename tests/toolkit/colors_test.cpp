@@ -1,10 +1,12 @@
-#include "colors.h"
+#include "KeplerControls/colors.h"
 #include "qt_colors.h"
 
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QPalette>
+
+using namespace Kepler;
 
 namespace {
 

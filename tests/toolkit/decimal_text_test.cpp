@@ -10,6 +10,8 @@
 #include <iomanip>
 #include <limits>
 
+using namespace Kepler;
+
 namespace {
 
 TEST(DecimalTextTest, ExactDigitsOfTheBinaryValue)

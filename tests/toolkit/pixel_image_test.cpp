@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 // White, with a one-pixel black column at x 7 and a red pixel at (3, 2).

@@ -1,12 +1,14 @@
 // Qt's pointer messages in the controls' terms, click tracking, and the
 // speed button that uses both.
-#include "mouse_input.h"
+#include "KeplerControls/mouse_input.h"
 #include "speed_button.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMouseEvent>
+
+using namespace Kepler;
 
 namespace {
 

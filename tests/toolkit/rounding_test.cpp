@@ -1,9 +1,11 @@
-#include "rounding.h"
+#include "KeplerControls/rounding.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
+
+using namespace Kepler;
 
 namespace {
 

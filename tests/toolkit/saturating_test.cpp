@@ -1,8 +1,10 @@
-#include "saturating.h"
+#include "KeplerControls/saturating.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+
+using namespace Kepler;
 
 namespace {
 

@@ -6,14 +6,14 @@
 
 // The main window's gauge, loaded the way its window description does it:
 // the size first, then the other settings in the description's order.
-inline void LoadMainWindowGauge(TMeter& m)
+inline void LoadMainWindowGauge(Kepler::TMeter& m)
 {
     ApplyMeter1Settings(m);
 }
 
 // The main window's gauge takes its geometry from the constructor's rims:
 // a quarter circle of radius 48.783 about (52, 69).
-inline void ExpectMainGaugeGeometry(const TMeter& m)
+inline void ExpectMainGaugeGeometry(const Kepler::TMeter& m)
 {
     EXPECT_EQ(m.MeterAngle(), 90);
     EXPECT_NEAR(m.ScaleRadius(), 48.783, 5e-4);
@@ -22,7 +22,7 @@ inline void ExpectMainGaugeGeometry(const TMeter& m)
 }
 
 // The main window's gauge without needles and lamps, painted.
-inline void LoadMainGaugeBody(TMeter& m)
+inline void LoadMainGaugeBody(Kepler::TMeter& m)
 {
     LoadMainWindowGauge(m);
     ShowBodyOnly(m);

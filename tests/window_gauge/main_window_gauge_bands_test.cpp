@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 // A band wider than the 1e-6 skip whose two rays end on the same pixel has

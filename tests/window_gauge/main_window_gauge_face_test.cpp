@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 constexpr TColor kGray = 0x808080;

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QWidget>
 
+using namespace Kepler;
+
 namespace {
 
 // Its size is applied while the rims still hold the constructor's values,

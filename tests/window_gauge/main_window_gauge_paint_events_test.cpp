@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 // A label handler changes a property: the gauge repaints inside the paint.

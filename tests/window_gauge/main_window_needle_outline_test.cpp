@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Kepler;
+
 namespace {
 
 class NeedleOutlineTest : public ::testing::Test {

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <limits>
 
+namespace Kepler {
+
 namespace {
 
 // Splits to_chars' scientific form "d.ddde+XX" into digits and exponent.
@@ -108,3 +110,5 @@ bool IsZeroDecimalText(const std::string& text)
 {
     return text.find_first_not_of("0.") == std::string::npos;
 }
+
+} // namespace Kepler

@@ -5,6 +5,8 @@
 // round here.
 #include <string>
 
+namespace Kepler {
+
 // The decimal digits of a magnitude: Digits "d0d1d2..." stand for
 // d0.d1d2... times 10^Exponent. Zero is "0" with exponent 0.
 struct TDecimalDigits {
@@ -31,3 +33,5 @@ std::string FixedDecimalText(const TDecimalDigits& d, int decimals, int signific
 
 // Whether a text from FixedDecimalText shows only zeros.
 bool IsZeroDecimalText(const std::string& text);
+
+} // namespace Kepler

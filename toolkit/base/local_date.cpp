@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+namespace Kepler {
+
 TLocalDate CurrentLocalDate()
 {
     const std::time_t now = std::time(nullptr);
@@ -13,3 +15,5 @@ TLocalDate CurrentLocalDate()
     d.Day = static_cast<std::uint16_t>(local.tm_mday);
     return d;
 }
+
+} // namespace Kepler

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace Kepler {
+
 // The local calendar date. Free of Qt so that the simulation core can use it.
 struct TLocalDate {
     std::uint16_t Year = 0;
@@ -10,3 +12,5 @@ struct TLocalDate {
 
 // Today's date from the system clock.
 TLocalDate CurrentLocalDate();
+
+} // namespace Kepler

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Kepler {
+
 // Writes v into field when it differs; returns whether it did, so that the
 // caller repaints or notifies only on a real change.
 template <typename T>
@@ -10,3 +12,5 @@ bool StoreIfChanged(T& field, const T& v)
     field = v;
     return true;
 }
+
+} // namespace Kepler

@@ -1,6 +1,8 @@
 #pragma once
 #include <QAccessibleWidget>
 
+namespace Kepler {
+
 // A widget that assistive technology reads as a value: it answers for the
 // value interface as well as for the widget. Controls derive from it and
 // supply the value, its limits and its step.
@@ -15,3 +17,5 @@ public:
         return QAccessibleWidget::interface_cast(t);
     }
 };
+
+} // namespace Kepler

@@ -1,7 +1,9 @@
-#include "control.h"
+#include "KeplerControls/control.h"
 #include "control_link.h"
 
 #include <QWidget>
+
+namespace Kepler {
 
 TControl::TControl(QWidget* self, TColor defaultColor)
     : FWidget(self),
@@ -45,3 +47,5 @@ void TControl::SetVisible(bool v)
 {
     FWidget->setVisible(v);
 }
+
+} // namespace Kepler

@@ -1,10 +1,12 @@
 // Colour and font, each taken from the parent while the control follows it.
-#include "control.h"
+#include "KeplerControls/control.h"
 
 #include <QApplication>
 #include <QPalette>
 #include <QWidget>
 #include <cmath>
+
+namespace Kepler {
 
 void TControl::SetColor(TColor v)
 {
@@ -94,3 +96,5 @@ TFont TControl::InheritedFont() const
     f.SetStyle(style);
     return f;
 }
+
+} // namespace Kepler

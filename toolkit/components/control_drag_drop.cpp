@@ -1,6 +1,6 @@
 // Drag and drop between controls: one drag at a time in the program, steered
 // by the pointer and Escape wherever they go.
-#include "control.h"
+#include "KeplerControls/control.h"
 #include "control_link.h"
 #include "show_exception.h"
 
@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <algorithm>
 #include <exception>
+
+namespace Kepler {
 
 namespace {
 
@@ -244,3 +246,5 @@ bool TControl::Dragging() const
 {
     return TControlLink::Dragging(this);
 }
+
+} // namespace Kepler

@@ -1,7 +1,7 @@
 // What the standard members react to in the control's widget and its
 // parent: parent changes, moves and resizes, font and palette changes, the
 // context menu and the press that starts an automatic drag.
-#include "control.h"
+#include "KeplerControls/control.h"
 #include "control_link.h"
 #include "show_exception.h"
 
@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QResizeEvent>
+
+namespace Kepler {
 
 bool TControlLink::eventFilter(QObject* watched, QEvent* e)
 {
@@ -95,3 +97,5 @@ void TControlLink::ParentEvent(QEvent* e)
     default: break;
     }
 }
+
+} // namespace Kepler

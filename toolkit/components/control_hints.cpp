@@ -1,8 +1,10 @@
 // Hints: the tool tip, shown while ShowHint holds, which may follow the
 // parent's.
-#include "control.h"
+#include "KeplerControls/control.h"
 
 #include <QWidget>
+
+namespace Kepler {
 
 void TControl::SetHint(const QString& v)
 {
@@ -45,3 +47,5 @@ void TControl::ApplyHint()
             c->TakeParentShowHint();
     }
 }
+
+} // namespace Kepler

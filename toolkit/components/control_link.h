@@ -2,13 +2,15 @@
 // The link between a control and Qt, shared by the files of the component
 // model that need it: the event filter and the drag under way. Not part of
 // the controls' interface.
-#include "control.h"
+#include "KeplerControls/control.h"
 
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+
+namespace Kepler {
 
 // Watches the control's widget and its parent for what the standard members
 // react to, and runs the one drag that can be under way at a time.
@@ -65,3 +67,5 @@ private:
     TControl* FControl;
     QPointer<QWidget> FParent;
 };
+
+} // namespace Kepler

@@ -1,7 +1,9 @@
 // The context menu a right click opens.
-#include "control.h"
+#include "KeplerControls/control.h"
 
 #include <QMenu>
+
+namespace Kepler {
 
 QMenu* TControl::PopupMenu() const
 {
@@ -12,3 +14,5 @@ void TControl::SetPopupMenu(QMenu* v)
 {
     FPopupMenu = v;
 }
+
+} // namespace Kepler

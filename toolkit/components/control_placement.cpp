@@ -1,11 +1,13 @@
 // Placement: alignment to the parent's edges, anchors that follow the
 // parent's resizing, size constraints and automatic size.
-#include "control.h"
+#include "KeplerControls/control.h"
 
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <vector>
+
+namespace Kepler {
 
 void TSizeConstraints::Set(int& field, int v)
 {
@@ -190,3 +192,5 @@ void TControl::SetAutoSize(bool v)
     if (v && !Loading())
         AdjustAutoSize();
 }
+
+} // namespace Kepler

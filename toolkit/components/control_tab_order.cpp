@@ -1,8 +1,10 @@
 // Tab stops and the order Tab visits the parent's controls in.
-#include "control.h"
+#include "KeplerControls/control.h"
 
 #include <QWidget>
 #include <algorithm>
+
+namespace Kepler {
 
 bool TControl::TabStop() const
 {
@@ -55,3 +57,5 @@ void TControl::SetTabOrder(int v)
     for (int i = 0; i + 1 < list.size(); ++i)
         QWidget::setTabOrder(list[i], list[i + 1]);
 }
+
+} // namespace Kepler

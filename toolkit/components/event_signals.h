@@ -1,6 +1,8 @@
 #pragma once
-#include "mouse_input.h"
-#include "notify_event.h"
+#include "KeplerControls/mouse_input.h"
+#include "KeplerControls/notify_event.h"
+
+namespace Kepler {
 
 // The controls raise each On... event as a pair: the handler, when one is
 // assigned, and then the Qt signal of the same name without "On".
@@ -30,3 +32,5 @@ void RaiseMouseMove(const TMouseMoveEvent& handler, TSender* sender, void (TSend
     NotifyMouseMove(handler, sender, m);
     (sender->*signal)(m.Shift, m.X, m.Y);
 }
+
+} // namespace Kepler

@@ -1,6 +1,8 @@
-#include "mouse_input.h"
+#include "KeplerControls/mouse_input.h"
 
 #include <QMouseEvent>
+
+namespace Kepler {
 
 TMouseMessage MouseMessage(const QMouseEvent& e, QPoint origin)
 {
@@ -26,3 +28,5 @@ void NotifyMouseMove(const TMouseMoveEvent& handler, QObject* sender, const TMou
     if (handler)
         handler(sender, m.Shift, m.X, m.Y);
 }
+
+} // namespace Kepler

@@ -1,5 +1,5 @@
 #include "speed_button.h"
-#include "mouse_input.h"
+#include "KeplerControls/mouse_input.h"
 #include "qt_colors.h"
 #include "show_exception.h"
 #include "store_if_changed.h"
@@ -10,6 +10,8 @@
 #include <QStyleOptionButton>
 #include <algorithm>
 #include <optional>
+
+namespace Kepler {
 
 namespace {
 
@@ -227,3 +229,5 @@ void TSpeedButton::PaintFace(QPainter& painter)
         at += QPoint(1, 1);
     painter.drawImage(at, glyph);
 }
+
+} // namespace Kepler

@@ -1,11 +1,13 @@
 #pragma once
-#include "bitmap.h"
-#include "mouse_input.h"
-#include "notify_event.h"
+#include "KeplerControls/bitmap.h"
+#include "KeplerControls/mouse_input.h"
+#include "KeplerControls/notify_event.h"
 
 #include <QWidget>
 
 class QPainter;
+
+namespace Kepler {
 
 // The look of a push button, in the order of the images in a glyph.
 enum TButtonState { bsUp, bsDisabled, bsDown, bsHeldDown };
@@ -73,3 +75,5 @@ private:
     TBitmap FGlyph;
     int FNumGlyphs = 1;
 };
+
+} // namespace Kepler

@@ -6,6 +6,8 @@
 #include <QAbstractEventDispatcher>
 #include <stdexcept>
 
+namespace Kepler {
+
 TTimer::TTimer(QObject* owner)
     : QObject(owner),
       FEngine(Platform().CreateTimer([this] { Tick(); }))
@@ -48,3 +50,5 @@ void TTimer::Tick()
             OnTimer(this);
     });
 }
+
+} // namespace Kepler

@@ -1,8 +1,10 @@
 #pragma once
-#include "notify_event.h"
+#include "KeplerControls/notify_event.h"
 
 #include <QObject>
 #include <memory>
+
+namespace Kepler {
 
 class TTimerEngine;
 
@@ -35,3 +37,5 @@ private:
     int FInterval = 1000;
     std::unique_ptr<TTimerEngine> FEngine;
 };
+
+} // namespace Kepler

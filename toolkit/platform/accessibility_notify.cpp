@@ -4,6 +4,8 @@
 
 #include <QAccessible>
 
+namespace Kepler {
+
 void NotifyAccessibility(QAccessibleEvent& event)
 {
     Platform().Announce(event);
@@ -14,3 +16,5 @@ void AnnounceValueChange(QObject* object, const QVariant& value)
     QAccessibleValueChangeEvent event(object, value);
     NotifyAccessibility(event);
 }
+
+} // namespace Kepler

@@ -2,7 +2,11 @@
 
 #include "platform.h"
 
+namespace Kepler {
+
 void MessageBeep()
 {
     Platform().Beep();
 }
+
+} // namespace Kepler

@@ -2,6 +2,8 @@
 
 #include "platform.h"
 
+namespace Kepler {
+
 void ProcessMessages()
 {
     Platform().ProcessMessages();
@@ -11,3 +13,5 @@ void WaitForMessages(int timeoutMs)
 {
     Platform().WaitForMessages(timeoutMs);
 }
+
+} // namespace Kepler

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <chrono>
 
+namespace Kepler {
+
 namespace {
 
 TPlatform*& Installed()
@@ -105,3 +107,5 @@ void TPlatform::ShowError(const QString& text)
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
+
+} // namespace Kepler

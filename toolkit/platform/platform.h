@@ -8,6 +8,8 @@
 class QAccessibleEvent;
 class QString;
 
+namespace Kepler {
+
 // A countdown made by the platform: once started, it calls its tick every
 // interval until stopped or started again.
 class TTimerEngine {
@@ -47,3 +49,5 @@ public:
 TPlatform& Platform();
 // Installs a platform (nullptr: the real one again); returns the one it replaces.
 TPlatform* InstallPlatform(TPlatform* platform);
+
+} // namespace Kepler

@@ -6,6 +6,8 @@
 #include <QMetaObject>
 #include <cstdio>
 
+namespace Kepler {
+
 void ShowException(const std::exception& e)
 {
     ShowException(QString::fromUtf8(e.what()));
@@ -58,3 +60,5 @@ void ReportCurrentException() noexcept
         // Out of memory for the message itself: nothing left to say it with.
     }
 }
+
+} // namespace Kepler

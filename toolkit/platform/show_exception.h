@@ -2,6 +2,8 @@
 #include <QString>
 #include <exception>
 
+namespace Kepler {
+
 // The program's default handling of an error that reaches the message loop:
 // a modal error box with the message, after which the program goes on.
 // The box is the platform's.
@@ -44,3 +46,5 @@ TResult GuardEvent(TResult onError, TDeliver&& deliver) noexcept
         return onError;
     }
 }
+
+} // namespace Kepler

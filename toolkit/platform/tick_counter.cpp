@@ -2,7 +2,11 @@
 
 #include "platform.h"
 
+namespace Kepler {
+
 std::uint32_t GetTickCount()
 {
     return Platform().TickCount();
 }
+
+} // namespace Kepler

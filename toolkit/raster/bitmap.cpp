@@ -1,6 +1,8 @@
-#include "bitmap.h"
-#include "canvas.h"
+#include "KeplerControls/bitmap.h"
+#include "KeplerControls/canvas.h"
 #include "qt_colors.h"
+
+namespace Kepler {
 
 TBitmap::TBitmap() = default;
 
@@ -63,3 +65,5 @@ bool TBitmap::SaveToPng(const QString& path) const
 {
     return FImage.save(path, "PNG");
 }
+
+} // namespace Kepler

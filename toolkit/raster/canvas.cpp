@@ -1,5 +1,5 @@
-#include "canvas.h"
-#include "bitmap.h"
+#include "KeplerControls/canvas.h"
+#include "KeplerControls/bitmap.h"
 #include "qt_colors.h"
 
 #include <QFontMetrics>
@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+
+namespace Kepler {
 
 // Shapes are rasterised here pixel by pixel instead of through QPainter,
 // whose rules for edges, end points and ellipses differ from the classic ones
@@ -691,3 +693,5 @@ void TCanvas::Draw(int x, int y, const TBitmap& source)
 TColor TCanvas::Pixel(int x, int y) const { return FTarget.Pixel(x, y); }
 
 void TCanvas::SetPixel(int x, int y, TColor c) { FTarget.SetPixel(x, y, c); }
+
+} // namespace Kepler

@@ -1,8 +1,10 @@
-#include "colors.h"
+#include "KeplerControls/colors.h"
 #include "qt_colors.h"
 
 #include <QGuiApplication>
 #include <QPalette>
+
+namespace Kepler {
 
 QRgb ToQRgb(TColor c)
 {
@@ -39,3 +41,5 @@ TColor ColorToRGB(TColor c)
     default: return FromQColor(pal.color(QPalette::Active, QPalette::Window));
     }
 }
+
+} // namespace Kepler

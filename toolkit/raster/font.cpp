@@ -1,4 +1,4 @@
-#include "font.h"
+#include "KeplerControls/font.h"
 #include "store_if_changed.h"
 
 #include <QFile>
@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QRawFont>
 #include <cmath>
+
+namespace Kepler {
 
 TFont::TFont()
     : FName(QStringLiteral("Tahoma")),
@@ -163,3 +165,5 @@ QString ResolveFontFamily(const QString& name)
         return TahomaFamily();
     return name;
 }
+
+} // namespace Kepler

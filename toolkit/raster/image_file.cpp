@@ -2,6 +2,8 @@
 
 #include <QImageReader>
 
+namespace Kepler {
+
 QImage ReadImageFile(const QString& path, const char* format)
 {
     QImageReader reader(path, format);
@@ -9,3 +11,5 @@ QImage ReadImageFile(const QString& path, const char* format)
     reader.setDecideFormatFromContent(false);
     return reader.read();
 }
+
+} // namespace Kepler

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <cmath>
 
+namespace Kepler {
+
 namespace {
 
 bool IsWholeNumber(double ratio)
@@ -47,3 +49,5 @@ void DrawPixelImage(QPainter& painter, const QImage& image, const QRect& region)
     }
     painter.restore();
 }
+
+} // namespace Kepler

@@ -4,6 +4,8 @@
 
 class QPainter;
 
+namespace Kepler {
+
 // Shows a picture whose every coordinate is one of its own pixels (the
 // simulation's picture, the gauge's face) on a screen of any density.
 // The picture is drawn at the painter's origin, one picture pixel per
@@ -20,3 +22,5 @@ void DrawPixelImage(QPainter& painter, const QImage& image, const QRect& region)
 // The picture as DrawPixelImage puts it on a screen of the given pixel
 // ratio, in screen pixels; exposed for tests and for caching.
 QImage ScalePixelImage(const QImage& image, double ratio);
+
+} // namespace Kepler

@@ -1,7 +1,9 @@
 #pragma once
-#include "colors.h"
+#include "KeplerControls/colors.h"
 
 #include <QColor>
+
+namespace Kepler {
 
 // Between our colours (red in the low byte, system colours by index) and
 // Qt's (0xAARRGGBB). System colours are resolved from the running palette
@@ -10,3 +12,5 @@ QRgb ToQRgb(TColor c);
 QColor ToQColor(TColor c);
 TColor FromQRgb(QRgb p);
 TColor FromQColor(const QColor& c);
+
+} // namespace Kepler

@@ -1,7 +1,9 @@
 // Places a gauge and a spin box in a window, lets the spin box drive the
 // gauge, and checks what both report. Exits non-zero on any mismatch.
-#include "meter.h"
-#include "spin_edit.h"
+#include "own_names.h"
+
+#include <KeplerControls/meter.h>
+#include <KeplerControls/spin_edit.h>
 
 #include <QApplication>
 #include <QWidget>
@@ -21,11 +23,11 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QWidget window;
-    auto* meter = new TMeter(&window);
-    auto* spin = new TSpinEdit(&window);
+    auto* meter = new Kepler::TMeter(&window);
+    auto* spin = new Kepler::TSpinEdit(&window);
     spin->SetBounds(10, 220, 61, 22);
 
-    meter->SetMeterLayout(mlCirc270);
+    meter->SetMeterLayout(Kepler::mlCirc270);
     meter->SetMeterMaxValue(30);
     meter->SetThresholdHigh(25);
     spin->SetMinValue(0);
@@ -40,8 +42,15 @@ int main(int argc, char** argv)
     spin->SetValue(99);
     Expect(spin->Value() == 30, "the spin box clamps to its maximum");
 
+    // The program's own names and the library's live side by side.
+    const Kepler::TColor red = Kepler::clRed;
+    Expect(Kepler::GetRValue(red) == 255 && Kepler::GetBValue(red) == 0, "the library's clRed is red");
+    Expect(clRed.Rgb == 0xFF0000, "the program's own clRed is its own");
+    Expect(SumOfOwnNames() == 1280, "the program's own names are its own");
+
     window.show();
     app.processEvents();
     Expect(!meter->grab().isNull(), "the gauge paints");
+    std::printf("C++ standard %ld\n", static_cast<long>(__cplusplus));
     return failures == 0 ? 0 : 1;
 }

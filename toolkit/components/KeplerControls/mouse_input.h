@@ -1,10 +1,12 @@
 #pragma once
-#include "notify_event.h"
+#include "KeplerControls/notify_event.h"
 
 #include <QPoint>
 #include <optional>
 
 class QMouseEvent;
+
+namespace Kepler {
 
 // A Qt pointer message in the controls' terms: the button, if it is one of
 // the three a handler can tell apart (none for a move), the keys and
@@ -47,3 +49,5 @@ public:
 private:
     bool FArmed = false;
 };
+
+} // namespace Kepler

@@ -1,10 +1,12 @@
 #pragma once
-#include "colors.h"
+#include "KeplerControls/colors.h"
 
 #include <QFont>
 #include <QString>
 #include <cstdint>
 #include <functional>
+
+namespace Kepler {
 
 enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = std::uint8_t;
@@ -73,3 +75,5 @@ TTextMetrics ClassicTextMetrics(const QFont& font);
 // first use), and finally to DejaVu Sans. Other names pass through.
 // Needs a QGuiApplication.
 QString ResolveFontFamily(const QString& name);
+
+} // namespace Kepler

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace Kepler {
+
 // A colour value with red in the low byte, then green, then blue.
 // Values of the form 0xFF000000 + index name a system colour that is
 // resolved from the running system's palette when it is drawn.
@@ -38,3 +40,5 @@ constexpr TColor RGB(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 // Resolves a system colour from the running system's palette (needs a
 // QGuiApplication); plain colours come back unchanged, less any high byte.
 TColor ColorToRGB(TColor c);
+
+} // namespace Kepler

@@ -1,10 +1,12 @@
 #pragma once
-#include "shift_state.h"
+#include "KeplerControls/shift_state.h"
 
 #include <functional>
 #include <optional>
 
 class QObject;
+
+namespace Kepler {
 
 // A plain notification with the component that raised it.
 using TNotifyEvent = std::function<void(QObject* Sender)>;
@@ -34,3 +36,5 @@ using TKeyEvent = std::function<void(QObject* Sender, int& Key, TShiftState Shif
 
 // A character was typed. A handler may replace it, or set it to 0 to drop it.
 using TKeyPressEvent = std::function<void(QObject* Sender, char16_t& Key)>;
+
+} // namespace Kepler

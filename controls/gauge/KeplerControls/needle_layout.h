@@ -1,8 +1,10 @@
 #pragma once
-#include "colors.h"
+#include "KeplerControls/colors.h"
 
 #include <QObject>
 #include <functional>
+
+namespace Kepler {
 
 // Appearance of one needle of the gauge. A new layout has every setting zero
 // or False; the gauge gives its two layouts their defaults. Copying copies the
@@ -81,3 +83,5 @@ private:
     TColor FShadowColor = 0;
     bool FVisible = false;
 };
+
+} // namespace Kepler

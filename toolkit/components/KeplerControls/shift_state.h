@@ -2,6 +2,8 @@
 #include <Qt>
 #include <cstdint>
 
+namespace Kepler {
+
 // The modifier keys and mouse buttons held during a mouse message.
 enum TShiftStateFlag : std::uint8_t {
     ssShift = 1,
@@ -31,3 +33,5 @@ inline TShiftState ShiftStateFromQt(Qt::KeyboardModifiers keys, Qt::MouseButtons
         s |= ssMiddle;
     return s;
 }
+
+} // namespace Kepler

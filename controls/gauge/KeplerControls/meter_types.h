@@ -1,10 +1,14 @@
 #pragma once
 #include <QObject>
 
+namespace Kepler {
+
 // The gauge's enumerations live in a namespace that Qt's meta-object system
 // knows, so that properties of these types show their member names (in Qt
 // Designer, style sheets and QObject::setProperty); the using-declarations
-// below keep the names usable unqualified (TMeterLayout, mlCirc90).
+// below make the names members of Kepler too (Kepler::TMeterLayout,
+// Kepler::mlCirc90). One declaration per member, not `using enum`, so that
+// the header stays usable by C++17 programs.
 namespace MeterTypes {
 Q_NAMESPACE
 
@@ -30,7 +34,22 @@ using MeterTypes::TBkgFill;
 using MeterTypes::TColorScheme;
 using MeterTypes::TFrameStyle;
 using MeterTypes::TMeterLayout;
-using enum MeterTypes::TMeterLayout;
-using enum MeterTypes::TBkgFill;
-using enum MeterTypes::TColorScheme;
-using enum MeterTypes::TFrameStyle;
+using MeterTypes::mlCirc90;
+using MeterTypes::mlCirc120;
+using MeterTypes::mlCirc180;
+using MeterTypes::mlCirc270;
+using MeterTypes::mlCirc300;
+using MeterTypes::mlCirc360;
+using MeterTypes::bfSimple;
+using MeterTypes::bfStretch;
+using MeterTypes::bfTile;
+using MeterTypes::csBWG;
+using MeterTypes::csSystem;
+using MeterTypes::fsNone;
+using MeterTypes::fsSimple;
+using MeterTypes::fsLowered;
+using MeterTypes::fsRaised;
+using MeterTypes::fsEmbossed;
+using MeterTypes::fsEngraved;
+
+} // namespace Kepler

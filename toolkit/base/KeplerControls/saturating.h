@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace Kepler {
+
 // Integer results beyond the 32-bit range stop at its ends instead of
 // wrapping: sums are formed 64 bits wide and then saturated.
 
@@ -21,3 +23,5 @@ constexpr std::int32_t SaturatingSub(std::int32_t a, std::int32_t b)
 {
     return SaturateToInt32(std::int64_t(a) - std::int64_t(b));
 }
+
+} // namespace Kepler

@@ -1,11 +1,11 @@
 #pragma once
-#include "bitmap.h"
-#include "canvas.h"
-#include "colors.h"
-#include "font.h"
-#include "meter_paint_values.h"
-#include "meter_types.h"
-#include "needle_layout.h"
+#include "KeplerControls/bitmap.h"
+#include "KeplerControls/canvas.h"
+#include "KeplerControls/colors.h"
+#include "KeplerControls/font.h"
+#include "KeplerControls/meter_paint_values.h"
+#include "KeplerControls/meter_types.h"
+#include "KeplerControls/needle_layout.h"
 
 #include <QString>
 #include <cstdint>
@@ -13,6 +13,8 @@
 #include <memory>
 
 class QObject;
+
+namespace Kepler {
 
 using TmtBeforeDrawScaleLabelEvent = std::function<void(
     QObject* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>;
@@ -157,3 +159,5 @@ private:
         TCopyMode CopyMode = cmSrcCopy;
     } FStaticState;
 };
+
+} // namespace Kepler

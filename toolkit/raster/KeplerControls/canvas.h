@@ -1,10 +1,12 @@
 #pragma once
-#include "colors.h"
-#include "font.h"
+#include "KeplerControls/colors.h"
+#include "KeplerControls/font.h"
 
 #include <QString>
 #include <cstdint>
 #include <vector>
+
+namespace Kepler {
 
 class TBitmap;
 
@@ -124,3 +126,5 @@ private:
     TCopyMode FCopyMode = cmSrcCopy;
     TPoint FPenPos;
 };
+
+} // namespace Kepler

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+namespace Kepler {
+
 // A set of the members of a small enumeration; member n is bit n.
 template <typename E>
 struct TEnumSet {
@@ -19,3 +21,5 @@ struct TEnumSet {
     bool Empty() const { return Bits == 0; }
     friend bool operator==(TEnumSet, TEnumSet) = default;
 };
+
+} // namespace Kepler

@@ -1,9 +1,9 @@
 #pragma once
-#include "colors.h"
-#include "component.h"
-#include "enum_set.h"
-#include "font.h"
-#include "notify_event.h"
+#include "KeplerControls/colors.h"
+#include "KeplerControls/component.h"
+#include "KeplerControls/enum_set.h"
+#include "KeplerControls/font.h"
+#include "KeplerControls/notify_event.h"
 
 #include <QPointer>
 #include <QRect>
@@ -13,6 +13,9 @@
 
 class QMenu;
 class QWidget;
+
+namespace Kepler {
+
 class TControlLink;
 
 // Where a control keeps itself inside its parent when the parent resizes:
@@ -261,3 +264,5 @@ private:
     bool FBeingPlaced = false;
     bool FTakingParentFont = false;
 };
+
+} // namespace Kepler

@@ -1,21 +1,23 @@
 #pragma once
-#include "bitmap.h"
-#include "canvas.h"
-#include "colors.h"
-#include "control.h"
-#include "font.h"
-#include "meter_face.h"
-#include "meter_types.h"
-#include "mouse_input.h"
-#include "needle_layout.h"
-#include "notify_event.h"
-#include "shift_state.h"
+#include "KeplerControls/bitmap.h"
+#include "KeplerControls/canvas.h"
+#include "KeplerControls/colors.h"
+#include "KeplerControls/control.h"
+#include "KeplerControls/font.h"
+#include "KeplerControls/meter_face.h"
+#include "KeplerControls/meter_types.h"
+#include "KeplerControls/mouse_input.h"
+#include "KeplerControls/needle_layout.h"
+#include "KeplerControls/notify_event.h"
+#include "KeplerControls/shift_state.h"
 
 #include <QRect>
 #include <QString>
 #include <QWidget>
 #include <exception>
 #include <functional>
+
+namespace Kepler {
 
 using TMouseMoveInMeterEvent =
     std::function<void(QObject* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>;
@@ -38,7 +40,7 @@ class TMeter : public QWidget,
     // Every published property, declared in the order a form sets them: the
     // sweep and the bounds first, then the scale type, the thresholds and the
     // values that are clamped into the bounds.
-    Q_PROPERTY(MeterTypes::TMeterLayout MeterLayout READ MeterLayout WRITE SetMeterLayout)
+    Q_PROPERTY(Kepler::MeterTypes::TMeterLayout MeterLayout READ MeterLayout WRITE SetMeterLayout)
     Q_PROPERTY(double MeterMinValue READ MeterMinValue WRITE SetMeterMinValue NOTIFY MeterMinValueChanged)
     Q_PROPERTY(double MeterMaxValue READ MeterMaxValue WRITE SetMeterMaxValue NOTIFY MeterMaxValueChanged)
     Q_PROPERTY(bool Logarithmic READ Logarithmic WRITE SetLogarithmic NOTIFY LogarithmicChanged)
@@ -50,16 +52,16 @@ class TMeter : public QWidget,
     Q_PROPERTY(bool AnchorCovered READ AnchorCovered WRITE SetAnchorCovered)
     Q_PROPERTY(QString AnchorImage READ AnchorImage WRITE SetAnchorImage)
     Q_PROPERTY(QString BackGroundImg READ BackGroundImg WRITE SetBackGroundImgProperty)
-    Q_PROPERTY(MeterTypes::TBkgFill BkgndFillMode READ BkgndFillMode WRITE SetBkgndFillMode)
+    Q_PROPERTY(Kepler::MeterTypes::TBkgFill BkgndFillMode READ BkgndFillMode WRITE SetBkgndFillMode)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(TColor ColorBakG READ ColorBakG WRITE SetColorBakG)
     Q_PROPERTY(TColor ColorCover READ ColorCover WRITE SetColorCover)
     Q_PROPERTY(TColor ColorScale READ ColorScale WRITE SetColorScale)
-    Q_PROPERTY(MeterTypes::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(Kepler::MeterTypes::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
     Q_PROPERTY(TColor ColorSclBkLow READ ColorSclBkLow WRITE SetColorSclBkLow)
     Q_PROPERTY(TColor ColorSclBkNorm READ ColorSclBkNorm WRITE SetColorSclBkNorm)
     Q_PROPERTY(TColor ColorSclBkHigh READ ColorSclBkHigh WRITE SetColorSclBkHigh)
-    Q_PROPERTY(MeterTypes::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(Kepler::MeterTypes::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
     Q_PROPERTY(bool LimWatchHighOn READ LimWatchHighOn WRITE SetLimWatchHighOn)
     Q_PROPERTY(bool LimWatchLowOn READ LimWatchLowOn WRITE SetLimWatchLowOn)
     Q_PROPERTY(TColor LimWatchActColor READ LimWatchActColor WRITE SetLimWatchActColor)
@@ -69,8 +71,8 @@ class TMeter : public QWidget,
     Q_PROPERTY(bool MeterShortTicks READ MeterShortTicks WRITE SetMeterShortTicks)
     Q_PROPERTY(bool MeterScaleLine READ MeterScaleLine WRITE SetMeterScaleLine)
     // Gadgets: readable and writable as values, which Designer cannot edit.
-    Q_PROPERTY(TNeedleLayout NeedleLayout READ NeedleLayout WRITE SetNeedleLayout DESIGNABLE false)
-    Q_PROPERTY(TNeedleLayout NeedleLayoutSec READ NeedleLayoutSec WRITE SetNeedleLayoutSec DESIGNABLE false)
+    Q_PROPERTY(Kepler::TNeedleLayout NeedleLayout READ NeedleLayout WRITE SetNeedleLayout DESIGNABLE false)
+    Q_PROPERTY(Kepler::TNeedleLayout NeedleLayoutSec READ NeedleLayoutSec WRITE SetNeedleLayoutSec DESIGNABLE false)
     Q_PROPERTY(int RimBottom READ RimBottom WRITE SetRimBottom)
     Q_PROPERTY(int RimTop READ RimTop WRITE SetRimTop)
     Q_PROPERTY(int RimSide READ RimSide WRITE SetRimSide)
@@ -329,3 +331,5 @@ private:
     QRect FGeometryComputedFor; // position and size the geometry was computed with
     TClickTracker FClick; // a left press that a release over the gauge turns into a click
 };
+
+} // namespace Kepler

@@ -1,10 +1,12 @@
 #pragma once
-#include "control.h"
-#include "notify_event.h"
+#include "KeplerControls/control.h"
+#include "KeplerControls/notify_event.h"
 
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
+
+namespace Kepler {
 
 class TBitmap;
 class TTimerSpeedButton;
@@ -85,3 +87,5 @@ private:
     TTimerSpeedButton* FFocusedButton = nullptr;
     QPointer<QWidget> FFocusControl;
 };
+
+} // namespace Kepler

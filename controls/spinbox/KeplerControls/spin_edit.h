@@ -1,14 +1,17 @@
 #pragma once
-#include "control.h"
-#include "font.h"
-#include "mouse_input.h"
-#include "notify_event.h"
+#include "KeplerControls/control.h"
+#include "KeplerControls/font.h"
+#include "KeplerControls/mouse_input.h"
+#include "KeplerControls/notify_event.h"
 
 #include <QClipboard>
 #include <QLineEdit>
 #include <cstdint>
 
 class QMenu;
+
+namespace Kepler {
+
 class TSpinButton;
 class TTimerSpeedButton;
 struct TRect;
@@ -171,3 +174,5 @@ private:
     // The number last reported by ValueChanged.
     std::int32_t FReportedValue = 0;
 };
+
+} // namespace Kepler

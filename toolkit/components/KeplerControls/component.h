@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Kepler {
+
 // The loading protocol of controls created from a window description: the
 // window puts the control into its loading state, applies the stored settings
 // in the description's order (interdependent setters store raw values while
@@ -16,3 +18,5 @@ public:
 private:
     bool FLoading = false;
 };
+
+} // namespace Kepler

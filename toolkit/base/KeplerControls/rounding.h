@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace Kepler {
+
 // Every pixel coordinate computed from a floating-point value goes through
 // these helpers. Results are saturated to the 32-bit range so that absurd
 // inputs give an off-screen coordinate instead of undefined behaviour.
@@ -44,3 +46,5 @@ inline std::int32_t TruncToInt(long double v) { return detail::SaturateToInt32(s
 
 // Integer part as a floating value (Int(x) of the formulas).
 inline double IntPart(double v) { return std::trunc(v); }
+
+} // namespace Kepler

@@ -1,12 +1,14 @@
 #pragma once
-#include "canvas.h"
-#include "meter_ticks.h"
-#include "rounding.h"
-#include "saturating.h"
+#include "KeplerControls/canvas.h"
+#include "KeplerControls/meter_ticks.h"
+#include "KeplerControls/rounding.h"
+#include "KeplerControls/saturating.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+
+namespace Kepler {
 
 // Half sizes of boxes around the dial centre are limited to 2^30: a larger
 // box covers every face the same way, and both corners stay inside the
@@ -46,3 +48,5 @@ struct TMeterPaintValues {
                 SaturateToInt32(std::int64_t(cy) - RoundHalfEven(R * std::sin(a)))};
     }
 };
+
+} // namespace Kepler

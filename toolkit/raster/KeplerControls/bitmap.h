@@ -1,9 +1,11 @@
 #pragma once
-#include "colors.h"
+#include "KeplerControls/colors.h"
 
 #include <QImage>
 #include <QString>
 #include <memory>
+
+namespace Kepler {
 
 class TCanvas;
 
@@ -54,3 +56,5 @@ private:
     int FBitsPerPixel = 32;
     std::unique_ptr<TCanvas> FCanvas;
 };
+
+} // namespace Kepler

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+namespace Kepler {
+
 // The scale's arithmetic: where a value lies on it, where its ticks go and
 // what its labels say.
 
@@ -37,3 +39,5 @@ TTickSpacing CalcTickSpacing(int NrTicks, long double Max, long double Min);
 // mantissa with Decimals decimals and a power of ten ("1.5E+36") instead of
 // dozens of zeros; infinities and NaN as "INF", "-INF" and "NAN".
 QString FormatTickLabel(long double v, int Decimals);
+
+} // namespace Kepler
