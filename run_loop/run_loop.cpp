@@ -6,7 +6,7 @@
 #include "KeplerControls/colors.h"
 #include "decimal_text.h"
 #include "messages.h"
-#include "KeplerControls/saturating.h"
+#include "saturating.h"
 #include "tick_counter.h"
 
 #include <QLocale>

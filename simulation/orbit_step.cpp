@@ -1,7 +1,7 @@
 #include "orbit_step.h"
 #include "simulation_state.h"
 
-#include "KeplerControls/rounding.h"
+#include "rounding.h"
 
 #include <cmath>
 #include <numbers>

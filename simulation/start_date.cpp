@@ -2,7 +2,7 @@
 #include "simulation_state.h"
 
 #include "local_date.h"
-#include "KeplerControls/rounding.h"
+#include "rounding.h"
 
 namespace Kepler {
 

@@ -2,7 +2,7 @@
 
 #include "KeplerControls/bitmap.h"
 #include "KeplerControls/canvas.h"
-#include "KeplerControls/saturating.h"
+#include "saturating.h"
 
 #include <QImage>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "KeplerControls/meter_face.h"
 
 #include "meter_face_steps.h"
-#include "KeplerControls/rounding.h"
+#include "rounding.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -33,6 +33,8 @@ TMeterSettings::TMeterSettings()
     FBRim = bottom;
     FSRim = side;
 }
+
+bool TMeterKeptLayerSettings::operator==(const TMeterKeptLayerSettings&) const = default;
 
 TMeterPaintValues ComputePaintValues(int W, int H, const TMeterSettings& s, const TMeterValues& v)
 {

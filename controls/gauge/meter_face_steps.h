@@ -1,5 +1,6 @@
 #pragma once
 #include "KeplerControls/meter_face.h"
+#include "meter_paint_values.h"
 
 class QObject;
 

@@ -1,6 +1,6 @@
 #include "meter_face_steps.h"
-#include "KeplerControls/meter_ticks.h"
-#include "KeplerControls/rounding.h"
+#include "meter_ticks.h"
+#include "rounding.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "KeplerControls/meter.h"
 #include "event_signals.h"
-#include "KeplerControls/meter_ticks.h"
-#include "KeplerControls/rounding.h"
+#include "meter_ticks.h"
+#include "rounding.h"
 #include "KeplerControls/mouse_input.h"
-#include "KeplerControls/saturating.h"
+#include "saturating.h"
 
 #include <QMouseEvent>
 #include <QMoveEvent>

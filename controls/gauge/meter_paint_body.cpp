@@ -1,5 +1,5 @@
 #include "meter_face_steps.h"
-#include "KeplerControls/rounding.h"
+#include "rounding.h"
 
 #include <cmath>
 #include <cstdint>

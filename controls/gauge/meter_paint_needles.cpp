@@ -1,7 +1,7 @@
 #include "meter_face_steps.h"
 #include "cover_mask.h"
 #include "needle_outline.h"
-#include "KeplerControls/saturating.h"
+#include "saturating.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "KeplerControls/meter_ticks.h"
+#include "meter_ticks.h"
 
-#include "KeplerControls/rounding.h"
+#include "rounding.h"
 
 #include "decimal_text.h"
 

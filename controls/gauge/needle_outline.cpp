@@ -1,6 +1,6 @@
 #include "needle_outline.h"
 
-#include "KeplerControls/rounding.h"
+#include "rounding.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,6 +1,6 @@
 #pragma once
 #include "KeplerControls/canvas.h"
-#include "KeplerControls/meter_paint_values.h"
+#include "meter_paint_values.h"
 #include "KeplerControls/needle_layout.h"
 
 #include <vector>

@@ -4,7 +4,7 @@
 #include "KeplerControls/canvas.h"
 #include "event_signals.h"
 #include "KeplerControls/mouse_input.h"
-#include "KeplerControls/saturating.h"
+#include "saturating.h"
 #include "show_exception.h"
 #include "KeplerControls/spin_button.h"
 #include "spin_edit_accessible.h"

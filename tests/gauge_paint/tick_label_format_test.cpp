@@ -1,5 +1,5 @@
 // Label text: fixed-point, 18 significant digits, halves up, no locale.
-#include "KeplerControls/meter_ticks.h"
+#include "meter_ticks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Round tick spacings from a range and a wanted number of ticks.
 #include "meter_test_support.h"
-#include "KeplerControls/meter_ticks.h"
+#include "meter_ticks.h"
 
 #include <cmath>
 #include <tuple>

@@ -1,5 +1,6 @@
 #pragma once
 #include "meter_test_support.h"
+#include "rounding.h"
 
 #include <QImage>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "KeplerControls/rounding.h"
+#include "rounding.h"
 
 #include <gtest/gtest.h>
 

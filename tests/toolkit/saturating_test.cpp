@@ -1,4 +1,4 @@
-#include "KeplerControls/saturating.h"
+#include "saturating.h"
 
 #include <gtest/gtest.h>
 

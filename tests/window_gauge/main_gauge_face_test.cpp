@@ -1,6 +1,7 @@
 // The main window's gauge: frame, band ring, scale, main ticks and labels,
 // pixel by pixel where the pixels are fixed by the drawing rules.
 #include "main_window_gauge.h"
+#include "rounding.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,6 @@
 #include "KeplerControls/canvas.h"
 #include "KeplerControls/colors.h"
 #include "KeplerControls/font.h"
-#include "KeplerControls/meter_paint_values.h"
 #include "KeplerControls/meter_types.h"
 #include "KeplerControls/needle_layout.h"
 
@@ -15,6 +14,8 @@
 class QObject;
 
 namespace Kepler {
+
+struct TMeterPaintValues;
 
 using TmtBeforeDrawScaleLabelEvent = std::function<void(
     QObject* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>;
@@ -55,8 +56,9 @@ struct TMeterKeptLayerSettings {
     TFont FFont; // the control's font: scale labels
 
     // Numbers compare by value: the setters refuse NaN, and a zero draws
-    // alike whatever its sign (labels print no "-0").
-    bool operator==(const TMeterKeptLayerSettings&) const = default;
+    // alike whatever its sign (labels print no "-0"). Defaulted where it is
+    // defined, as the header is also read as C++17.
+    bool operator==(const TMeterKeptLayerSettings&) const;
 };
 
 // Everything the face is drawn from apart from the values: the gauge's

@@ -19,7 +19,8 @@ struct TEnumSet {
     void Include(E m) { Bits |= 1u << m; }
     void Exclude(E m) { Bits &= ~(1u << m); }
     bool Empty() const { return Bits == 0; }
-    friend bool operator==(TEnumSet, TEnumSet) = default;
+    friend bool operator==(TEnumSet a, TEnumSet b) { return a.Bits == b.Bits; }
+    friend bool operator!=(TEnumSet a, TEnumSet b) { return a.Bits != b.Bits; }
 };
 
 } // namespace Kepler

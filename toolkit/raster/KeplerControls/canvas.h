@@ -13,7 +13,9 @@ class TBitmap;
 struct TPoint {
     int X = 0;
     int Y = 0;
-    friend bool operator==(const TPoint&, const TPoint&) = default;
+    // Written out, not defaulted: the header is also read as C++17.
+    friend bool operator==(const TPoint& a, const TPoint& b) { return a.X == b.X && a.Y == b.Y; }
+    friend bool operator!=(const TPoint& a, const TPoint& b) { return !(a == b); }
 };
 
 // A box given by its corners; the right and bottom edges are excluded
@@ -25,7 +27,11 @@ struct TRect {
     int Bottom = 0;
     int Width() const { return Right - Left; }
     int Height() const { return Bottom - Top; }
-    friend bool operator==(const TRect&, const TRect&) = default;
+    friend bool operator==(const TRect& a, const TRect& b)
+    {
+        return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
+    }
+    friend bool operator!=(const TRect& a, const TRect& b) { return !(a == b); }
 };
 
 enum TBrushStyle { bsSolid, bsClear };

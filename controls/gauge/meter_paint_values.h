@@ -1,8 +1,8 @@
 #pragma once
 #include "KeplerControls/canvas.h"
-#include "KeplerControls/meter_ticks.h"
-#include "KeplerControls/rounding.h"
-#include "KeplerControls/saturating.h"
+#include "meter_ticks.h"
+#include "rounding.h"
+#include "saturating.h"
 
 #include <algorithm>
 #include <cmath>
