@@ -1,4 +1,5 @@
 #pragma once
+#include "KeplerControls/keplercontrols_export.h"
 #include "KeplerControls/colors.h"
 #include "KeplerControls/component.h"
 #include "KeplerControls/enum_set.h"
@@ -75,10 +76,15 @@ using TStartDragEvent = std::function<void(QObject* Sender)>;
 // it: Other is the dragged control for DragOver and DragDrop, the target
 // (or nullptr) for EndDrag and EndDock.
 struct TDragSignal {
+    // Which event the signal reports.
     enum TKind { DragDrop, DragOver, EndDrag, StartDrag, EndDock, StartDock };
+    // Which event the signal reports.
     TKind Kind;
+    // The dragged control (DragOver, DragDrop) or the target, nullptr for none (EndDrag, EndDock).
     QObject* Other;
-    int X, Y;
+    int X; // pointer position in the receiving control's coordinates
+    int Y; // pointer position in the receiving control's coordinates
+    // DragOver only: whether the drag enters, moves over or leaves the control.
     TDragState State;
     bool* Accept; // DragOver only
 };
@@ -91,18 +97,24 @@ inline bool WindowLevelFocusReason(Qt::FocusReason r)
 }
 
 // Size limits; 0 means no limit. Changing one applies it at once.
-class TSizeConstraints {
+class KEPLERCONTROLS_EXPORT TSizeConstraints {
 public:
+    // Least width in pixels; 0 for none.
     int MinWidth() const { return FMinWidth; }
     void SetMinWidth(int v) { Set(FMinWidth, v); }
+    // Least height in pixels; 0 for none.
     int MinHeight() const { return FMinHeight; }
     void SetMinHeight(int v) { Set(FMinHeight, v); }
+    // Greatest width in pixels; 0 for none.
     int MaxWidth() const { return FMaxWidth; }
     void SetMaxWidth(int v) { Set(FMaxWidth, v); }
+    // Greatest height in pixels; 0 for none.
     int MaxHeight() const { return FMaxHeight; }
     void SetMaxHeight(int v) { Set(FMaxHeight, v); }
+    // Copies the four limits and applies them.
     void Assign(const TSizeConstraints& v);
 
+    // Called after a limit changed; the control applies the limits through it.
     std::function<void()> OnChange;
 
 private:
@@ -119,17 +131,22 @@ private:
 // from the parent, tooltip hints, a context menu of the program's choice,
 // drag and drop between controls, tab order. The control passes itself in;
 // the members act through Qt on that widget.
-class TControl : public TComponent {
+class KEPLERCONTROLS_EXPORT TControl : public TComponent {
 public:
+    // Ties the standard members to the widget `self` (the control itself), whose
+    // colour starts as defaultColor.
     explicit TControl(QWidget* self, TColor defaultColor = clBtnFace);
     ~TControl() override;
     TControl(const TControl&) = delete;
     TControl& operator=(const TControl&) = delete;
 
+    // Where the control keeps itself in its parent (alNone).
     TAlign Align() const { return FAlign; }
     void SetAlign(TAlign v);
+    // The parent's edges whose distance the control keeps (akLeft, akTop).
     TAnchors Anchors() const { return FAnchors; }
     void SetAnchors(TAnchors v);
+    // The control's size limits.
     TSizeConstraints& Constraints() { return FConstraints; }
     const TSizeConstraints& Constraints() const { return FConstraints; }
     void SetConstraints(const TSizeConstraints& v) { FConstraints.Assign(v); }
@@ -139,9 +156,11 @@ public:
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool v);
 
+    // Background colour of the control.
     TColor Color() const { return FColor; }
     // Clears ParentColor.
     void SetColor(TColor v);
+    // Whether the control takes its parent's colour (False).
     bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool v);
     // Follows the parent's font while set; assigning a font clears it.
@@ -151,6 +170,7 @@ public:
     // back and change nothing.
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool v) { FCtl3D = v; }
+    // Stored and read back only, like Ctl3D().
     bool ParentCtl3D() const { return FParentCtl3D; }
     void SetParentCtl3D(bool v) { FParentCtl3D = v; }
     // Only a custom visual style looks at these; Qt has none of that kind,
@@ -175,12 +195,15 @@ public:
     QMenu* PopupMenu() const;
     void SetPopupMenu(QMenu* v);
 
+    // Cursor shown while the control is dragged over one that accepts it (crDrag).
     TCursor DragCursor() const { return FDragCursor; }
     void SetDragCursor(TCursor v) { FDragCursor = v; }
     // Docking has no counterpart for plain Qt widgets: a dock drag moves
     // like a drag and reports through OnStartDock and OnEndDock.
     TDragKind DragKind() const { return FDragKind; }
     void SetDragKind(TDragKind v) { FDragKind = v; }
+    // Whether a left press starts dragging at once (dmAutomatic) or the program
+    // calls BeginDrag() (dmManual, the default).
     TDragMode DragMode() const { return FDragMode; }
     void SetDragMode(TDragMode v) { FDragMode = v; }
     // Starts dragging the control: at once, or once the pointer has moved
@@ -188,27 +211,38 @@ public:
     void BeginDrag(bool Immediate, int Threshold = -1);
     // Ends a drag, dropping on the control under the pointer or cancelling.
     void EndDrag(bool Drop);
+    // Whether the control is being dragged.
     bool Dragging() const;
 
+    // Whether the control takes input (the widget's isEnabled()).
     bool Enabled() const;
     void SetEnabled(bool v);
+    // Whether the control is shown (the widget's visibility).
     bool Visible() const;
     void SetVisible(bool v);
+    // Whether Tab stops at the control.
     bool TabStop() const;
     void SetTabStop(bool v);
     // Position among the parent's controls in the Tab order, from 0.
     int TabOrder() const;
     void SetTabOrder(int v);
 
+    // Called when a control is dropped on this one.
     TDragDropEvent OnDragDrop;
+    // Called while a control is dragged over this one; sets Accept to take a drop.
     TDragOverEvent OnDragOver;
+    // Called when a drag of this control ends, dropped or cancelled.
     TEndDragEvent OnEndDrag;
+    // Called when a drag of this control begins.
     TStartDragEvent OnStartDrag;
+    // Called when a dock drag of this control (DragKind dkDock) ends.
     TEndDragEvent OnEndDock;
+    // Called when a dock drag of this control begins.
     TStartDragEvent OnStartDock;
 
     // The widget behind a control, and the control behind a widget (or null).
     QWidget* ControlWidget() const { return FWidget; }
+    // The control behind a widget, or nullptr when the widget is not one of these controls.
     static TControl* FromWidget(QWidget* w);
 
 protected:

@@ -1,4 +1,5 @@
 #pragma once
+#include "KeplerControls/keplercontrols_export.h"
 #include <cstdint>
 
 namespace Kepler {
@@ -39,6 +40,6 @@ constexpr TColor RGB(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 
 // Resolves a system colour from the running system's palette (needs a
 // QGuiApplication); plain colours come back unchanged, less any high byte.
-TColor ColorToRGB(TColor c);
+KEPLERCONTROLS_EXPORT TColor ColorToRGB(TColor c);
 
 } // namespace Kepler
