@@ -164,6 +164,7 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SHLIBDEPS OFF)
 file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/packaging/cpack-project-config.cmake
   CONTENT "set(KEPLER_RUNTIME_LIBRARY \"$<TARGET_FILE:KeplerControls>\")
+set(KEPLER_RUNTIME_SHLIBDEPS_DIR \"${PROJECT_BINARY_DIR}/packaging/runtime-shlibdeps\")
 include(\"${PROJECT_SOURCE_DIR}/packaging/cpack-runtime-depends.cmake\")
 ")
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/packaging/cpack-project-config.cmake)

@@ -9,11 +9,9 @@ if(NOT KEPLER_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "libqt6core6, libqt6gui6, libqt6widgets6")
   return()
 endif()
-# dpkg-shlibdeps wants to run in a source package: a folder with debian/control.
-set(dir ${CPACK_TOPLEVEL_DIRECTORY}/runtime-shlibdeps)
-if(NOT CPACK_TOPLEVEL_DIRECTORY)
-  set(dir ${CMAKE_CURRENT_LIST_DIR}/runtime-shlibdeps)
-endif()
+# dpkg-shlibdeps wants to run in a source package: a folder with
+# debian/control, here in the build tree (KEPLER_RUNTIME_SHLIBDEPS_DIR).
+set(dir ${KEPLER_RUNTIME_SHLIBDEPS_DIR})
 file(MAKE_DIRECTORY ${dir}/debian)
 file(TOUCH ${dir}/debian/control)
 execute_process(COMMAND ${KEPLER_DPKG_SHLIBDEPS} -O ${KEPLER_RUNTIME_LIBRARY}
