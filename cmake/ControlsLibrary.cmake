@@ -47,9 +47,10 @@ set_target_properties(KeplerControls PROPERTIES
   LINKER_LANGUAGE CXX
   # Made of objects moc has already seen in the layers.
   AUTOMOC OFF)
-if(KEPLERCONTROLS_SHARED)
+if(KEPLERCONTROLS_SHARED AND NOT KEPLER_SANITIZE AND NOT KEPLER_FUZZ)
   # Every symbol the objects need must be there when the library is made,
-  # not first when a program loads it.
+  # not first when a program loads it. (Sanitizer builds leave their
+  # run-time's symbols to the program.)
   target_link_options(KeplerControls PRIVATE LINKER:--no-undefined LINKER:--as-needed)
 endif()
 foreach(part IN LISTS KEPLER_CONTROLS_PARTS)
