@@ -46,6 +46,11 @@ if(KEPLERCONTROLS_SHARED AND CMAKE_OBJCOPY)
     endif()" COMPONENT runtime)
 endif()
 
+if(NOT KEPLERCONTROLS_SHARED)
+  install(TARGETS ${KEPLER_SPIN_GLYPH_TARGETS} EXPORT KeplerControlsTargets
+    OBJECTS DESTINATION ${CMAKE_INSTALL_LIBDIR}/KeplerControls COMPONENT devel)
+endif()
+
 # Only the public headers are installed: those in the KeplerControls
 # folders of the libraries, which is all that meter.h, spin_edit.h and
 # spin_button.h need, and the export header. A program includes them as

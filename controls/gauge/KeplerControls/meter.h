@@ -140,10 +140,10 @@ public:
     // Frame drawn along the control's border (fsRaised).
     TFrameStyle FrameStyle() const { return FFrameStyle; }
     void SetFrameStyle(TFrameStyle v);
-    // Whether the high limit lamp is shown (True); it lights while the value is above ThresholdHigh().
+    // Whether the high limit lamp is shown (True); it lights while the value overflows.
     bool LimWatchHighOn() const { return FLimWatHighOn; }
     void SetLimWatchHighOn(bool v);
-    // Whether the low limit lamp is shown (True); it lights while the value is below ThresholdLow().
+    // Whether the low limit lamp is shown (True); it lights while the value underflows.
     bool LimWatchLowOn() const { return FLimWatLowOn; }
     void SetLimWatchLowOn(bool v);
     // Colour of a lit limit lamp (red).
@@ -152,12 +152,12 @@ public:
     // Colour of a dark limit lamp (gray).
     TColor LimWatchPsvColor() const { return FLimWatPsvCol; }
     void SetLimWatchPsvColor(TColor v);
-    // Logarithmic scale; needs positive bounds (setting it raises bounds that are not).
+    // Logarithmic scale (False); switching it on is refused while a bound is at or below 1e-100.
     bool Logarithmic() const { return FLogarithmic; }
     void SetLogarithmic(bool v);
-    // Low threshold: below it the value underflows. Set by SetThresholdLow().
+    // Low threshold: a value at or below it underflows. Set by SetThresholdLow().
     double ThresholdLow() const { return FLowThreshold; }
-    // High threshold: above it the value overflows. Set by SetThresholdHigh().
+    // High threshold: a value at or above it overflows. Set by SetThresholdHigh().
     double ThresholdHigh() const { return FHighThreshold; }
     // Scale minimum (0). Set by SetMeterMinValue().
     double MeterMinValue() const { return FMinValue; }
@@ -223,15 +223,15 @@ public slots:
     void SetValue(double v);
     // Sets the secondary needle's value, clamped into the bounds, and repaints.
     void SetValueSec(double v);
-    // Sets the scale minimum; it stays below the maximum (and positive on a
-    // logarithmic scale), and the value and thresholds are clamped into the new bounds.
+    // Sets the scale minimum; a maximum it reaches moves out of its way, and values
+    // and thresholds are kept within the new bounds. Not finite numbers are refused.
     void SetMeterMinValue(double v);
-    // Sets the scale maximum; it stays above the minimum, and the value and
-    // thresholds are clamped into the new bounds.
+    // Sets the scale maximum; a minimum it reaches moves out of its way, and values
+    // and thresholds are kept within the new bounds. Not finite numbers are refused.
     void SetMeterMaxValue(double v);
-    // Sets the low threshold, clamped between the minimum and the high threshold.
+    // Sets the low threshold, clamped into the bounds; it pushes the high one along.
     void SetThresholdLow(double v);
-    // Sets the high threshold, clamped between the low threshold and the maximum.
+    // Sets the high threshold, clamped into the bounds; it pushes the low one along.
     void SetThresholdHigh(double v);
 
 public:
@@ -246,11 +246,11 @@ public:
     }
 
     // --- events -------------------------------------------------------------
-    // Called when the value rises above the high threshold.
+    // Called when a value set is at or above the high threshold.
     TNotifyEvent OnOverFlow;
-    // Called when the value comes back between the thresholds.
+    // Called when a value set lies between the thresholds.
     TNotifyEvent OnNormalRange;
-    // Called when the value falls below the low threshold.
+    // Called when a value set is at or below the low threshold.
     TNotifyEvent OnUnderFlow;
     // Called when the pointer moves over the gauge, with the scale value under it
     // and whether that lies within the scale's sector.
