@@ -5,14 +5,14 @@ The headers keep plain // comments, written as this code's comments are: a
 comment describes the lines directly below it, up to the next blank line or
 comment. Here such a comment becomes documentation (///), shared by every
 member of its block (a Doxygen member group), and a comment at the end of a
-declaration becomes a trailing one (///<). Section rules (// ---) stay
+declaration's line documents that declaration. Section rules (// ---) stay
 plain comments. Reimplemented Qt event handlers are left out.
 """
 import re
 import sys
 
 COMMENT = re.compile(r"^(\s*)//(?: (.*))?$")
-TRAILING = re.compile(r"^(.*[;,{}])\s*// (.*)$")
+TRAILING = re.compile(r"^(\s*)(\S.*?)\s*// (.*)$")
 ACCESS = re.compile(r"^\s*(public|protected|private|signals|public slots|Q_SIGNALS)\s*:")
 # Qt's event handlers that a control reimplements are Qt's interface, not
 # the control's: the reference leaves them out.
@@ -51,6 +51,18 @@ def block_after(lines, start, indent):
     return start, end, members
 
 
+def with_trailing(line):
+    """A code line with a comment at its end: the comment documents what the
+    line declares, after a complete declaration or before an opening one."""
+    t = TRAILING.match(line)
+    if not t:
+        return [line]
+    indent, code, text = t.groups()
+    if code.endswith((";", ",", "}")) and not code.startswith("enum "):
+        return [f"{indent}{code} ///< {text}"]
+    return [f"{indent}/// {text}", f"{indent}{code}"]
+
+
 def main(path):
     with open(path, encoding="utf-8") as f:
         lines = f.read().split("\n")
@@ -62,8 +74,7 @@ def main(path):
             h = QT_HANDLER.match(lines[i])
             if h:
                 out.append(f"{h.group(1)}/// @private")
-            t = TRAILING.match(lines[i])
-            out.append(f"{t.group(1)} ///< {t.group(2)}" if t and not m else lines[i])
+            out.extend(with_trailing(lines[i]) if not m else [lines[i]])
             i += 1
             continue
         indent = len(m.group(1))
@@ -81,8 +92,7 @@ def main(path):
             out.append(" " * indent + "///@{")
         out.extend(comment)
         for k in range(start, end):
-            t = TRAILING.match(lines[k])
-            out.append(f"{t.group(1)} ///< {t.group(2)}" if t else lines[k])
+            out.extend(with_trailing(lines[k]))
         if grouped:
             out.append(" " * indent + "///@}")
         i = end

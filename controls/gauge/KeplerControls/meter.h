@@ -21,7 +21,7 @@
 namespace Kepler {
 
 using TMouseMoveInMeterEvent =
-    std::function<void(QObject* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>;
+    std::function<void(QObject* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>; // the pointer is over the gauge at MeterValue
 
 // An analog gauge: a circular scale between a minimum and a maximum with a
 // primary and a secondary needle, coloured scale bands, two limit lamps, a

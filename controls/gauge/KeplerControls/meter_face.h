@@ -19,9 +19,9 @@ namespace Kepler {
 struct TMeterPaintValues;
 
 using TmtBeforeDrawScaleLabelEvent = std::function<void(
-    QObject* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>;
-using TBeforeDrawNeedleEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& NeedleDrawn)>;
-using TMeterRenderedEvent = std::function<void(QObject* Sender, TCanvas& Canvas)>;
+    QObject* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>; // a scale label is about to be drawn at (ChartX, ChartY); the handler may change it
+using TBeforeDrawNeedleEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& NeedleDrawn)>; // a needle is about to be drawn; setting NeedleDrawn skips the gauge's own
+using TMeterRenderedEvent = std::function<void(QObject* Sender, TCanvas& Canvas)>; // the face is complete on Canvas
 
 // What the part of the face that does not move (background, bands, scale
 // line, ticks, labels and caption) is drawn from, besides the size, the

@@ -28,39 +28,39 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 // Both edges of a direction stretch the control; neither keeps its centre
 // at the same proportion of the parent.
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
-using TAnchors = TEnumSet<TAnchorKind>;
+using TAnchors = TEnumSet<TAnchorKind>; // a set of anchor edges
 
 // The parts a custom visual style may draw.
 enum TStyleElement { seFont, seClient, seBorder };
-using TStyleElements = TEnumSet<TStyleElement>;
+using TStyleElements = TEnumSet<TStyleElement>; // a set of style elements
 
 // dmAutomatic: a left press starts dragging the control at once.
 enum TDragMode { dmManual, dmAutomatic };
-enum TDragKind { dkDrag, dkDock };
-enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+enum TDragKind { dkDrag, dkDock }; // a plain drag or a dock drag
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove }; // where a drag stands over a control
 
 // A cursor by its number; the negative ones are the standard cursors.
 using TCursor = int;
-inline constexpr TCursor crDefault = 0;
-inline constexpr TCursor crArrow = -2;
-inline constexpr TCursor crCross = -3;
-inline constexpr TCursor crIBeam = -4;
-inline constexpr TCursor crSizeNESW = -6;
-inline constexpr TCursor crSizeNS = -7;
-inline constexpr TCursor crSizeNWSE = -8;
-inline constexpr TCursor crSizeWE = -9;
-inline constexpr TCursor crUpArrow = -10;
-inline constexpr TCursor crHourGlass = -11;
-inline constexpr TCursor crDrag = -12;
-inline constexpr TCursor crNoDrop = -13;
-inline constexpr TCursor crHSplit = -14;
-inline constexpr TCursor crVSplit = -15;
-inline constexpr TCursor crMultiDrag = -16;
-inline constexpr TCursor crNo = -18;
-inline constexpr TCursor crAppStart = -19;
-inline constexpr TCursor crHelp = -20;
-inline constexpr TCursor crHandPoint = -21;
-inline constexpr TCursor crSizeAll = -22;
+inline constexpr TCursor crDefault = 0; // the control's own cursor
+inline constexpr TCursor crArrow = -2; // arrow
+inline constexpr TCursor crCross = -3; // cross hair
+inline constexpr TCursor crIBeam = -4; // text beam
+inline constexpr TCursor crSizeNESW = -6; // resize north-east to south-west
+inline constexpr TCursor crSizeNS = -7; // resize north to south
+inline constexpr TCursor crSizeNWSE = -8; // resize north-west to south-east
+inline constexpr TCursor crSizeWE = -9; // resize west to east
+inline constexpr TCursor crUpArrow = -10; // upward arrow
+inline constexpr TCursor crHourGlass = -11; // busy
+inline constexpr TCursor crDrag = -12; // dragging
+inline constexpr TCursor crNoDrop = -13; // no drop here
+inline constexpr TCursor crHSplit = -14; // horizontal splitter
+inline constexpr TCursor crVSplit = -15; // vertical splitter
+inline constexpr TCursor crMultiDrag = -16; // dragging several
+inline constexpr TCursor crNo = -18; // not allowed
+inline constexpr TCursor crAppStart = -19; // starting, still usable
+inline constexpr TCursor crHelp = -20; // help
+inline constexpr TCursor crHandPoint = -21; // pointing hand
+inline constexpr TCursor crSizeAll = -22; // move
 
 // Drag and drop between the program's controls. Source is the dragged
 // control, Target the control it was dropped on (nullptr when none took it).
@@ -68,9 +68,9 @@ inline constexpr TCursor crSizeAll = -22;
 // True); one without OnDragOver accepts nothing.
 using TDragOverEvent =
     std::function<void(QObject* Sender, QObject* Source, int X, int Y, TDragState State, bool& Accept)>;
-using TDragDropEvent = std::function<void(QObject* Sender, QObject* Source, int X, int Y)>;
-using TEndDragEvent = std::function<void(QObject* Sender, QObject* Target, int X, int Y)>;
-using TStartDragEvent = std::function<void(QObject* Sender)>;
+using TDragDropEvent = std::function<void(QObject* Sender, QObject* Source, int X, int Y)>; // a control was dropped on Sender at (X, Y)
+using TEndDragEvent = std::function<void(QObject* Sender, QObject* Target, int X, int Y)>; // a drag of Sender ended on Target (nullptr when none took it)
+using TStartDragEvent = std::function<void(QObject* Sender)>; // a drag of Sender began
 
 // A drag or dock event as the controls' Qt signals of the same names carry
 // it: Other is the dragged control for DragOver and DragDrop, the target

@@ -23,7 +23,7 @@ struct TMouseMessage {
     // Position relative to the origin.
     int Y = 0;
 };
-KEPLERCONTROLS_EXPORT TMouseMessage MouseMessage(const QMouseEvent& e, QPoint origin = {});
+KEPLERCONTROLS_EXPORT TMouseMessage MouseMessage(const QMouseEvent& e, QPoint origin = {}); // the Qt mouse event as a message relative to origin
 
 // Calls a press or release handler, if there is one and the message has a button.
 KEPLERCONTROLS_EXPORT void NotifyMouse(const TMouseEvent& handler, QObject* sender, const TMouseMessage& m);

@@ -36,7 +36,7 @@ struct TRect {
     friend bool operator!=(const TRect& a, const TRect& b) { return !(a == b); }
 };
 
-enum TBrushStyle { bsSolid, bsClear };
+enum TBrushStyle { bsSolid, bsClear }; // a brush fills (bsSolid) or leaves things as they are (bsClear)
 
 // Copy modes of StretchDraw and Draw: plain copy, AND and OR of the pixels.
 enum TCopyMode : std::uint32_t {

@@ -9,10 +9,10 @@
 
 namespace Kepler {
 
-enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-using TFontStyles = std::uint8_t;
+enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 }; // bits of TFontStyles
+using TFontStyles = std::uint8_t; // a set of TFontStyle bits
 
-inline constexpr std::uint8_t DEFAULT_CHARSET = 1;
+inline constexpr std::uint8_t DEFAULT_CHARSET = 1; // the character set of a new font
 
 // A font description in the usual sign convention for its height: a negative
 // height is the character height in pixels (the em size), a positive one the
@@ -80,7 +80,7 @@ struct TTextMetrics {
     // Height of a line.
     int Height() const { return Ascent + Descent; }
 };
-KEPLERCONTROLS_EXPORT TTextMetrics ClassicTextMetrics(const QFont& font);
+KEPLERCONTROLS_EXPORT TTextMetrics ClassicTextMetrics(const QFont& font); // the line metrics of font, measured as above
 
 // "Tahoma" resolves to a real Tahoma when the system has one, otherwise to
 // the Tahoma-compatible font that Debian's fonts-wine ships (registered on
