@@ -102,9 +102,10 @@ void TMeter::SetLimWatchActColor(TColor v) { StoreAndRepaintIfChanged(FLimWatAct
 void TMeter::SetLimWatchPsvColor(TColor v) { StoreAndRepaintIfChanged(FLimWatPsvCol, v); }
 void TMeter::SetMeterShortTicks(bool v) { StoreAndRepaintIfChanged(FShortTicks, v); }
 void TMeter::SetMeterScaleLine(bool v) { StoreAndRepaintIfChanged(FScaleLine, v); }
-void TMeter::SetRimBottom(int v) { StoreAndRepaintIfChanged(FBRim, v); }
-void TMeter::SetRimTop(int v) { StoreAndRepaintIfChanged(FTRim, v); }
-void TMeter::SetRimSide(int v) { StoreAndRepaintIfChanged(FSRim, v); }
+// A size given while hidden is laid out with the rims of that moment.
+void TMeter::SetRimBottom(int v) { CaughtUp(); StoreAndRepaintIfChanged(FBRim, v); }
+void TMeter::SetRimTop(int v) { CaughtUp(); StoreAndRepaintIfChanged(FTRim, v); }
+void TMeter::SetRimSide(int v) { CaughtUp(); StoreAndRepaintIfChanged(FSRim, v); }
 
 void TMeter::SetBkgndFillMode(TBkgFill v)
 {
@@ -382,6 +383,7 @@ void TMeter::SetLogarithmic(bool v)
 // flickers.
 void TMeter::Paint()
 {
+    CaughtUp();
     // The painting events reach signal receivers only while some are connected.
     std::optional<TMeterPaintEvents> withSignals;
     if (PaintSignalsConnected())
@@ -411,6 +413,7 @@ bool TMeter::event(QEvent* event)
 // setter has just composed does not.
 void TMeter::paintEvent(QPaintEvent*)
 {
+    CaughtUp();
     {
         // Cleared also when a painting handler fails, or no later change
         // would ever reach the screen.

@@ -119,6 +119,23 @@ void TMeter::GeometryMayHaveChanged()
         CalcMeterGeometry();
 }
 
+const TMeterSettings& TMeter::CaughtUp() const
+{
+    // The computed geometry is a cache of the widget's size and position.
+    const_cast<TMeter*>(this)->GeometryMayHaveChanged();
+    return *this;
+}
+
+QSize TMeter::sizeHint() const
+{
+    return {297, 209};
+}
+
+QSize TMeter::minimumSizeHint() const
+{
+    return {149, 105};
+}
+
 void TMeter::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -148,6 +165,7 @@ double ClampForMapping(double v, double min, double max)
 
 double TMeter::CalcNeedleAngle(double value) const
 {
+    CaughtUp();
     const double v = ClampForMapping(value, FMinValue, FMaxValue);
     const double f = ScaleFraction(v, FMinValue, FMaxValue, FLogarithmic);
     const double S = FMeterAngle;
@@ -156,6 +174,7 @@ double TMeter::CalcNeedleAngle(double value) const
 
 void TMeter::ConvertToPixelCoords(double value, double pctradius, int& X, int& Y) const
 {
+    CaughtUp();
     const double v = ClampForMapping(value, FMinValue, FMaxValue);
     const double a = (-90 - CalcNeedleAngle(v)) * std::numbers::pi / 180;
     const double r = pctradius * 0.01 * FMeterRadius;
@@ -165,6 +184,7 @@ void TMeter::ConvertToPixelCoords(double value, double pctradius, int& X, int& Y
 
 bool TMeter::ConvertPixelToValue(int XPos, int YPos, double& MeterValue) const
 {
+    CaughtUp();
     constexpr double pi = std::numbers::pi;
     const double dx = double(XPos) - FMeterCenterX;
     const double dy = double(YPos) - FMeterCenterY;

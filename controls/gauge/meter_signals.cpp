@@ -1,5 +1,6 @@
 #include "KeplerControls/meter.h"
 
+#include "event_signals.h"
 #include "meter_image_error.h"
 
 #include <QMetaMethod>
@@ -88,6 +89,11 @@ void TMeter::SetBackGroundImgProperty(const QString& v)
         SetBackGroundImg(v);
     } catch (const EMeterImageError&) {
     }
+}
+
+bool TMeter::RaiseDragSignal(const TDragSignal& d)
+{
+    return EmitDragSignal(*this, d, [this](auto signal) { return isSignalConnected(QMetaMethod::fromSignal(signal)); });
 }
 
 } // namespace Kepler

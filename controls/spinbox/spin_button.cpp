@@ -6,6 +6,7 @@
 #include "spin_half_accessible.h"
 #include "timer_speed_button.h"
 
+#include <QMetaMethod>
 #include <QKeyEvent>
 #include <QResizeEvent>
 
@@ -116,16 +117,16 @@ void TSpinButton::focusInEvent(QFocusEvent* e)
 {
     ShowFocusMark(true);
     QWidget::focusInEvent(e);
-    if (OnEnter && !WindowLevelFocusReason(e->reason()))
-        OnEnter(this);
+    if (!WindowLevelFocusReason(e->reason()))
+        RaiseNotify(OnEnter, this, &TSpinButton::Enter);
 }
 
 void TSpinButton::focusOutEvent(QFocusEvent* e)
 {
     ShowFocusMark(false);
     QWidget::focusOutEvent(e);
-    if (OnExit && !WindowLevelFocusReason(e->reason()))
-        OnExit(this);
+    if (!WindowLevelFocusReason(e->reason()))
+        RaiseNotify(OnExit, this, &TSpinButton::Exit);
 }
 
 void TSpinButton::keyPressEvent(QKeyEvent* e)
@@ -160,6 +161,16 @@ int TSpinButton::LayOutHalves(int width, int height)
     // The halves share one pixel row.
     FDownButton->setGeometry(0, upHeight - 1, width, height - upHeight + 1);
     return width;
+}
+
+QSize TSpinButton::sizeHint() const
+{
+    return {20, 25};
+}
+
+QSize TSpinButton::minimumSizeHint() const
+{
+    return {15, 17};
 }
 
 void TSpinButton::SetBounds(int left, int top, int width, int height)
@@ -253,6 +264,11 @@ int TSpinButton::DownNumGlyphs() const
 void TSpinButton::SetDownNumGlyphs(int v)
 {
     FDownButton->SetNumGlyphs(v);
+}
+
+bool TSpinButton::RaiseDragSignal(const TDragSignal& d)
+{
+    return EmitDragSignal(*this, d, [this](auto signal) { return isSignalConnected(QMetaMethod::fromSignal(signal)); });
 }
 
 } // namespace Kepler

@@ -264,6 +264,17 @@ void TSpinEdit::SetBounds(int left, int top, int width, int height)
     PlaceButton();
 }
 
+QSize TSpinEdit::sizeHint() const
+{
+    return {121, MinimumHeight()};
+}
+
+QSize TSpinEdit::minimumSizeHint() const
+{
+    const int digits = QFontMetrics(font()).horizontalAdvance(QStringLiteral("000"));
+    return {2 * EditBorder + digits + ButtonWidth + 7, MinimumHeight()};
+}
+
 int TSpinEdit::MinimumHeight() const
 {
     const int f = ClassicTextMetrics(font()).Height();
@@ -603,6 +614,11 @@ void TSpinEdit::resizeEvent(QResizeEvent* e)
 bool TSpinEdit::KeyPressWatched() const
 {
     return OnKeyPress || isSignalConnected(QMetaMethod::fromSignal(&TSpinEdit::KeyPress));
+}
+
+bool TSpinEdit::RaiseDragSignal(const TDragSignal& d)
+{
+    return EmitDragSignal(*this, d, [this](auto signal) { return isSignalConnected(QMetaMethod::fromSignal(signal)); });
 }
 
 } // namespace Kepler

@@ -96,3 +96,22 @@ TEST(SpinEditMinimumHeight, FollowsTheFont)
     const int fh = QFontMetrics(f).height();
     EXPECT_GE(large.MinimumHeight(), fh + 6);
 }
+
+TEST(SpinLayoutHints, SpinBoxAndPairShowAtTheirNaturalSizeInALayout)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* edit = new TSpinEdit;
+    auto* pair = new TSpinButton;
+    layout->addWidget(edit);
+    layout->addWidget(pair, 0, Qt::AlignLeft);
+    window.show();
+
+    // The font decides the spin box's height, as AutoSize does.
+    EXPECT_EQ(edit->height(), edit->sizeHint().height());
+    EXPECT_GE(edit->width(), edit->minimumSizeHint().width());
+    EXPECT_EQ(pair->size(), QSize(20, 25));
+    EXPECT_EQ(pair->sizeHint(), QSize(20, 25));
+    // The pair inside the spin box sits at its right edge.
+    EXPECT_EQ(edit->Button()->geometry().right(), edit->width() - 4);
+}

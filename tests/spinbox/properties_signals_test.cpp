@@ -7,6 +7,7 @@
 #include <QMetaProperty>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QSlider>
 #include <string>
 #include <vector>
 
@@ -189,4 +190,24 @@ TEST_F(SpinFixture, ButtonPairPropertiesReachTheHalves)
     EXPECT_TRUE(pair.TabStop());
     EXPECT_TRUE(pair.setProperty("DownNumGlyphs", 3));
     EXPECT_EQ(pair.DownNumGlyphs(), 3);
+}
+
+TEST_F(SpinFixture, SliderConnectedByNameMovesValueAndLimits)
+{
+    struct Case {
+        const char* Slot;
+        std::function<int()> Read;
+    };
+    const Case cases[] = {
+        {SLOT(SetValue(int)), [this] { return Spin->Value(); }},
+        {SLOT(SetMinValue(int)), [this] { return Spin->MinValue(); }},
+        {SLOT(SetMaxValue(int)), [this] { return Spin->MaxValue(); }},
+    };
+    for (const Case& c : cases) {
+        QSlider slider;
+        slider.setRange(0, 50);
+        ASSERT_TRUE(QObject::connect(&slider, SIGNAL(valueChanged(int)), Spin, c.Slot)) << c.Slot;
+        slider.setValue(17);
+        EXPECT_EQ(c.Read(), 17) << c.Slot;
+    }
 }

@@ -146,10 +146,15 @@ void TControlLink::Start()
     TDrag& d = Drag();
     d.Started = true;
     QObject* sender = d.Source->FWidget;
-    const TStartDragEvent& handler = d.Source->FDragKind == dkDock ? d.Source->OnStartDock : d.Source->OnStartDrag;
+    const bool dock = d.Source->FDragKind == dkDock;
+    const TStartDragEvent& handler = dock ? d.Source->OnStartDock : d.Source->OnStartDrag;
     QGuiApplication::setOverrideCursor(QCursor(CursorShape(crNoDrop)));
+    TControl* source = d.Source;
     if (handler)
         handler(sender);
+    if (d.Source == source)
+        source->RaiseDragSignal({dock ? TDragSignal::StartDock : TDragSignal::StartDrag, nullptr, 0, 0, dsDragEnter,
+                                 nullptr});
 }
 
 void TControlLink::Leave()
@@ -158,10 +163,13 @@ void TControlLink::Leave()
     TControl* old = d.Target;
     d.Target = nullptr;
     d.Accepted = false;
-    if (old && old->OnDragOver) {
+    if (old) {
         bool accept = false;
         const QPoint p = LocalPos(old, d.At);
-        old->OnDragOver(old->FWidget, d.Source->FWidget, p.x(), p.y(), dsDragLeave, accept);
+        QObject* source = d.Source->FWidget;
+        if (old->OnDragOver)
+            old->OnDragOver(old->FWidget, source, p.x(), p.y(), dsDragLeave, accept);
+        old->RaiseDragSignal({TDragSignal::DragOver, source, p.x(), p.y(), dsDragLeave, &accept});
     }
 }
 
@@ -185,12 +193,19 @@ void TControlLink::MoveTo(const QPoint& global)
         Leave();
     d.Target = target;
     d.Accepted = false;
-    if (target && target->OnDragOver) {
+    if (target) {
         bool accept = true;
         const QPoint p = LocalPos(target, global);
-        target->OnDragOver(target->FWidget, d.Source->FWidget, p.x(), p.y(), entering ? dsDragEnter : dsDragMove,
-                           accept);
-        d.Accepted = accept;
+        const TDragState state = entering ? dsDragEnter : dsDragMove;
+        QObject* source = d.Source->FWidget;
+        bool listened = false;
+        if (target->OnDragOver) {
+            target->OnDragOver(target->FWidget, source, p.x(), p.y(), state, accept);
+            listened = true;
+        }
+        if (d.Source && d.Target == target)
+            listened |= target->RaiseDragSignal({TDragSignal::DragOver, source, p.x(), p.y(), state, &accept});
+        d.Accepted = listened && accept;
     }
     if (d.Source)
         QGuiApplication::changeOverrideCursor(QCursor(CursorShape(d.Accepted ? d.Source->FDragCursor : crNoDrop)));
@@ -216,11 +231,18 @@ void TControlLink::Finish(bool drop, const QPoint& global)
         return;
     QGuiApplication::restoreOverrideCursor();
     const QPoint p = LocalPos(target ? target : source, global);
-    if (target && target->OnDragDrop)
-        target->OnDragDrop(target->FWidget, source->FWidget, p.x(), p.y());
-    const TEndDragEvent& done = source->FDragKind == dkDock ? source->OnEndDock : source->OnEndDrag;
+    if (target) {
+        if (target->OnDragDrop)
+            target->OnDragDrop(target->FWidget, source->FWidget, p.x(), p.y());
+        target->RaiseDragSignal({TDragSignal::DragDrop, source->FWidget, p.x(), p.y(), dsDragMove, nullptr});
+    }
+    const bool dock = source->FDragKind == dkDock;
+    const TEndDragEvent& done = dock ? source->OnEndDock : source->OnEndDrag;
+    QObject* targetWidget = target ? target->FWidget : nullptr;
     if (done)
-        done(source->FWidget, target ? target->FWidget : nullptr, p.x(), p.y());
+        done(source->FWidget, targetWidget, p.x(), p.y());
+    source->RaiseDragSignal(
+        {dock ? TDragSignal::EndDock : TDragSignal::EndDrag, targetWidget, p.x(), p.y(), dsDragMove, nullptr});
 }
 
 void TControlLink::Abandon()

@@ -135,13 +135,9 @@ public:
     bool Logarithmic() const { return FLogarithmic; }
     void SetLogarithmic(bool v);
     double ThresholdLow() const { return FLowThreshold; }
-    void SetThresholdLow(double v);
     double ThresholdHigh() const { return FHighThreshold; }
-    void SetThresholdHigh(double v);
     double MeterMinValue() const { return FMinValue; }
-    void SetMeterMinValue(double v);
     double MeterMaxValue() const { return FMaxValue; }
-    void SetMeterMaxValue(double v);
     int MeterDecPlaces() const { return FDecPlaces; }
     void SetMeterDecPlaces(int v);
     int MeterNrTicks() const { return FNrTicks; }
@@ -176,10 +172,20 @@ public:
     bool ScaleVisible() const { return FScaleVis; }
     void SetScaleVisible(bool v);
     double Value() const { return FValue; }
-    void SetValue(double v);
     double ValueSec() const { return FValue2; }
-    void SetValueSec(double v);
 
+public slots:
+    // What a developer wires to other widgets' signals: as slots they can be
+    // connected by name, as in Designer's signal editor, from any signal
+    // carrying a double (QDoubleSpinBox::valueChanged, for one).
+    void SetValue(double v);
+    void SetValueSec(double v);
+    void SetMeterMinValue(double v);
+    void SetMeterMaxValue(double v);
+    void SetThresholdLow(double v);
+    void SetThresholdHigh(double v);
+
+public:
     // Font of the scale labels. A change schedules a repaint, as for any
     // control whose font changes.
     TFont& Font() { return FFont; }
@@ -228,8 +234,18 @@ signals:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     void MouseMove(TShiftState Shift, int X, int Y);
+    // The drag and dock events; a DragOver receiver may set Accept as a
+    // handler does.
+    void DragDrop(QObject* Source, int X, int Y);
+    void DragOver(QObject* Source, int X, int Y, Kepler::TDragState State, bool& Accept);
+    void EndDrag(QObject* Target, int X, int Y);
+    void StartDrag();
+    void EndDock(QObject* Target, int X, int Y);
+    void StartDock();
 
 public:
+    // The signal EndDrag sits beside TControl's EndDrag(bool).
+    using TControl::EndDrag;
 
     // --- geometry and pointer input -----------------------------------------
     // Every move or resize goes through here and recomputes the geometry with
@@ -247,10 +263,14 @@ public:
     // Scale value under a pixel; False (and 0) outside the scale's sector.
     bool ConvertPixelToValue(int XPos, int YPos, double& MeterValue) const;
 
-    int OriginX() const { return FMeterCenterX; }
-    int OriginY() const { return FMeterCenterY; }
-    double ScaleRadius() const { return FMeterRadius; }
-    int MeterAngle() const { return FMeterAngle; }
+    int OriginX() const { return CaughtUp().FMeterCenterX; }
+    int OriginY() const { return CaughtUp().FMeterCenterY; }
+    double ScaleRadius() const { return CaughtUp().FMeterRadius; }
+    int MeterAngle() const { return CaughtUp().FMeterAngle; }
+
+    // The designed size; a layout may shrink the gauge to about half of it.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // --- loading and painting -----------------------------------------------
     // End of loading: clamps the value, reloads named images and repaints.
@@ -261,11 +281,12 @@ public:
     // The face last composed.
     const TBitmap& Face() const { return FFace; }
     // What the face is composed from, as it stands.
-    const TMeterSettings& FaceSettings() const { return *this; }
+    const TMeterSettings& FaceSettings() const { return CaughtUp(); }
     const TMeterValues& FaceValues() const { return *this; }
 
 protected:
     void ParentFontChanged() override { FFont.Assign(InheritedFont()); }
+    bool RaiseDragSignal(const TDragSignal& d) override;
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -282,6 +303,9 @@ private:
     void SetThreshold(TScaleEnd end, double v);
     void CalcMeterGeometry();
     void GeometryMayHaveChanged();
+    // Qt takes a size given to a hidden widget at once but reports it only
+    // when the widget is shown; every geometry read catches up here first.
+    const TMeterSettings& CaughtUp() const;
     void ClassifyValue(double v);
     // The value-like properties, before and after a setter.
     struct TValueState {

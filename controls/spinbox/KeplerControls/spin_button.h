@@ -57,7 +57,13 @@ public:
     TTimerSpeedButton* FocusedButton() const { return FFocusedButton; }
     void MoveFocusMark(TTimerSpeedButton* half);
 
-    // Each click of a half calls its event and then emits its signal.
+    // The signal EndDrag sits beside TControl's EndDrag(bool).
+    using TControl::EndDrag;
+    // Each event calls its handler and then emits its signal.
+    // Its size when built on its own; in a spin box it is narrower.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
     TNotifyEvent OnUpClick;
     TNotifyEvent OnDownClick;
     TNotifyEvent OnEnter;
@@ -66,10 +72,21 @@ public:
 signals:
     void UpClick();
     void DownClick();
+    void Enter();
+    void Exit();
+    // The drag and dock events; a DragOver receiver may set Accept as a
+    // handler does.
+    void DragDrop(QObject* Source, int X, int Y);
+    void DragOver(QObject* Source, int X, int Y, Kepler::TDragState State, bool& Accept);
+    void EndDrag(QObject* Target, int X, int Y);
+    void StartDrag();
+    void EndDock(QObject* Target, int X, int Y);
+    void StartDock();
 
 protected:
     bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    bool RaiseDragSignal(const TDragSignal& d) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;

@@ -44,16 +44,11 @@ public:
 
     // Text that is not a number reads as MinValue; no limit applies on reading.
     std::int32_t Value() const;
-    // Writes the clamped value; the text is replaced only when it differs.
-    void SetValue(std::int32_t v);
 
     // The limits only take effect at the next write, step or focus loss.
     // Equal limits (0 and 0 by default) mean no limits at all.
     std::int32_t MinValue() const { return FMinValue; }
-    // Text that is not a number reads as the new minimum from now on.
-    void SetMinValue(std::int32_t v);
     std::int32_t MaxValue() const { return FMaxValue; }
-    void SetMaxValue(std::int32_t v) { FMaxValue = v; }
     std::int32_t Increment() const { return FIncrement; }
     void SetIncrement(std::int32_t v) { FIncrement = v; }
     // False forbids typing, cutting and pasting, but not stepping.
@@ -72,8 +67,28 @@ public:
     // Applies a font description; Qt's font() reads the font in use.
     void SetFont(const TFont& f);
 
+    // The signal EndDrag sits beside TControl's EndDrag(bool).
+    using TControl::EndDrag;
+
+public slots:
+    // Slots, so that a connection by name (Designer's signal editor, or
+    // SIGNAL/SLOT) works from any signal carrying an int, such as
+    // QSlider::valueChanged. Spelled int, as those signals are: the same
+    // type as std::int32_t, under the name the meta object matches.
+    // Writes the clamped value; the text is replaced only when it differs.
+    void SetValue(int v);
+    // Text that is not a number reads as the new minimum from now on.
+    void SetMinValue(int v);
+    void SetMaxValue(int v) { FMaxValue = v; }
+
+public:
     // Places the control; a height below MinimumHeight() is raised to it.
     void SetBounds(int left, int top, int width, int height);
+
+    // A layout gives the spin box the height its font needs and room for a
+    // few digits beside the button pair.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     TSpinButton* Button() const { return FButton; }
     std::int32_t ClampValue(std::int32_t v) const;
@@ -118,6 +133,14 @@ signals:
     void KeyDown(int& Key, TShiftState Shift);
     void KeyPress(char16_t& Key);
     void KeyUp(int& Key, TShiftState Shift);
+    // The drag and dock events; a DragOver receiver may set Accept as a
+    // handler does.
+    void DragDrop(QObject* Source, int X, int Y);
+    void DragOver(QObject* Source, int X, int Y, Kepler::TDragState State, bool& Accept);
+    void EndDrag(QObject* Target, int X, int Y);
+    void StartDrag();
+    void EndDock(QObject* Target, int X, int Y);
+    void StartDock();
 
 protected:
     bool event(QEvent* e) override;
@@ -131,6 +154,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    bool RaiseDragSignal(const TDragSignal& d) override;
     // AutoSize: the height the font needs.
     void AdjustAutoSize() override;
     void contextMenuEvent(QContextMenuEvent* e) override;

@@ -71,6 +71,18 @@ using TDragDropEvent = std::function<void(QObject* Sender, QObject* Source, int 
 using TEndDragEvent = std::function<void(QObject* Sender, QObject* Target, int X, int Y)>;
 using TStartDragEvent = std::function<void(QObject* Sender)>;
 
+// A drag or dock event as the controls' Qt signals of the same names carry
+// it: Other is the dragged control for DragOver and DragDrop, the target
+// (or nullptr) for EndDrag and EndDock.
+struct TDragSignal {
+    enum TKind { DragDrop, DragOver, EndDrag, StartDrag, EndDock, StartDock };
+    TKind Kind;
+    QObject* Other;
+    int X, Y;
+    TDragState State;
+    bool* Accept; // DragOver only
+};
+
 // Focus that comes and goes with the whole window or a popup menu is not an
 // entry into or exit from a control.
 inline bool WindowLevelFocusReason(Qt::FocusReason r)
@@ -211,6 +223,10 @@ protected:
     TFont InheritedFont() const;
     // Fits the size to the content while AutoSize is set.
     virtual void AdjustAutoSize() {}
+    // Emits the Qt signal of a drag or dock event, after its handler; true
+    // when a receiver is connected to it. A receiver of DragOver decides
+    // about a drop as a handler does.
+    virtual bool RaiseDragSignal(const TDragSignal&) { return false; }
 
 private:
     friend class TControlLink;
