@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -38,10 +39,6 @@ TWindowZoom::TWindowZoom(QMainWindow& window) : QObject(&window), FWindow(window
     FLeaveFullScreen->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(FLeaveFullScreen, &QAction::triggered, this, [this] { ToggleFullScreen(); });
 
-    // The window's content stays in the middle when full screen makes the
-    // window larger than it; at its fixed size this changes nothing.
-    if (FWindow.layout() && FWindow.centralWidget())
-        FWindow.layout()->setAlignment(FWindow.centralWidget(), Qt::AlignCenter);
     // Ctrl+wheel zooms wherever the pointer is in the window, also over the
     // controls that take the wheel themselves.
     qApp->installEventFilter(this);
@@ -142,10 +139,11 @@ void TWindowZoom::EnterFullScreen()
     if (!screen)
         return;
     FNormalPos = FWindow.pos();
+    const QSize content = FWindow.size();
     const double now = FZoom / 100.0;
     // The screen in the window's pixels at 100 %.
     const QSizeF whole = QSizeF(screen->geometry().size()) * now;
-    const double factor = FillingFactor(FWindow.size(), QSize(int(whole.width()), int(whole.height())));
+    const double factor = FillingFactor(content, QSize(int(whole.width()), int(whole.height())));
     FFullScreen = true;
     FWindow.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
     FWindow.setMinimumSize(0, 0);
@@ -156,6 +154,12 @@ void TWindowZoom::EnterFullScreen()
     // Without a window manager nobody else makes the window fill the screen.
     FWindow.setGeometry(screen->geometry());
     RefreshWindowScale(FWindow);
+    // The content, menu bar and all, in the middle of the screen; the
+    // margins show the window's colour.
+    const QSize room = screen->geometry().size() - content;
+    const int left = std::max(room.width() / 2, 0);
+    const int top = std::max(room.height() / 2, 0);
+    FWindow.setContentsMargins(left, top, std::max(room.width() - left, 0), std::max(room.height() - top, 0));
     FWindow.addAction(FLeaveFullScreen);
 }
 
@@ -163,6 +167,7 @@ void TWindowZoom::LeaveFullScreen()
 {
     FWindow.removeAction(FLeaveFullScreen);
     FFullScreen = false;
+    FWindow.setContentsMargins(0, 0, 0, 0);
     FWindow.showNormal();
     FWindow.layout()->setSizeConstraint(QLayout::SetFixedSize);
     FWindow.layout()->activate();

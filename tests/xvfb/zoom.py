@@ -7,11 +7,13 @@ screenshot of the window compared to the pixel with ImageMagick.
 Run inside an X server of at least 1300 by 1300 pixels (see in_xvfb.sh):
 
     zoom.py PROGRAM WORKDIR --driver DRIVER [--shots FOLDER] [--before PROGRAM]
+    zoom.py PROGRAM WORKDIR --full-screen [--shots FOLDER]
 
 DRIVER is the remote-controlled program for runs held after a number of
 cycles; --shots keeps the screenshots at 100 %, 150 % and 200 %; --before
 names a build of the program from before a change, whose window must be
-the window at 100 % to the pixel.
+the window at 100 % to the pixel. --full-screen checks F11 instead, on a
+screen of 1920 by 1080 pixels.
 Exit 0 when every check passed, 1 otherwise.
 """
 import argparse
@@ -266,11 +268,54 @@ def same_as_before(c, at100, before):
           f"({differing(at100, earlier)} pixels differ)")
 
 
+def first_row_not(png, y, colour):
+    """The first and last x of row y whose colour is not `colour` (as
+    ImageMagick writes it, "#RRGGBB")."""
+    r = subprocess.run(["convert", png, "-crop", f"x1+0+{y}", "+repage", "txt:-"],
+                       capture_output=True, text=True, check=True)
+    xs = [int(line.split(",")[0]) for line in r.stdout.splitlines()[1:] if colour not in line]
+    return (min(xs), max(xs)) if xs else None
+
+
+def full_screen(c):
+    """F11 shows the content, menu bar and all, as large as the screen's
+    height allows and centred on the window's cream; F11 and Escape bring
+    back the window as it was."""
+    program, main = c.start("full")
+    width, height = main.width, main.height
+    at100 = c.wait_for_size(program, width)
+    xp.key("F11")
+    shot = c.wait_for_size(program, 1920)
+    check(shot is not None and size_of(shot) == (1920, 1080), "F11: the window fills the screen")
+    if shot is None:
+        c.end(program, main)
+        return
+    c.keep(shot, "full-screen.png")
+    factor = 1080 / height
+    menu = first_row_not(shot, 2, "#FFFBF0")
+    check(menu is not None and abs((menu[1] - menu[0] + 1) - width * factor) <= 2
+          and abs(menu[0] - (1920 - width * factor) / 2) <= 2,
+          f"the content fills the height, {factor:.3f} times its size, centred (menu bar at {menu})")
+    check(first_row_not(crop(shot, (0, 0, 100, 1080), c.path("left")), 540, "#FFFBF0") is None,
+          "beside the content the screen shows the window's colour")
+    xp.key("Escape")
+    back = c.wait_for_size(program, width)
+    check(back is not None and same(back, at100), "Escape: the window as it was, to the pixel")
+    xp.key("ctrl+plus")
+    c.wait_for_size(program, scaled(width, 1.25))
+    xp.key("F11")
+    c.wait_for_size(program, 1920)
+    xp.key("F11")
+    check(c.wait_for_size(program, scaled(width, 1.25)) is not None, "F11 twice at 125 %: 125 % again")
+    c.end(program, main)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("program")
     parser.add_argument("work")
-    parser.add_argument("--driver", required=True)
+    parser.add_argument("--driver")
+    parser.add_argument("--full-screen", action="store_true")
     parser.add_argument("--shots")
     parser.add_argument("--before")
     a = parser.parse_args()
@@ -285,6 +330,12 @@ def main():
         os.makedirs(a.shots, exist_ok=True)
     c = Checks(a.program, a.driver, a.work, a.shots)
     try:
+        if a.full_screen:
+            full_screen(c)
+            print(f"{len(failures)} checks failed" if failures else "all checks passed")
+            return 1 if failures else 0
+        if not a.driver:
+            parser.error("--driver is needed")
         at100 = zoom_steps_and_display_scale(c)
         if a.before:
             same_as_before(c, at100, a.before)
