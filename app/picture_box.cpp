@@ -57,11 +57,13 @@ void TPictureBox::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     menu.addAction(QStringLiteral("Bild kopieren"), this, [this] { CopyPicture(); });
     menu.addAction(QStringLiteral("Bild speichern unter \u2026"), this, [this] {
-        const QString fileName = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Bild speichern unter"), QString(),
-            QStringLiteral("PNG-Bilder (*.png)"));
-        if (!fileName.isEmpty())
-            SavePicture(fileName);
+        QFileDialog dialog(this, QStringLiteral("Bild speichern unter"), QString(),
+                           QStringLiteral("PNG-Bilder (*.png)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name typed without ending still gives a file that opens as a picture.
+        dialog.setDefaultSuffix(QStringLiteral("png"));
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            SavePicture(dialog.selectedFiles().constFirst());
     });
     // The actions read the buffer when chosen, so during a run the picture
     // copied is the one on screen at that moment.
