@@ -100,13 +100,13 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # named here, so that each is listed once.
 set(kepler_font_depends "fonts-wine | fonts-dejavu-core")
 # Qt's own texts (context menus, dialog buttons) in German.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 find_program(KEPLER_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(KEPLER_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${kepler_font_depends}")
+  set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "${kepler_font_depends}")
 else()
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS
       "libqt6core6, libqt6gui6, libqt6widgets6, ${kepler_font_depends}")
 endif()
 

@@ -17,11 +17,13 @@ echo "== Normal build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$werror"
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
-# What lintian says about the package, also when it passes.
-if [ -f build/tests/packaging/deb-check/lintian.log ]; then
-  echo "== lintian on the Debian package"
-  cat build/tests/packaging/deb-check/lintian.log
-fi
+# What lintian says about each package, also when it passes.
+for log in build/tests/packaging/deb-check/lintian-*.log; do
+  [ -f "$log" ] || continue
+  name=${log##*/lintian-}
+  echo "== lintian on the Debian package ${name%.log}"
+  cat "$log"
+done
 echo "== The real program's first run under three locales, as read over the accessibility bus"
 cat build/tests/xvfb/first_run_locales.log 2>/dev/null || echo "(the test did not run)"
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the controls' -dev component into a scratch prefix, checks that
+# Installs the controls' runtime and -dev components into a scratch prefix, checks that
 # exactly the public headers are installed, builds the small outside project
 # against it at the given C++ standard and runs it.
 # Usage: check-outside-project.sh BUILD_DIR WORK_DIR PROJECT_DIR PUBLIC_HEADERS CXX_STANDARD GENERATOR CXX [LAUNCHER]
@@ -9,7 +9,8 @@ build_dir=$1 work_dir=$2 project_dir=$3 public_headers=$4 standard=$5 generator=
 prefix=$work_dir/prefix
 rm -rf "$work_dir"
 mkdir -p "$work_dir"
-cmake --install "$build_dir" --prefix "$prefix" --component devel >"$work_dir/install.log"
+{ cmake --install "$build_dir" --prefix "$prefix" --component runtime &&
+  cmake --install "$build_dir" --prefix "$prefix" --component devel; } >"$work_dir/install.log"
 
 # The -dev component carries no part of the teaching program.
 if [ -e "$prefix/bin/keplerprobleme" ] || [ -d "$prefix/share/applications" ]; then

@@ -7,7 +7,7 @@ build_dir=$1 work_dir=$2 app_id=$3 icon_sizes=$4
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/common.sh"
 
-for tool in cpack dpkg-deb dpkg-shlibdeps; do
+for tool in cpack dpkg-deb dpkg-shlibdeps objdump; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "SKIPPED: $tool not found (packages cmake and dpkg-dev)"
     exit 77
@@ -66,43 +66,115 @@ latest=${changelog%%$'\n'*}
 grep -qF "keplerprobleme ($(field Version))" <<<"$latest" ||
   fail "changelog begins with '$latest', not version $(field Version)"
 
-# lintian, when present, must find neither errors nor warnings; its full
-# report (informational notes too) goes into the log.
-if command -v lintian >/dev/null 2>&1; then
-  echo "--- lintian $(lintian --version | awk '{print $2}')"
-  if lintian --no-cfg --display-info --fail-on error,warning "$deb" \
-       >"$work_dir/lintian.log" 2>&1; then
-    echo "ok: lintian finds no error or warning"
-  else
-    fail "lintian finds errors or warnings"
+# The controls' packages beside the program's: each one made, each with
+# its licence and changelog, each clean under lintian.
+libdir=$(cmake -LA -N "$build_dir" 2>/dev/null | sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p')
+[ -n "$libdir" ] || libdir=lib
+packages=(keplerprobleme libkeplercontrols1 libkeplercontrols-dev keplercontrols-designer-plugin libkeplercontrols-doc)
+declare -A deb_of
+for p in "${packages[@]}"; do
+  found=("$work_dir/${p}_"*.deb)
+  if [ ${#found[@]} -ne 1 ] || [ ! -f "${found[0]}" ]; then
+    fail "expected one ${p}_*.deb in $work_dir"
+    continue
   fi
-  grep -v '^running with root privileges' "$work_dir/lintian.log" || true
-  echo "--- end of lintian"
-else
-  echo "note: lintian not found (package lintian), package not checked by it"
+  deb_of[$p]=${found[0]}
+done
+contents_of() { dpkg-deb -c "${deb_of[$1]}" | awk '{print $NF}' | sed 's|^\./||'; }
+# Symbolic links are listed as "name -> target".
+links_of() { dpkg-deb -c "${deb_of[$1]}" | awk '$1 ~ /^l/ {print $(NF-2)}' | sed 's|^\./||'; }
+
+for p in "${!deb_of[@]}"; do
+  c=$(contents_of "$p")
+  expect_in_list "$c" "usr/share/doc/$p/copyright"
+  expect_in_list "$c" "usr/share/doc/$p/changelog.gz"
+done
+
+if [ -n "${deb_of[libkeplercontrols1]:-}" ]; then
+  c=$(contents_of libkeplercontrols1)
+  expect_in_list "$c" "usr/$libdir/libKeplerControls.so.1.0.0"
+  expect_in_list "$(links_of libkeplercontrols1)" "usr/$libdir/libKeplerControls.so.1"
+  ! grep -q '^usr/include/' <<<"$c" || fail "the runtime package holds headers"
+  [ "$(dpkg-deb -f "${deb_of[libkeplercontrols1]}" Section)" = libs ] || fail "the runtime package's section is not libs"
+  dpkg-deb --ctrl-tarfile "${deb_of[libkeplercontrols1]}" | tar -t | grep -q 'shlibs$' ||
+    fail "the runtime package has no shlibs file"
+  lib_unpacked=$work_dir/runtime
+  dpkg-deb -x "${deb_of[libkeplercontrols1]}" "$lib_unpacked"
+  soname=$(objdump -p "$lib_unpacked/usr/$libdir/libKeplerControls.so.1.0.0" | awk '$1 == "SONAME" {print $2}')
+  [ "$soname" = libKeplerControls.so.1 ] || fail "the library's soname is '$soname'"
 fi
 
-# The controls' -dev package holds headers, libraries, the CMake package and
-# the Designer plugin; the program's package holds none of them.
-if grep -q '^usr/include/' <<<"$contents"; then
-  fail "the program's package holds headers"
-fi
-devs=("$work_dir"/libkeplercontrols-dev_*.deb)
-if [ ${#devs[@]} -ne 1 ] || [ ! -f "${devs[0]}" ]; then
-  fail "expected one libkeplercontrols-dev_*.deb in $work_dir"
-else
-  dev_contents=$(dpkg-deb -c "${devs[0]}" | awk '{print $NF}' | sed 's|^\./||')
+if [ -n "${deb_of[libkeplercontrols-dev]:-}" ]; then
+  dev=${deb_of[libkeplercontrols-dev]}
+  c=$(contents_of libkeplercontrols-dev)
   for f in usr/include/KeplerControls/meter.h usr/include/KeplerControls/spin_edit.h \
-           usr/lib/libKeplerGauge.a usr/lib/libKeplerSpinBox.a \
-           usr/lib/cmake/KeplerControls/KeplerControlsConfig.cmake; do
-    expect_in_list "$dev_contents" "$f"
+           usr/include/KeplerControls/keplercontrols_export.h \
+           usr/$libdir/cmake/KeplerControls/KeplerControlsConfig.cmake \
+           usr/$libdir/pkgconfig/keplercontrols.pc; do
+    expect_in_list "$c" "$f"
   done
-  grep -q '/qt6/plugins/designer/libkeplercontrols_designer\.so$' <<<"$dev_contents" ||
-    fail "the -dev package holds no Designer plugin"
-  [ "$(dpkg-deb -f "${devs[0]}" Section)" = libdevel ] || fail "the -dev package's section is not libdevel"
-  dev_description=$(dpkg-deb -f "${devs[0]}" Description)
+  expect_in_list "$(links_of libkeplercontrols-dev)" "usr/$libdir/libKeplerControls.so"
+  ! grep -q '\.a$' <<<"$c" || fail "the -dev package holds static libraries"
+  [ "$(dpkg-deb -f "$dev" Section)" = libdevel ] || fail "the -dev package's section is not libdevel"
+  grep -q 'libkeplercontrols1 (= ' <<<"$(dpkg-deb -f "$dev" Depends)" ||
+    fail "the -dev package does not depend on its runtime package's version"
+  dev_description=$(dpkg-deb -f "$dev" Description)
   [[ ${dev_description%%$'\n'*} == *'development files'* ]] ||
     fail "the -dev package's summary does not name development files"
+fi
+
+if [ -n "${deb_of[keplercontrols-designer-plugin]:-}" ]; then
+  c=$(contents_of keplercontrols-designer-plugin)
+  grep -q '^usr/lib/.*qt6/plugins/designer/libkeplercontrols_designer\.so$' <<<"$c" ||
+    fail "the Designer package holds no plugin in Qt's plugin folder"
+  grep -q 'libkeplercontrols1' <<<"$(dpkg-deb -f "${deb_of[keplercontrols-designer-plugin]}" Depends)" ||
+    fail "the Designer plugin does not depend on the runtime package"
+fi
+
+if [ -n "${deb_of[libkeplercontrols-doc]:-}" ]; then
+  c=$(contents_of libkeplercontrols-doc)
+  doc=usr/share/doc/libkeplercontrols-doc
+  for f in $doc/html/index.html $doc/html/classKepler_1_1TMeter.html \
+           $doc/examples/minimal/main.cpp $doc/examples/minimal/CMakeLists.txt \
+           $doc/examples/minimal/Makefile $doc/examples/gallery/CMakeLists.txt; do
+    expect_in_list "$c" "$f"
+  done
+  if command -v qhelpgenerator >/dev/null 2>&1 || [ -x /usr/lib/qt6/libexec/qhelpgenerator ]; then
+    expect_in_list "$c" "usr/share/qt6/doc/keplercontrols.qch"
+  fi
+  [ "$(dpkg-deb -f "${deb_of[libkeplercontrols-doc]}" Architecture)" = all ] ||
+    fail "the documentation package is not Architecture: all"
+fi
+
+# lintian, when present, must find neither errors nor warnings in any
+# package; its full report (informational notes too) goes into the log.
+if command -v lintian >/dev/null 2>&1; then
+  echo "--- lintian $(lintian --version | awk '{print $2}')"
+  for p in "${packages[@]}"; do
+    [ -n "${deb_of[$p]:-}" ] || continue
+    log=$work_dir/lintian-$p.log
+    if lintian --no-cfg --display-info --fail-on error,warning "${deb_of[$p]}" >"$log" 2>&1; then
+      echo "ok: lintian finds no error or warning in $p"
+    else
+      fail "lintian finds errors or warnings in $p"
+    fi
+    grep -v '^running with root privileges' "$log" || true
+  done
+  echo "--- end of lintian"
+else
+  echo "note: lintian not found (package lintian), packages not checked by it"
+fi
+
+# What each package holds: files, size.
+echo "--- packages"
+for p in "${packages[@]}"; do
+  [ -n "${deb_of[$p]:-}" ] || continue
+  printf '%-32s %4d entries %9d bytes\n' "$p" "$(dpkg-deb -c "${deb_of[$p]}" | wc -l)" "$(stat -c %s "${deb_of[$p]}")"
+done
+
+# The program's package holds no part of the library.
+if grep -q '^usr/include/' <<<"$contents"; then
+  fail "the program's package holds headers"
 fi
 description=$(field Description)
 summary=${description%%$'\n'*}

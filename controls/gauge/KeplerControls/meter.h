@@ -1,4 +1,5 @@
 #pragma once
+#include "KeplerControls/keplercontrols_export.h"
 #include "KeplerControls/bitmap.h"
 #include "KeplerControls/canvas.h"
 #include "KeplerControls/colors.h"
@@ -20,7 +21,7 @@
 namespace Kepler {
 
 using TMouseMoveInMeterEvent =
-    std::function<void(QObject* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>;
+    std::function<void(QObject* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>; // the pointer is over the gauge at MeterValue
 
 // An analog gauge: a circular scale between a minimum and a maximum with a
 // primary and a secondary needle, coloured scale bands, two limit lamps, a
@@ -31,7 +32,7 @@ using TMouseMoveInMeterEvent =
 // them. Paint() has the face composed and kept in Face(); the widget shows
 // that face. Setters that repaint call Paint() synchronously, once; events
 // fire after the new value and flags are stored and before that repaint.
-class TMeter : public QWidget,
+class KEPLERCONTROLS_EXPORT TMeter : public QWidget,
                public TControl,
                private TMeterSettings,
                private TMeterValues,
@@ -89,32 +90,46 @@ public:
     ~TMeter() override;
 
     // --- published properties ---------------------------------------------
+    // Radius in pixels of the cap drawn over the needles' anchor (24).
     int AnchorSize() const { return FSizeAnchor; }
     void SetAnchorSize(int v);
+    // Whether a cap or the anchor picture covers the needles' anchor (True).
     bool AnchorCovered() const { return FAnchorCovrd; }
     void SetAnchorCovered(bool v);
+    // File of the picture that covers the anchor; empty for none.
     const QString& AnchorImage() const { return FACoverFName; }
     void SetAnchorImage(const QString& v);
+    // File of the background picture (a bitmap file); empty for none. Setting an
+    // unreadable file raises EMeterImageError; the name stays set.
     const QString& BackGroundImg() const { return FBakGndFName; }
     void SetBackGroundImg(const QString& v);
     // The property's writer: an unreadable picture raises no error.
     void SetBackGroundImgProperty(const QString& v);
+    // How the background picture fills the control (bfSimple).
     TBkgFill BkgndFillMode() const { return FBGFillMode; }
     void SetBkgndFillMode(TBkgFill v);
+    // Text shown below the scale's centre.
     const QString& Caption() const { return FCaption; }
     void SetCaption(const QString& v);
+    // Colour of the dial where no background picture is shown (white).
     TColor ColorBakG() const { return FColorBakG; }
     void SetColorBakG(TColor v);
+    // Colour of the rims that cover the dial's edges (clBtnFace).
     TColor ColorCover() const { return FColorCover; }
     void SetColorCover(TColor v);
+    // Colour of the scale arc and the ticks (navy); the labels take Font()'s colour.
     TColor ColorScale() const { return FColorScale; }
     void SetColorScale(TColor v);
+    // Colours of the frame's light and grey lines (csBWG).
     TColorScheme ColorScheme() const { return FColorScheme; }
     void SetColorScheme(TColorScheme v);
+    // Colour of the scale band from the minimum to ThresholdLow() (lime).
     TColor ColorSclBkLow() const { return FColorBakGLow; }
     void SetColorSclBkLow(TColor v);
+    // Colour of the scale band between the thresholds (orange).
     TColor ColorSclBkNorm() const { return FColorBakGNorm; }
     void SetColorSclBkNorm(TColor v);
+    // Colour of the scale band from ThresholdHigh() to the maximum (red).
     TColor ColorSclBkHigh() const { return FColorBakGHigh; }
     void SetColorSclBkHigh(TColor v);
     // The caption font has no change link: editing it in place shows at the
@@ -122,30 +137,45 @@ public:
     TFont& FontCaption() { return FFontCaption; }
     const TFont& FontCaption() const { return FFontCaption; }
     void SetFontCaption(const TFont& v);
+    // Frame drawn along the control's border (fsRaised).
     TFrameStyle FrameStyle() const { return FFrameStyle; }
     void SetFrameStyle(TFrameStyle v);
+    // Whether the high limit lamp is shown (True); it lights while the value overflows.
     bool LimWatchHighOn() const { return FLimWatHighOn; }
     void SetLimWatchHighOn(bool v);
+    // Whether the low limit lamp is shown (True); it lights while the value underflows.
     bool LimWatchLowOn() const { return FLimWatLowOn; }
     void SetLimWatchLowOn(bool v);
+    // Colour of a lit limit lamp (red).
     TColor LimWatchActColor() const { return FLimWatActCol; }
     void SetLimWatchActColor(TColor v);
+    // Colour of a dark limit lamp (gray).
     TColor LimWatchPsvColor() const { return FLimWatPsvCol; }
     void SetLimWatchPsvColor(TColor v);
+    // Logarithmic scale (False); switching it on is refused while a bound is at or below 1e-100.
     bool Logarithmic() const { return FLogarithmic; }
     void SetLogarithmic(bool v);
+    // Low threshold: a value at or below it underflows. Set by SetThresholdLow().
     double ThresholdLow() const { return FLowThreshold; }
+    // High threshold: a value at or above it overflows. Set by SetThresholdHigh().
     double ThresholdHigh() const { return FHighThreshold; }
+    // Scale minimum (0). Set by SetMeterMinValue().
     double MeterMinValue() const { return FMinValue; }
+    // Scale maximum (1). Set by SetMeterMaxValue().
     double MeterMaxValue() const { return FMaxValue; }
+    // Decimal places of the scale labels, 0 to 4 (1).
     int MeterDecPlaces() const { return FDecPlaces; }
     void SetMeterDecPlaces(int v);
+    // Number of labelled main ticks, 2 to 21 (3).
     int MeterNrTicks() const { return FNrTicks; }
     void SetMeterNrTicks(int v);
+    // Sweep of the scale, 90 to 360 degrees (mlCirc90).
     TMeterLayout MeterLayout() const { return FMeterLayout; }
     void SetMeterLayout(TMeterLayout v);
+    // Whether short ticks are drawn between the main ticks (True).
     bool MeterShortTicks() const { return FShortTicks; }
     void SetMeterShortTicks(bool v);
+    // Whether the scale's arc line is drawn (True).
     bool MeterScaleLine() const { return FScaleLine; }
     void SetMeterScaleLine(bool v);
     // The gauge's own layouts; changes made through them repaint the gauge.
@@ -153,25 +183,37 @@ public:
     const TNeedleLayout& NeedleLayout() const { return FNeedleLayout; }
     // Copies the given layout's settings and repaints; null leaves all as is.
     void SetNeedleLayout(const TNeedleLayout* v);
+    // The secondary needle's layout (hidden by default); changes made through it
+    // repaint the gauge.
     TNeedleLayout& NeedleLayoutSec() { return FNeedle2Layout; }
     const TNeedleLayout& NeedleLayoutSec() const { return FNeedle2Layout; }
     void SetNeedleLayoutSec(const TNeedleLayout* v);
+    // Copies the given layout's settings into the primary needle's and repaints.
     void SetNeedleLayout(const TNeedleLayout& v) { SetNeedleLayout(&v); }
+    // Copies the given layout's settings into the secondary needle's and repaints.
     void SetNeedleLayoutSec(const TNeedleLayout& v) { SetNeedleLayoutSec(&v); }
-    // Rim changes repaint with the geometry of the last recomputation.
+    // Height in pixels of the bottom rim (10). Rim changes repaint with the
+    // geometry of the last recomputation.
     int RimBottom() const { return FBRim; }
     void SetRimBottom(int v);
+    // Height in pixels of the top rim (8).
     int RimTop() const { return FTRim; }
     void SetRimTop(int v);
+    // Width in pixels of the left and right rims (10).
     int RimSide() const { return FSRim; }
     void SetRimSide(int v);
+    // Width of the coloured scale band in percent of the scale radius, 0 to 100.
     double ScaleBkWidth() const { return FScaleBakWidth; }
     void SetScaleBkWidth(double v);
+    // Whether the coloured scale bands are drawn (False).
     bool ScaleBkVisible() const { return FScaleBkVis; }
     void SetScaleBkVisible(bool v);
+    // Whether the scale is drawn: arc line, ticks and labels (True).
     bool ScaleVisible() const { return FScaleVis; }
     void SetScaleVisible(bool v);
+    // Value shown by the primary needle, within the bounds. Set by SetValue().
     double Value() const { return FValue; }
+    // Value shown by the secondary needle. Set by SetValueSec().
     double ValueSec() const { return FValue2; }
 
 public slots:
@@ -179,10 +221,17 @@ public slots:
     // connected by name, as in Designer's signal editor, from any signal
     // carrying a double (QDoubleSpinBox::valueChanged, for one).
     void SetValue(double v);
+    // Sets the secondary needle's value, clamped into the bounds, and repaints.
     void SetValueSec(double v);
+    // Sets the scale minimum; a maximum it reaches moves out of its way, and values
+    // and thresholds are kept within the new bounds. Not finite numbers are refused.
     void SetMeterMinValue(double v);
+    // Sets the scale maximum; a minimum it reaches moves out of its way, and values
+    // and thresholds are kept within the new bounds. Not finite numbers are refused.
     void SetMeterMaxValue(double v);
+    // Sets the low threshold, clamped into the bounds; it pushes the high one along.
     void SetThresholdLow(double v);
+    // Sets the high threshold, clamped into the bounds; it pushes the low one along.
     void SetThresholdHigh(double v);
 
 public:
@@ -197,16 +246,25 @@ public:
     }
 
     // --- events -------------------------------------------------------------
+    // Called when a value set is at or above the high threshold.
     TNotifyEvent OnOverFlow;
+    // Called when a value set lies between the thresholds.
     TNotifyEvent OnNormalRange;
+    // Called when a value set is at or below the low threshold.
     TNotifyEvent OnUnderFlow;
+    // Called when the pointer moves over the gauge, with the scale value under it
+    // and whether that lies within the scale's sector.
     TMouseMoveInMeterEvent OnMouseMoveInMeter;
     // OnBeforeDrawScaleLabel, OnBeforeDrawNeedle and OnMeterRendered come
     // from TMeterPaintEvents.
     TNotifyEvent OnClick;    // left button pressed and released over the gauge
+    // Called on a double click on the gauge.
     TNotifyEvent OnDblClick;
+    // Called when a mouse button is pressed over the gauge.
     TMouseEvent OnMouseDown;
+    // Called when a mouse button is released after a press on the gauge.
     TMouseEvent OnMouseUp;
+    // Called when the pointer moves over the gauge.
     TMouseMoveEvent OnMouseMove;
 
 signals:
@@ -214,33 +272,55 @@ signals:
     // signals report the value-like properties that a setter changed,
     // side effects included, once the setter is done.
     void ValueChanged(double Value);
+    // The secondary needle's value changed.
     void ValueSecChanged(double ValueSec);
+    // The scale minimum changed.
     void MeterMinValueChanged(double MeterMinValue);
+    // The scale maximum changed.
     void MeterMaxValueChanged(double MeterMaxValue);
+    // The low threshold changed.
     void ThresholdLowChanged(double ThresholdLow);
+    // The high threshold changed.
     void ThresholdHighChanged(double ThresholdHigh);
+    // Logarithmic() changed.
     void LogarithmicChanged(bool Logarithmic);
+    // After OnOverFlow.
     void OverFlow();
+    // After OnNormalRange.
     void NormalRange();
+    // After OnUnderFlow.
     void UnderFlow();
+    // After OnMouseMoveInMeter.
     void MouseMoveInMeter(bool WithinRange, TShiftState Shift, double MeterValue);
     // Receivers of the painting signals may change the label and the flag
     // as a handler can.
     void BeforeDrawScaleLabel(TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY);
+    // After OnBeforeDrawNeedle; a receiver that sets NeedleDrawn draws the needle itself.
     void BeforeDrawNeedle(TCanvas& Canvas, bool& NeedleDrawn);
+    // After OnMeterRendered, when the face is complete.
     void MeterRendered(TCanvas& Canvas);
+    // After OnClick.
     void Click();
+    // After OnDblClick.
     void DblClick();
+    // After OnMouseDown.
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    // After OnMouseUp.
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    // After OnMouseMove.
     void MouseMove(TShiftState Shift, int X, int Y);
     // The drag and dock events; a DragOver receiver may set Accept as a
     // handler does.
     void DragDrop(QObject* Source, int X, int Y);
+    // After OnDragOver: Source is dragged over the gauge; a receiver may set Accept.
     void DragOver(QObject* Source, int X, int Y, Kepler::TDragState State, bool& Accept);
+    // After OnEndDrag: a drag of the gauge ended on Target (or nullptr).
     void EndDrag(QObject* Target, int X, int Y);
+    // After OnStartDrag: a drag of the gauge began.
     void StartDrag();
+    // After OnEndDock.
     void EndDock(QObject* Target, int X, int Y);
+    // After OnStartDock.
     void StartDock();
 
 public:
@@ -251,9 +331,13 @@ public:
     // Every move or resize goes through here and recomputes the geometry with
     // the rims current at that moment.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    // Moves the gauge through SetBounds().
     void SetLeft(int v) { SetBounds(v, y(), width(), height()); }
+    // Moves the gauge through SetBounds().
     void SetTop(int v) { SetBounds(x(), v, width(), height()); }
+    // Resizes the gauge through SetBounds().
     void SetWidth(int v) { SetBounds(x(), y(), v, height()); }
+    // Resizes the gauge through SetBounds().
     void SetHeight(int v) { SetBounds(x(), y(), width(), v); }
 
     // Needle angle in degrees: 180 - S/2 at the minimum, 180 + S/2 at the maximum.
@@ -263,13 +347,18 @@ public:
     // Scale value under a pixel; False (and 0) outside the scale's sector.
     bool ConvertPixelToValue(int XPos, int YPos, double& MeterValue) const;
 
+    // Horizontal centre of the dial in the control's pixels.
     int OriginX() const { return CaughtUp().FMeterCenterX; }
+    // Vertical centre of the dial in the control's pixels.
     int OriginY() const { return CaughtUp().FMeterCenterY; }
+    // Radius of the scale in pixels; zero or less when the control is too small for a dial.
     double ScaleRadius() const { return CaughtUp().FMeterRadius; }
+    // Sweep of the scale in degrees.
     int MeterAngle() const { return CaughtUp().FMeterAngle; }
 
     // The designed size; a layout may shrink the gauge to about half of it.
     QSize sizeHint() const override;
+    // About half the designed size.
     QSize minimumSizeHint() const override;
 
     // --- loading and painting -----------------------------------------------
@@ -282,6 +371,7 @@ public:
     const TBitmap& Face() const { return FFace; }
     // What the face is composed from, as it stands.
     const TMeterSettings& FaceSettings() const { return CaughtUp(); }
+    // The values the face is composed from.
     const TMeterValues& FaceValues() const { return *this; }
 
 protected:

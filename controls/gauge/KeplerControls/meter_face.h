@@ -1,4 +1,5 @@
 #pragma once
+#include "KeplerControls/keplercontrols_export.h"
 #include "KeplerControls/bitmap.h"
 #include "KeplerControls/canvas.h"
 #include "KeplerControls/colors.h"
@@ -18,9 +19,9 @@ namespace Kepler {
 struct TMeterPaintValues;
 
 using TmtBeforeDrawScaleLabelEvent = std::function<void(
-    QObject* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>;
-using TBeforeDrawNeedleEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& NeedleDrawn)>;
-using TMeterRenderedEvent = std::function<void(QObject* Sender, TCanvas& Canvas)>;
+    QObject* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>; // a scale label is about to be drawn at (ChartX, ChartY); the handler may change it
+using TBeforeDrawNeedleEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& NeedleDrawn)>; // a needle is about to be drawn; setting NeedleDrawn skips the gauge's own
+using TMeterRenderedEvent = std::function<void(QObject* Sender, TCanvas& Canvas)>; // the face is complete on Canvas
 
 // What the part of the face that does not move (background, bands, scale
 // line, ticks, labels and caption) is drawn from, besides the size, the
@@ -28,31 +29,31 @@ using TMeterRenderedEvent = std::function<void(QObject* Sender, TCanvas& Canvas)
 // settings and for the face composer, which keeps that part of the face for
 // as long as these compare equal: a field added here is watched by the kept
 // layer without further ado.
-struct TMeterKeptLayerSettings {
-    TBkgFill FBGFillMode = bfSimple;
-    bool FLogarithmic = false;
-    bool FScaleVis = true;
-    TColor FColorScale = clNavy;
-    QString FCaption;
-    int FDecPlaces = 1;
-    int FNrTicks = 3;
-    bool FShortTicks = true;
-    bool FScaleLine = true;
-    TColor FColorBakG = clWhite;
-    TColor FColorBakGLow = clLime;
-    TColor FColorBakGNorm = clOrange;
-    TColor FColorBakGHigh = clRed;
-    TFont FFontCaption;
-    double FScaleBakWidth = 0;
-    bool FScaleBkVis = false;
-    double FLowThreshold = 0;
-    double FHighThreshold = 1;
-    int FMeterAngle = 90;
-    double FMeterRadius = 0;
-    int FMeterCenterX = 0;
-    int FMeterCenterY = 0;
-    double FMinValue = 0;
-    double FMaxValue = 1;
+struct KEPLERCONTROLS_EXPORT TMeterKeptLayerSettings {
+    TBkgFill FBGFillMode = bfSimple; // property BkgndFillMode
+    bool FLogarithmic = false; // property Logarithmic
+    bool FScaleVis = true; // property ScaleVisible
+    TColor FColorScale = clNavy; // property ColorScale
+    QString FCaption; // property Caption
+    int FDecPlaces = 1; // property MeterDecPlaces
+    int FNrTicks = 3; // property MeterNrTicks
+    bool FShortTicks = true; // property MeterShortTicks
+    bool FScaleLine = true; // property MeterScaleLine
+    TColor FColorBakG = clWhite; // property ColorBakG
+    TColor FColorBakGLow = clLime; // property ColorSclBkLow
+    TColor FColorBakGNorm = clOrange; // property ColorSclBkNorm
+    TColor FColorBakGHigh = clRed; // property ColorSclBkHigh
+    TFont FFontCaption; // property FontCaption
+    double FScaleBakWidth = 0; // property ScaleBkWidth
+    bool FScaleBkVis = false; // property ScaleBkVisible
+    double FLowThreshold = 0; // property ThresholdLow
+    double FHighThreshold = 1; // property ThresholdHigh
+    int FMeterAngle = 90; // derived: sweep in degrees
+    double FMeterRadius = 0; // derived: scale radius in pixels
+    int FMeterCenterX = 0; // derived: x of the dial centre
+    int FMeterCenterY = 0; // derived: y of the dial centre
+    double FMinValue = 0; // property MeterMinValue
+    double FMaxValue = 1; // property MeterMaxValue
     TFont FFont; // the control's font: scale labels
 
     // Numbers compare by value: the setters refuse NaN, and a zero draws
@@ -65,31 +66,31 @@ struct TMeterKeptLayerSettings {
 // settings as they stand and the geometry of the last recomputation. A
 // default-made set is a new gauge's, with the geometry its constructor
 // computes while the rims are still 0.
-struct TMeterSettings : TMeterKeptLayerSettings {
-    bool FAnchorCovrd = true;
+struct KEPLERCONTROLS_EXPORT TMeterSettings : TMeterKeptLayerSettings {
+    bool FAnchorCovrd = true; // property AnchorCovered
     // The loaded pictures; null or empty while none is loaded. The anchor
     // mask belongs to the cover picture.
     const TBitmap* BackGroundPicture = nullptr;
-    const TBitmap* AnchorPicture = nullptr;
-    const TBitmap* AnchorMask = nullptr;
-    QString FBakGndFName;
-    QString FACoverFName;
-    int FSizeAnchor = 24;
-    bool FLimWatHighOn = true;
-    bool FLimWatLowOn = true;
-    TColor FLimWatActCol = clRed;
-    TColor FLimWatPsvCol = clGray;
-    TFrameStyle FFrameStyle = fsRaised;
-    int FBRim = 10;
-    int FSRim = 10;
-    int FTRim = 8;
-    TColor FColorCover = clBtnFace;
-    TColor FColGrayLine = clGray;
-    TColor FColWhiteLine = clWhite;
-    TColorScheme FColorScheme = csBWG;
-    TNeedleLayout FNeedleLayout;
-    TNeedleLayout FNeedle2Layout;
-    TMeterLayout FMeterLayout = mlCirc90;
+    const TBitmap* AnchorPicture = nullptr; // the anchor cover picture
+    const TBitmap* AnchorMask = nullptr; // its transparency mask
+    QString FBakGndFName; // property BackGroundImg
+    QString FACoverFName; // property AnchorImage
+    int FSizeAnchor = 24; // property AnchorSize
+    bool FLimWatHighOn = true; // property LimWatchHighOn
+    bool FLimWatLowOn = true; // property LimWatchLowOn
+    TColor FLimWatActCol = clRed; // property LimWatchActColor
+    TColor FLimWatPsvCol = clGray; // property LimWatchPsvColor
+    TFrameStyle FFrameStyle = fsRaised; // property FrameStyle
+    int FBRim = 10; // property RimBottom
+    int FSRim = 10; // property RimSide
+    int FTRim = 8; // property RimTop
+    TColor FColorCover = clBtnFace; // property ColorCover
+    TColor FColGrayLine = clGray; // grey frame line colour, set by the colour scheme
+    TColor FColWhiteLine = clWhite; // light frame line colour, set by the colour scheme
+    TColorScheme FColorScheme = csBWG; // property ColorScheme
+    TNeedleLayout FNeedleLayout; // property NeedleLayout
+    TNeedleLayout FNeedle2Layout; // property NeedleLayoutSec
+    TMeterLayout FMeterLayout = mlCirc90; // property MeterLayout
 
     TMeterSettings();
 };
@@ -97,22 +98,22 @@ struct TMeterSettings : TMeterKeptLayerSettings {
 // The values shown: the two needles and the limit flags that the value and
 // threshold setters leave.
 struct TMeterValues {
-    double FValue = 0;
-    double FValue2 = 0;
-    bool FOFL = false;
-    bool FUFL = false;
+    double FValue = 0; // property Value
+    double FValue2 = 0; // property ValueSec
+    bool FOFL = false; // overflow: the value is above the high threshold; lights the high lamp
+    bool FUFL = false; // underflow: the value is below the low threshold; lights the low lamp
 };
 
 // The events raised while a face is composed, each only when assigned.
 struct TMeterPaintEvents {
-    TmtBeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
-    TBeforeDrawNeedleEvent OnBeforeDrawNeedle;
-    TMeterRenderedEvent OnMeterRendered;
+    TmtBeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel; // before each scale label is drawn; may change the label
+    TBeforeDrawNeedleEvent OnBeforeDrawNeedle; // before each needle is drawn; setting NeedleDrawn skips the gauge's own drawing
+    TMeterRenderedEvent OnMeterRendered; // when the face is complete, to draw over it
 };
 
 // Computes the derived geometry (sweep, radius, centre) of a W by H control
 // from the layout and the rims as they stand.
-void CalcMeterGeometry(TMeterSettings& s, int W, int H);
+KEPLERCONTROLS_EXPORT void CalcMeterGeometry(TMeterSettings& s, int W, int H);
 
 // What a paint computes before drawing anything, for a face of W by H.
 TMeterPaintValues ComputePaintValues(int W, int H, const TMeterSettings& s, const TMeterValues& v);
@@ -123,18 +124,19 @@ TMeterPaintValues ComputePaintValues(int W, int H, const TMeterSettings& s, cons
 // it is drawn from differs; while a label handler is assigned the labels and
 // the caption are composed every time, since the handler may change them.
 // The needle and end-of-render events fire on every composition.
-class TMeterFaceComposer {
+class KEPLERCONTROLS_EXPORT TMeterFaceComposer {
 public:
-    // Composes the face of a W by H control into `face`, raising the events
-    // with Sender. Returns False, drawing nothing and raising nothing, when
-    // no dial fits. Settings and values are read as they stand at each step,
-    // so a handler that changes them affects the steps after it. May be
-    // entered again from an event handler.
+    // A composer with nothing kept yet, caching on.
     TMeterFaceComposer();
     ~TMeterFaceComposer();
     TMeterFaceComposer(const TMeterFaceComposer&) = delete;
     TMeterFaceComposer& operator=(const TMeterFaceComposer&) = delete;
 
+    // Composes the face of a W by H control into `face`, raising the events
+    // with Sender. Returns False, drawing nothing and raising nothing, when
+    // no dial fits. Settings and values are read as they stand at each step,
+    // so a handler that changes them affects the steps after it. May be
+    // entered again from an event handler.
     bool Compose(QObject* Sender, int W, int H, const TMeterSettings& s, const TMeterValues& v,
                  const TMeterPaintEvents& e, TBitmap& face);
 

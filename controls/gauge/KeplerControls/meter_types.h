@@ -1,4 +1,5 @@
 #pragma once
+#include "KeplerControls/keplercontrols_export.h"
 #include <QObject>
 
 namespace Kepler {
@@ -10,7 +11,7 @@ namespace Kepler {
 // Kepler::mlCirc90). One declaration per member, not `using enum`, so that
 // the header stays usable by C++17 programs.
 namespace MeterTypes {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(KEPLERCONTROLS_EXPORT)
 
 // Sweep of the scale, always symmetric about the upward vertical.
 enum TMeterLayout { mlCirc90, mlCirc120, mlCirc180, mlCirc270, mlCirc300, mlCirc360 };
@@ -26,6 +27,8 @@ Q_ENUM_NS(TBkgFill)
 enum TColorScheme { csBWG, csSystem };
 Q_ENUM_NS(TColorScheme)
 
+// Frame drawn along the control's border: none, a plain line, lowered, raised,
+// embossed or engraved.
 enum TFrameStyle { fsNone, fsSimple, fsLowered, fsRaised, fsEmbossed, fsEngraved };
 Q_ENUM_NS(TFrameStyle)
 } // namespace MeterTypes

@@ -1,4 +1,5 @@
 #pragma once
+#include "KeplerControls/keplercontrols_export.h"
 #include "KeplerControls/control.h"
 #include "KeplerControls/notify_event.h"
 
@@ -14,7 +15,7 @@ class TTimerSpeedButton;
 // A pair of small up and down buttons that repeat while held. Pressing a
 // half hands the keyboard focus to FocusControl (or to the pair itself when
 // it is a tab stop). Usable on its own next to any control.
-class TSpinButton : public QWidget, public TControl {
+class KEPLERCONTROLS_EXPORT TSpinButton : public QWidget, public TControl {
     Q_OBJECT
     // The glyphs as pixmaps, for Designer and style sheets; a null pixmap
     // restores the built-in arrow.
@@ -28,6 +29,7 @@ class TSpinButton : public QWidget, public TControl {
 public:
     static constexpr int MinimumWidth = 15;
 
+    // Creates the pair, 20 by 25 pixels, with the built-in arrow glyphs.
     explicit TSpinButton(QWidget* parent = nullptr);
     ~TSpinButton() override;
 
@@ -35,26 +37,38 @@ public:
     void SetBounds(int left, int top, int width, int height);
     void Loaded() override;
 
+    // The up half's glyph.
     const TBitmap& UpGlyph() const;
     // Copies the bitmap into the half; nullptr restores the built-in arrow.
     void SetUpGlyph(const TBitmap* v);
+    // The down half's glyph.
     const TBitmap& DownGlyph() const;
+    // Copies the bitmap into the down half; nullptr restores the built-in arrow.
     void SetDownGlyph(const TBitmap* v);
+    // The up half's glyph as a pixmap (the UpGlyph property).
     QPixmap UpGlyphPixmap() const;
     void SetUpGlyphPixmap(const QPixmap& v);
+    // The down half's glyph as a pixmap (the DownGlyph property).
     QPixmap DownGlyphPixmap() const;
     void SetDownGlyphPixmap(const QPixmap& v);
+    // Number of images, 1 to 4, side by side in the up glyph, one per button state (1).
     int UpNumGlyphs() const;
     void SetUpNumGlyphs(int v);
+    // Number of images, 1 to 4, side by side in the down glyph (1).
     int DownNumGlyphs() const;
     void SetDownNumGlyphs(int v);
 
+    // Control that receives the keyboard focus when a half is pressed; not owned.
     QWidget* FocusControl() const { return FFocusControl; }
     void SetFocusControl(QWidget* v) { FFocusControl = v; }
 
+    // The upper half.
     TTimerSpeedButton* UpButton() const { return FUpButton; }
+    // The lower half.
     TTimerSpeedButton* DownButton() const { return FDownButton; }
+    // The half that shows the focus mark while the pair has the focus.
     TTimerSpeedButton* FocusedButton() const { return FFocusedButton; }
+    // Moves the focus mark to the given half while the pair is a tab stop that can take the focus.
     void MoveFocusMark(TTimerSpeedButton* half);
 
     // The signal EndDrag sits beside TControl's EndDrag(bool).
@@ -62,25 +76,39 @@ public:
     // Each event calls its handler and then emits its signal.
     // Its size when built on its own; in a spin box it is narrower.
     QSize sizeHint() const override;
+    // 15 by 17 pixels.
     QSize minimumSizeHint() const override;
 
+    // Called when the up half clicks, on release and on every repeat while held.
     TNotifyEvent OnUpClick;
+    // Called when the down half clicks, on release and on every repeat while held.
     TNotifyEvent OnDownClick;
+    // Called when the pair receives the keyboard focus.
     TNotifyEvent OnEnter;
+    // Called when the pair loses the keyboard focus.
     TNotifyEvent OnExit;
 
 signals:
+    // After OnUpClick.
     void UpClick();
+    // After OnDownClick.
     void DownClick();
+    // After OnEnter.
     void Enter();
+    // After OnExit.
     void Exit();
     // The drag and dock events; a DragOver receiver may set Accept as a
     // handler does.
     void DragDrop(QObject* Source, int X, int Y);
+    // After OnDragOver: Source is dragged over the pair; a receiver may set Accept.
     void DragOver(QObject* Source, int X, int Y, Kepler::TDragState State, bool& Accept);
+    // After OnEndDrag: a drag of the pair ended on Target (or nullptr).
     void EndDrag(QObject* Target, int X, int Y);
+    // After OnStartDrag: a drag of the pair began.
     void StartDrag();
+    // After OnEndDock.
     void EndDock(QObject* Target, int X, int Y);
+    // After OnStartDock.
     void StartDock();
 
 protected:

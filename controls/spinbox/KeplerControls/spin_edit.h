@@ -1,4 +1,5 @@
 #pragma once
+#include "KeplerControls/keplercontrols_export.h"
 #include "KeplerControls/control.h"
 #include "KeplerControls/font.h"
 #include "KeplerControls/mouse_input.h"
@@ -23,7 +24,7 @@ struct TRect;
 // Each On... event has a signal of the same name without "On" (OnChange and
 // Change()); the event's handler runs first, then the signal's receivers,
 // which see and may change the same key variables.
-class TSpinEdit : public QLineEdit, public TControl {
+class KEPLERCONTROLS_EXPORT TSpinEdit : public QLineEdit, public TControl {
     Q_OBJECT
     // The limits come before Value, so that a form applies them first.
     Q_PROPERTY(int MinValue READ MinValue WRITE SetMinValue)
@@ -48,20 +49,26 @@ public:
     // The limits only take effect at the next write, step or focus loss.
     // Equal limits (0 and 0 by default) mean no limits at all.
     std::int32_t MinValue() const { return FMinValue; }
+    // Upper limit (0).
     std::int32_t MaxValue() const { return FMaxValue; }
+    // Amount a step adds or subtracts (1).
     std::int32_t Increment() const { return FIncrement; }
     void SetIncrement(std::int32_t v) { FIncrement = v; }
     // False forbids typing, cutting and pasting, but not stepping.
     bool EditorEnabled() const { return FEditorEnabled; }
     void SetEditorEnabled(bool v) { FEditorEnabled = v; }
+    // A read-only spin box takes no typing and sounds the alert instead of stepping.
     bool ReadOnly() const { return isReadOnly(); }
     void SetReadOnly(bool v) { setReadOnly(v); }
+    // Whether the whole text is selected when the focus comes in other than by a
+    // left press on the text (True).
     bool AutoSelect() const { return FAutoSelect; }
     void SetAutoSelect(bool v) { FAutoSelect = v; }
     // Limits what the user types, pastes or composes; 0 (or less) means no
     // limit. Text written through Value or SetText is never cut.
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int v);
+    // The text; Value() reads it as a number.
     QString Text() const { return text(); }
     void SetText(const QString& v) { setText(v); }
     // Applies a font description; Qt's font() reads the font in use.
@@ -79,6 +86,7 @@ public slots:
     void SetValue(int v);
     // Text that is not a number reads as the new minimum from now on.
     void SetMinValue(int v);
+    // Sets the upper limit; it takes effect at the next write, step or focus loss.
     void SetMaxValue(int v) { FMaxValue = v; }
 
 public:
@@ -88,58 +96,90 @@ public:
     // A layout gives the spin box the height its font needs and room for a
     // few digits beside the button pair.
     QSize sizeHint() const override;
+    // The height the font needs, and room for one digit beside the buttons.
     QSize minimumSizeHint() const override;
 
+    // The pair of up and down buttons, owned by the spin box.
     TSpinButton* Button() const { return FButton; }
+    // v brought between the limits (unchanged when the limits are equal).
     std::int32_t ClampValue(std::int32_t v) const;
+    // The least height that shows a line of text in the font.
     int MinimumHeight() const;
     // The rectangle the text is laid out in, in client coordinates.
     TRect TextRect() const;
 
+    // Whether a typed character may enter the text: digits, signs, the locale's
+    // decimal separator and control keys; none that edits while EditorEnabled is False.
     virtual bool AcceptsKeyChar(char16_t key) const;
+    // Adds Increment() to the value, clamped; what the up button and the Up key do.
     virtual void StepUp(QObject* Sender = nullptr);
+    // Subtracts Increment() from the value, clamped; what the down button and the
+    // Down key do.
     virtual void StepDown(QObject* Sender = nullptr);
 
     // Once after every change of the text, never for an equal write.
     TNotifyEvent OnChange;
+    // Called when the spin box receives the keyboard focus.
     TNotifyEvent OnEnter;
+    // Called when the spin box loses the keyboard focus, before a number outside
+    // the limits is brought back between them.
     TNotifyEvent OnExit;
     // A left press and release over the edit; a double click.
     TNotifyEvent OnClick;
+    // Called on a double click on the edit.
     TNotifyEvent OnDblClick;
     // Mouse positions are in client coordinates, inside the border, like
     // TextRect().
     TMouseEvent OnMouseDown;
+    // Called when a mouse button is released after a press on the edit.
     TMouseEvent OnMouseUp;
+    // Called when the pointer moves over the edit.
     TMouseMoveEvent OnMouseMove;
     // Up and Down have stepped already when OnKeyDown runs; a handler that
     // zeroes a key keeps it from the edit, character included.
     TKeyEvent OnKeyDown;
     // Only characters the filter accepts arrive; a zeroed one is dropped.
     TKeyPressEvent OnKeyPress;
+    // Called when a key is released; zeroing it keeps it from the edit.
     TKeyEvent OnKeyUp;
 
 signals:
+    // After OnChange: the text changed.
     void Change();
     // The number read from the text differs from the one last reported.
     void ValueChanged(int Value);
+    // After OnEnter.
     void Enter();
+    // After OnExit.
     void Exit();
+    // After OnClick.
     void Click();
+    // After OnDblClick.
     void DblClick();
+    // After OnMouseDown.
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    // After OnMouseUp.
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    // After OnMouseMove.
     void MouseMove(TShiftState Shift, int X, int Y);
+    // After OnKeyDown; a receiver may zero Key.
     void KeyDown(int& Key, TShiftState Shift);
+    // After OnKeyPress; a receiver may replace or zero Key.
     void KeyPress(char16_t& Key);
+    // After OnKeyUp; a receiver may zero Key.
     void KeyUp(int& Key, TShiftState Shift);
     // The drag and dock events; a DragOver receiver may set Accept as a
     // handler does.
     void DragDrop(QObject* Source, int X, int Y);
+    // After OnDragOver: Source is dragged over the spin box; a receiver may set Accept.
     void DragOver(QObject* Source, int X, int Y, Kepler::TDragState State, bool& Accept);
+    // After OnEndDrag: a drag of the spin box ended on Target (or nullptr).
     void EndDrag(QObject* Target, int X, int Y);
+    // After OnStartDrag: a drag of the spin box began.
     void StartDrag();
+    // After OnEndDock.
     void EndDock(QObject* Target, int X, int Y);
+    // After OnStartDock.
     void StartDock();
 
 protected:

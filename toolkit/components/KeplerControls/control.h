@@ -1,4 +1,5 @@
 #pragma once
+#include "KeplerControls/keplercontrols_export.h"
 #include "KeplerControls/colors.h"
 #include "KeplerControls/component.h"
 #include "KeplerControls/enum_set.h"
@@ -27,39 +28,39 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 // Both edges of a direction stretch the control; neither keeps its centre
 // at the same proportion of the parent.
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
-using TAnchors = TEnumSet<TAnchorKind>;
+using TAnchors = TEnumSet<TAnchorKind>; // a set of anchor edges
 
 // The parts a custom visual style may draw.
 enum TStyleElement { seFont, seClient, seBorder };
-using TStyleElements = TEnumSet<TStyleElement>;
+using TStyleElements = TEnumSet<TStyleElement>; // a set of style elements
 
 // dmAutomatic: a left press starts dragging the control at once.
 enum TDragMode { dmManual, dmAutomatic };
-enum TDragKind { dkDrag, dkDock };
-enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+enum TDragKind { dkDrag, dkDock }; // a plain drag or a dock drag
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove }; // where a drag stands over a control
 
 // A cursor by its number; the negative ones are the standard cursors.
 using TCursor = int;
-inline constexpr TCursor crDefault = 0;
-inline constexpr TCursor crArrow = -2;
-inline constexpr TCursor crCross = -3;
-inline constexpr TCursor crIBeam = -4;
-inline constexpr TCursor crSizeNESW = -6;
-inline constexpr TCursor crSizeNS = -7;
-inline constexpr TCursor crSizeNWSE = -8;
-inline constexpr TCursor crSizeWE = -9;
-inline constexpr TCursor crUpArrow = -10;
-inline constexpr TCursor crHourGlass = -11;
-inline constexpr TCursor crDrag = -12;
-inline constexpr TCursor crNoDrop = -13;
-inline constexpr TCursor crHSplit = -14;
-inline constexpr TCursor crVSplit = -15;
-inline constexpr TCursor crMultiDrag = -16;
-inline constexpr TCursor crNo = -18;
-inline constexpr TCursor crAppStart = -19;
-inline constexpr TCursor crHelp = -20;
-inline constexpr TCursor crHandPoint = -21;
-inline constexpr TCursor crSizeAll = -22;
+inline constexpr TCursor crDefault = 0; // the control's own cursor
+inline constexpr TCursor crArrow = -2; // arrow
+inline constexpr TCursor crCross = -3; // cross hair
+inline constexpr TCursor crIBeam = -4; // text beam
+inline constexpr TCursor crSizeNESW = -6; // resize north-east to south-west
+inline constexpr TCursor crSizeNS = -7; // resize north to south
+inline constexpr TCursor crSizeNWSE = -8; // resize north-west to south-east
+inline constexpr TCursor crSizeWE = -9; // resize west to east
+inline constexpr TCursor crUpArrow = -10; // upward arrow
+inline constexpr TCursor crHourGlass = -11; // busy
+inline constexpr TCursor crDrag = -12; // dragging
+inline constexpr TCursor crNoDrop = -13; // no drop here
+inline constexpr TCursor crHSplit = -14; // horizontal splitter
+inline constexpr TCursor crVSplit = -15; // vertical splitter
+inline constexpr TCursor crMultiDrag = -16; // dragging several
+inline constexpr TCursor crNo = -18; // not allowed
+inline constexpr TCursor crAppStart = -19; // starting, still usable
+inline constexpr TCursor crHelp = -20; // help
+inline constexpr TCursor crHandPoint = -21; // pointing hand
+inline constexpr TCursor crSizeAll = -22; // move
 
 // Drag and drop between the program's controls. Source is the dragged
 // control, Target the control it was dropped on (nullptr when none took it).
@@ -67,18 +68,23 @@ inline constexpr TCursor crSizeAll = -22;
 // True); one without OnDragOver accepts nothing.
 using TDragOverEvent =
     std::function<void(QObject* Sender, QObject* Source, int X, int Y, TDragState State, bool& Accept)>;
-using TDragDropEvent = std::function<void(QObject* Sender, QObject* Source, int X, int Y)>;
-using TEndDragEvent = std::function<void(QObject* Sender, QObject* Target, int X, int Y)>;
-using TStartDragEvent = std::function<void(QObject* Sender)>;
+using TDragDropEvent = std::function<void(QObject* Sender, QObject* Source, int X, int Y)>; // a control was dropped on Sender at (X, Y)
+using TEndDragEvent = std::function<void(QObject* Sender, QObject* Target, int X, int Y)>; // a drag of Sender ended on Target (nullptr when none took it)
+using TStartDragEvent = std::function<void(QObject* Sender)>; // a drag of Sender began
 
 // A drag or dock event as the controls' Qt signals of the same names carry
 // it: Other is the dragged control for DragOver and DragDrop, the target
 // (or nullptr) for EndDrag and EndDock.
 struct TDragSignal {
+    // Which event the signal reports.
     enum TKind { DragDrop, DragOver, EndDrag, StartDrag, EndDock, StartDock };
+    // Which event the signal reports.
     TKind Kind;
+    // The dragged control (DragOver, DragDrop) or the target, nullptr for none (EndDrag, EndDock).
     QObject* Other;
-    int X, Y;
+    int X; // pointer position in the receiving control's coordinates
+    int Y; // pointer position in the receiving control's coordinates
+    // DragOver only: whether the drag enters, moves over or leaves the control.
     TDragState State;
     bool* Accept; // DragOver only
 };
@@ -91,18 +97,24 @@ inline bool WindowLevelFocusReason(Qt::FocusReason r)
 }
 
 // Size limits; 0 means no limit. Changing one applies it at once.
-class TSizeConstraints {
+class KEPLERCONTROLS_EXPORT TSizeConstraints {
 public:
+    // Least width in pixels; 0 for none.
     int MinWidth() const { return FMinWidth; }
     void SetMinWidth(int v) { Set(FMinWidth, v); }
+    // Least height in pixels; 0 for none.
     int MinHeight() const { return FMinHeight; }
     void SetMinHeight(int v) { Set(FMinHeight, v); }
+    // Greatest width in pixels; 0 for none.
     int MaxWidth() const { return FMaxWidth; }
     void SetMaxWidth(int v) { Set(FMaxWidth, v); }
+    // Greatest height in pixels; 0 for none.
     int MaxHeight() const { return FMaxHeight; }
     void SetMaxHeight(int v) { Set(FMaxHeight, v); }
+    // Copies the four limits and applies them.
     void Assign(const TSizeConstraints& v);
 
+    // Called after a limit changed; the control applies the limits through it.
     std::function<void()> OnChange;
 
 private:
@@ -119,17 +131,22 @@ private:
 // from the parent, tooltip hints, a context menu of the program's choice,
 // drag and drop between controls, tab order. The control passes itself in;
 // the members act through Qt on that widget.
-class TControl : public TComponent {
+class KEPLERCONTROLS_EXPORT TControl : public TComponent {
 public:
+    // Ties the standard members to the widget `self` (the control itself), whose
+    // colour starts as defaultColor.
     explicit TControl(QWidget* self, TColor defaultColor = clBtnFace);
     ~TControl() override;
     TControl(const TControl&) = delete;
     TControl& operator=(const TControl&) = delete;
 
+    // Where the control keeps itself in its parent (alNone).
     TAlign Align() const { return FAlign; }
     void SetAlign(TAlign v);
+    // The parent's edges whose distance the control keeps (akLeft, akTop).
     TAnchors Anchors() const { return FAnchors; }
     void SetAnchors(TAnchors v);
+    // The control's size limits.
     TSizeConstraints& Constraints() { return FConstraints; }
     const TSizeConstraints& Constraints() const { return FConstraints; }
     void SetConstraints(const TSizeConstraints& v) { FConstraints.Assign(v); }
@@ -139,9 +156,11 @@ public:
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool v);
 
+    // Background colour of the control.
     TColor Color() const { return FColor; }
     // Clears ParentColor.
     void SetColor(TColor v);
+    // Whether the control takes its parent's colour (False).
     bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool v);
     // Follows the parent's font while set; assigning a font clears it.
@@ -151,6 +170,7 @@ public:
     // back and change nothing.
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool v) { FCtl3D = v; }
+    // Stored and read back only, like Ctl3D().
     bool ParentCtl3D() const { return FParentCtl3D; }
     void SetParentCtl3D(bool v) { FParentCtl3D = v; }
     // Only a custom visual style looks at these; Qt has none of that kind,
@@ -175,12 +195,15 @@ public:
     QMenu* PopupMenu() const;
     void SetPopupMenu(QMenu* v);
 
+    // Cursor shown while the control is dragged over one that accepts it (crDrag).
     TCursor DragCursor() const { return FDragCursor; }
     void SetDragCursor(TCursor v) { FDragCursor = v; }
     // Docking has no counterpart for plain Qt widgets: a dock drag moves
     // like a drag and reports through OnStartDock and OnEndDock.
     TDragKind DragKind() const { return FDragKind; }
     void SetDragKind(TDragKind v) { FDragKind = v; }
+    // Whether a left press starts dragging at once (dmAutomatic) or the program
+    // calls BeginDrag() (dmManual, the default).
     TDragMode DragMode() const { return FDragMode; }
     void SetDragMode(TDragMode v) { FDragMode = v; }
     // Starts dragging the control: at once, or once the pointer has moved
@@ -188,27 +211,38 @@ public:
     void BeginDrag(bool Immediate, int Threshold = -1);
     // Ends a drag, dropping on the control under the pointer or cancelling.
     void EndDrag(bool Drop);
+    // Whether the control is being dragged.
     bool Dragging() const;
 
+    // Whether the control takes input (the widget's isEnabled()).
     bool Enabled() const;
     void SetEnabled(bool v);
+    // Whether the control is shown (the widget's visibility).
     bool Visible() const;
     void SetVisible(bool v);
+    // Whether Tab stops at the control.
     bool TabStop() const;
     void SetTabStop(bool v);
     // Position among the parent's controls in the Tab order, from 0.
     int TabOrder() const;
     void SetTabOrder(int v);
 
+    // Called when a control is dropped on this one.
     TDragDropEvent OnDragDrop;
+    // Called while a control is dragged over this one; sets Accept to take a drop.
     TDragOverEvent OnDragOver;
+    // Called when a drag of this control ends, dropped or cancelled.
     TEndDragEvent OnEndDrag;
+    // Called when a drag of this control begins.
     TStartDragEvent OnStartDrag;
+    // Called when a dock drag of this control (DragKind dkDock) ends.
     TEndDragEvent OnEndDock;
+    // Called when a dock drag of this control begins.
     TStartDragEvent OnStartDock;
 
     // The widget behind a control, and the control behind a widget (or null).
     QWidget* ControlWidget() const { return FWidget; }
+    // The control behind a widget, or nullptr when the widget is not one of these controls.
     static TControl* FromWidget(QWidget* w);
 
 protected:

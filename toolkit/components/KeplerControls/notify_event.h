@@ -11,7 +11,7 @@ namespace Kepler {
 // A plain notification with the component that raised it.
 using TNotifyEvent = std::function<void(QObject* Sender)>;
 
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TMouseButton { mbLeft, mbRight, mbMiddle }; // the mouse buttons a handler can tell apart
 
 // The button of a mouse message, if it is one of the three a handler can tell apart.
 inline std::optional<TMouseButton> MouseButtonFromQt(Qt::MouseButton b)

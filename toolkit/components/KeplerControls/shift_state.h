@@ -14,9 +14,9 @@ enum TShiftStateFlag : std::uint8_t {
     ssMiddle = 32,
     ssDouble = 64,
 };
-using TShiftState = std::uint8_t;
+using TShiftState = std::uint8_t; // a set of TShiftStateFlag bits
 
-inline TShiftState ShiftStateFromQt(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons)
+inline TShiftState ShiftStateFromQt(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons) // the keys and buttons Qt reports, as a shift state
 {
     TShiftState s = 0;
     if (keys & Qt::ShiftModifier)

@@ -1,4 +1,5 @@
 #pragma once
+#include "KeplerControls/keplercontrols_export.h"
 #include "KeplerControls/colors.h"
 
 #include <QImage>
@@ -11,17 +12,23 @@ class TCanvas;
 
 // A width by height buffer of 32-bit pixels (Qt's RGB32 layout, so Qt can
 // show it and save it directly). A new or resized bitmap is white.
-class TBitmap {
+class KEPLERCONTROLS_EXPORT TBitmap {
 public:
     TBitmap();
+    // A white bitmap of the given size.
     TBitmap(int width, int height);
     ~TBitmap();
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
 
+    // Width in pixels.
     int Width() const { return FImage.width(); }
+    // Height in pixels.
     int Height() const { return FImage.height(); }
+    // Whether the bitmap has no pixels.
     bool Empty() const { return FImage.isNull(); }
+    // Resizes the bitmap to white pixels; the same size keeps the pixels, and a
+    // size of 0 or less empties it.
     void SetSize(int width, int height);
 
     // The canvas that draws into this bitmap; it lives as long as the bitmap.
@@ -45,9 +52,11 @@ public:
     // Bits per pixel of the stored picture: the file's, or 32.
     int BitsPerPixel() const { return FStored.isNull() ? 32 : FBitsPerPixel; }
 
+    // The pixels as a Qt image (RGB32).
     const QImage& Image() const { return FImage; }
     QImage& Image() { return FImage; }
 
+    // Writes the pixels shown as a PNG file; false when that fails.
     bool SaveToPng(const QString& path) const;
 
 private:
