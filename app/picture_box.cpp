@@ -1,4 +1,5 @@
 #include "picture_box.h"
+#include "qt_bitmap.h"
 
 #include "pixel_image.h"
 
@@ -34,5 +35,5 @@ TPictureBox::TPictureBox(int width, int height, QWidget* parent)
 void TPictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    DrawPixelImage(p, FPicture.Image(), event->rect());
+    DrawPixelImage(p, QtImage(FPicture), event->rect());
 }

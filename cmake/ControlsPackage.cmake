@@ -20,6 +20,7 @@ set(kepler_controls_libraries
   toolkit_base     KeplerToolkitBase     ToolkitBase
   toolkit_platform KeplerToolkitPlatform ToolkitPlatform
   toolkit_raster   KeplerToolkitRaster   ToolkitRaster
+  toolkit_raster_qt KeplerToolkitRasterQt ToolkitRasterQt
   toolkit          KeplerToolkit         Toolkit
   gauge            KeplerGauge           Gauge
   spinbox          KeplerSpinBox         SpinBox)

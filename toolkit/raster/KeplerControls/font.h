@@ -1,10 +1,9 @@
 #pragma once
 #include "KeplerControls/colors.h"
 
-#include <QFont>
-#include <QString>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace Kepler {
 
@@ -22,8 +21,9 @@ public:
 
     TFont();
 
-    const QString& Name() const { return FName; }
-    void SetName(const QString& v);
+    // The family name, UTF-8.
+    const std::string& Name() const { return FName; }
+    void SetName(const std::string& v);
     int Height() const { return FHeight; }
     void SetHeight(int v);
     TFontStyles Style() const { return FStyle; }
@@ -41,39 +41,23 @@ public:
     // what a font describes.
     friend bool operator==(const TFont& a, const TFont& b) { return a.SameAs(b); }
 
-    // The Qt font this description renders with: the family resolved through
-    // ResolveFontFamily, the height converted to a pixel size.
-    QFont ToQFont() const;
-
     std::function<void()> OnChange;
 
 private:
     void Changed();
 
-    QString FName;
+    std::string FName;
     int FHeight;
     TFontStyles FStyle;
     TColor FColor;
     std::uint8_t FCharset;
 };
 
-// A line of text measured the classic way: ascent and descent from the
-// font's OS/2 table (usWinAscent, usWinDescent) scaled to its pixel size,
-// each rounded to whole pixels. Qt prefers the typographic metrics of fonts
-// that ask for them, which gives lines a few pixels shorter than the window
-// and the gauge were laid out for. A font without that table keeps Qt's
-// metrics. Widths are Qt's in any case.
+// The height of a line of text: ascent above the baseline, descent below.
 struct TTextMetrics {
     int Ascent = 0;
     int Descent = 0;
     int Height() const { return Ascent + Descent; }
 };
-TTextMetrics ClassicTextMetrics(const QFont& font);
-
-// "Tahoma" resolves to a real Tahoma when the system has one, otherwise to
-// the Tahoma-compatible font that Debian's fonts-wine ships (registered on
-// first use), and finally to DejaVu Sans. Other names pass through.
-// Needs a QGuiApplication.
-QString ResolveFontFamily(const QString& name);
 
 } // namespace Kepler
