@@ -45,12 +45,12 @@ void TPictureBox::paintEvent(QPaintEvent* event)
 
 void TPictureBox::CopyPicture() const
 {
-    QGuiApplication::clipboard()->setImage(FPicture.Image());
+    QGuiApplication::clipboard()->setImage(QtImage(FPicture).copy());
 }
 
 bool TPictureBox::SavePicture(const QString& fileName) const
 {
-    return FPicture.Image().save(fileName, "PNG");
+    return SaveToPng(FPicture, fileName);
 }
 
 void TPictureBox::contextMenuEvent(QContextMenuEvent* event)
