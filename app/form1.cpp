@@ -1,4 +1,6 @@
 #include "form1.h"
+#include "qt_font.h"
+#include "qt_bitmap.h"
 
 #include "menu_bar_style.h"
 #include "meter1_settings.h"
@@ -37,7 +39,7 @@ QFont TahomaFont(int height, bool bold)
     TFont f;
     f.SetHeight(-height);
     f.SetStyle(bold ? fsBold : 0);
-    return f.ToQFont();
+    return ToQFont(f);
 }
 
 void SetTextColor(QWidget* w, TColor c)
@@ -217,7 +219,7 @@ void TForm1::CreateControls()
     // Without its diagram the picture stays white: the run still draws.
     const QImage diagram = ReadImageFile(QStringLiteral(":/diagram.png"), "png");
     if (!diagram.isNull())
-        ImgCanvas->Picture().Assign(diagram);
+        AssignImage(ImgCanvas->Picture(), diagram);
 
     LblThema = MakeLabel(Client, 33, 24, QStringLiteral(" Visualisierung:  wahre und mittlere Anomalie"),
                          21, false, clBlue);

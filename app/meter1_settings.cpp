@@ -66,7 +66,7 @@ void ApplyMeter1Settings(TMeter& m)
 
     m.SetParentFont(false);
     TFont font;
-    font.SetName(QStringLiteral("Tahoma"));
+    font.SetName("Tahoma");
     font.SetHeight(-11);
     font.SetColor(clWindowText);
     font.SetStyle(0);

@@ -1,4 +1,5 @@
 #include "picture_box.h"
+#include "qt_bitmap.h"
 
 #include "pixel_image.h"
 
@@ -39,17 +40,17 @@ TPictureBox::TPictureBox(int width, int height, QWidget* parent)
 void TPictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    DrawPixelImage(p, FPicture.Image(), event->rect());
+    DrawPixelImage(p, QtImage(FPicture), event->rect());
 }
 
 void TPictureBox::CopyPicture() const
 {
-    QGuiApplication::clipboard()->setImage(FPicture.Image());
+    QGuiApplication::clipboard()->setImage(QtImage(FPicture).copy());
 }
 
 bool TPictureBox::SavePicture(const QString& fileName) const
 {
-    return FPicture.Image().save(fileName, "PNG");
+    return SaveToPng(FPicture, fileName);
 }
 
 void TPictureBox::contextMenuEvent(QContextMenuEvent* event)

@@ -20,7 +20,7 @@ include(GenerateExportHeader)
 
 # The layers the library is made of, bottom up. A library of the toolkit
 # or the controls that is not listed here is not part of it.
-set(KEPLER_CONTROLS_PARTS toolkit_base toolkit_platform toolkit_raster toolkit gauge spinbox)
+set(KEPLER_CONTROLS_PARTS toolkit_base toolkit_platform toolkit_raster toolkit_raster_qt toolkit gauge spinbox)
 
 foreach(part IN LISTS KEPLER_CONTROLS_PARTS KEPLER_SPIN_GLYPH_TARGETS)
   set_target_properties(${part} PROPERTIES
@@ -51,6 +51,9 @@ if(NOT KEPLERCONTROLS_SHARED)
   foreach(part IN LISTS KEPLER_SPIN_GLYPH_TARGETS)
     target_link_libraries(KeplerControls INTERFACE "$<TARGET_OBJECTS:$<TARGET_NAME:${part}>>")
   endforeach()
+  # Likewise the raster layer's start-up file, which registers Qt's text
+  # engine and palette and which nothing calls either.
+  target_link_options(KeplerControls INTERFACE "LINKER:--undefined=kepler_raster_qt_start")
 endif()
 add_library(KeplerControls::KeplerControls ALIAS KeplerControls)
 target_link_libraries(KeplerControls PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets)

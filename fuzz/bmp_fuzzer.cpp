@@ -1,6 +1,7 @@
 // libFuzzer target for the gauge's image loading path: header checks,
 // decoding, the cover mask and drawing the cover through its mask.
 #include "KeplerControls/bitmap.h"
+#include "qt_bitmap.h"
 #include "bmp_reader.h"
 #include "cover_mask.h"
 
@@ -17,12 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TBitmap cover;
     try {
         const TDecodedBitmap decoded = DecodeBmp(bytes, QStringLiteral("fuzz input"));
-        cover.AssignStored(decoded.Stored, decoded.BitsPerPixel);
+        AssignStoredImage(cover, decoded.Stored, decoded.BitsPerPixel);
     } catch (const EMeterImageError&) {
         return 0;
     }
     TBitmap mask;
-    mask.AssignStored(cover.Stored(), cover.BitsPerPixel());
+    AssignStoredImage(mask, StoredImage(cover), cover.BitsPerPixel());
     MakeCoverMask(mask);
 
     TBitmap face(32, 32);

@@ -46,10 +46,10 @@ void DrawFixedMarks(TCanvas& c)
     c.Ellipse(212, 214, 216, 218);
     c.MoveTo(10, 216);
     c.LineTo(422, 216);
-    c.TextOut(215, 222, QStringLiteral("C"));
+    c.TextOut(215, 222, "C");
     c.Pen().SetColor(clYellow);
     c.Ellipse(300, 210, 308, 218);
-    c.TextOut(298, 222, QStringLiteral("S"));
+    c.TextOut(298, 222, "S");
 }
 
 QString FormatReadout(double degrees)

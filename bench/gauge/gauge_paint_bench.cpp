@@ -56,7 +56,7 @@ void BM_OwnFillAndCopy(benchmark::State& state)
         work.Canvas().Brush().SetColor(clWhite);
         work.Canvas().FillRect({0, 0, w, h});
         shown.Canvas().Draw(0, 0, work);
-        benchmark::DoNotOptimize(shown.Image().constBits());
+        benchmark::DoNotOptimize(std::as_const(shown).Bits());
     }
 }
 BENCHMARK(BM_OwnFillAndCopy)->Args({105, 87})->Args({297, 209});

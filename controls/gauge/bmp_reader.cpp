@@ -1,4 +1,5 @@
 #include "bmp_reader.h"
+#include "qt_bitmap.h"
 
 #include "KeplerControls/bitmap.h"
 
@@ -343,7 +344,7 @@ void ReadBitmapFile(const QString& fileName, TBitmap& target)
         if (file.read(bytes.data(), size) != size)
             Fail(fileName, QStringLiteral("the file could not be read whole"));
         TDecodedBitmap decoded = DecodeBmp(bytes, fileName);
-        target.AssignStored(decoded.Stored, decoded.BitsPerPixel);
+        AssignStoredImage(target, std::move(decoded.Stored), decoded.BitsPerPixel);
     } catch (const std::bad_alloc&) {
         Fail(fileName, QStringLiteral("not enough memory for the picture"));
     }

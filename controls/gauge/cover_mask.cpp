@@ -1,4 +1,5 @@
 #include "cover_mask.h"
+#include "qt_bitmap.h"
 
 #include "KeplerControls/bitmap.h"
 #include "KeplerControls/canvas.h"
@@ -50,14 +51,14 @@ QImage PixelByPixelMask(const QImage& stored)
 
 void MakeCoverMask(TBitmap& bitmap)
 {
-    const QImage stored = bitmap.Stored();
+    const QImage stored = StoredImage(bitmap);
     if (stored.isNull())
         return;
     const int bitsPerPixel = bitmap.BitsPerPixel();
     if (bitsPerPixel == 8 && stored.format() == QImage::Format_Indexed8)
-        bitmap.AssignStored(OneBytePerPixelMask(stored), 8);
+        AssignStoredImage(bitmap, OneBytePerPixelMask(stored), 8);
     else
-        bitmap.AssignStored(PixelByPixelMask(stored), bitsPerPixel);
+        AssignStoredImage(bitmap, PixelByPixelMask(stored), bitsPerPixel);
 }
 
 void DrawCover(TCanvas& canvas, int cx, int cy, const TBitmap& cover, const TBitmap& mask)

@@ -1,4 +1,5 @@
 #include "KeplerControls/meter.h"
+#include "qt_bitmap.h"
 
 #include "event_signals.h"
 #include "meter_accessible.h"
@@ -432,7 +433,8 @@ void TMeter::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     // One face pixel per logical pixel, sharp on dense screens too.
-    DrawPixelImage(painter, FFace.Image(), FFace.Image().rect());
+    const QImage face = QtImage(FFace);
+    DrawPixelImage(painter, face, face.rect());
 }
 
 void TMeter::Loaded()

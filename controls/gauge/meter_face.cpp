@@ -76,15 +76,6 @@ void ResetCanvas(TCanvas& c)
     c.MoveTo(0, 0);
 }
 
-// Makes dest a copy of source, reusing dest's pixel buffer when it fits.
-void CopyPixels(const QImage& source, QImage& dest)
-{
-    if (dest.size() != source.size() || dest.format() != source.format()
-        || dest.bytesPerLine() != source.bytesPerLine())
-        dest = QImage(source.size(), source.format());
-    std::memcpy(dest.bits(), source.constBits(), std::size_t(source.sizeInBytes()));
-}
-
 // Steps 4 to 8 of a paint: background, bands, scale line, ticks, labels and
 // caption; without the main ticks, labels and caption when those are left
 // for every composition.
@@ -118,7 +109,7 @@ struct TMeterFaceComposer::TStaticKey {
 
     TStaticKey(int w, int h, const TMeterSettings& s, bool withLabels)
         : W(w), H(h), WithLabels(withLabels), Settings(s),
-          Picture(!s.FBakGndFName.isEmpty() && s.BackGroundPicture ? s.BackGroundPicture->Image().cacheKey() : 0),
+          Picture(!s.FBakGndFName.isEmpty() && s.BackGroundPicture ? s.BackGroundPicture->ContentKey() : 0),
           Palette(qGuiApp ? QGuiApplication::palette().cacheKey() : 0)
     {
         // A copied font carries the gauge's change handler along; the key
@@ -178,7 +169,7 @@ bool TMeterFaceComposer::Compose(QObject* Sender, int W, int H, const TMeterSett
             FStaticKey = std::make_unique<TStaticKey>(std::move(key));
             ++FStaticCompositions;
         }
-        CopyPixels(FStatic.Image(), work.Image());
+        work.CopyPixels(FStatic);
         TCanvas& canvas = work.Canvas();
         canvas.Pen() = FStaticState.Pen;
         canvas.Brush() = FStaticState.Brush;
@@ -203,7 +194,7 @@ bool TMeterFaceComposer::Compose(QObject* Sender, int W, int H, const TMeterSett
     PaintLimitLamps(job);
     NotifyMeterRendered(job);
     PaintFrame(job);
-    work.Image().swap(face.Image());
+    work.Swap(face);
     return true;
 }
 

@@ -91,7 +91,7 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
 
     // The insets are measured on the widest likely label, in the font the
     // canvas has now; labels are then drawn in the control's font.
-    const QString widest = FormatTickLabel(Max, decimals);
+    const std::string widest = FormatTickLabel(Max, decimals).toStdString();
     const double dx = Canvas.TextWidth(widest) / 2.0 + LabelClearance;
     const double dy = Canvas.TextHeight(widest) / 2.0 + LabelClearance;
     Canvas.SetFont(j.S.FFont);
@@ -102,12 +102,14 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
         if (j.E.OnBeforeDrawScaleLabel) {
             // A copy: the handler may replace itself.
             const TmtBeforeDrawScaleLabelEvent handler = j.E.OnBeforeDrawScaleLabel;
-            handler(j.Sender, Canvas, s, SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
-                    SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2));
+            const std::string before = s.toStdString();
+            handler(j.Sender, Canvas, s, SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(before) / 2),
+                    SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(before) / 2));
         }
-        if (!s.isEmpty())
-            Canvas.TextOut(SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
-                           SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2), s);
+        const std::string text = s.toStdString();
+        if (!text.empty())
+            Canvas.TextOut(SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(text) / 2),
+                           SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(text) / 2), text);
     };
 
     const long double decades = std::log(static_cast<long double>(Max) / Min) / std::log(10.0L);

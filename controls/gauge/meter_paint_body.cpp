@@ -121,7 +121,7 @@ void PaintScaleLine(const TFaceJob& j)
 void PaintCaption(const TFaceJob& j)
 {
     TCanvas& Canvas = j.Canvas;
-    const QString& caption = j.S.FCaption;
+    const std::string caption = j.S.FCaption.toStdString();
     Canvas.SetFont(j.S.FFontCaption);
     const int th = Canvas.TextHeight(caption);
     const int tw = Canvas.TextWidth(caption);

@@ -1,4 +1,5 @@
 #include "KeplerControls/spin_button.h"
+#include "qt_bitmap.h"
 
 #include "event_signals.h"
 #include "show_exception.h"
@@ -22,7 +23,7 @@ void LoadBuiltInGlyph(TTimerSpeedButton* half, const char* name)
 
 QPixmap HalfGlyphPixmap(const TTimerSpeedButton& half)
 {
-    return QPixmap::fromImage(half.Glyph().Image());
+    return QPixmap::fromImage(QtImage(half.Glyph()));
 }
 
 // A null pixmap brings the built-in glyph back.

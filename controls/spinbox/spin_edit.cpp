@@ -1,4 +1,5 @@
 #include "KeplerControls/spin_edit.h"
+#include "qt_font.h"
 
 #include "beep.h"
 #include "KeplerControls/canvas.h"
@@ -255,7 +256,7 @@ void TSpinEdit::PasteClipboard(QClipboard::Mode mode)
 
 void TSpinEdit::SetFont(const TFont& f)
 {
-    setFont(f.ToQFont());
+    setFont(ToQFont(f));
 }
 
 void TSpinEdit::SetBounds(int left, int top, int width, int height)

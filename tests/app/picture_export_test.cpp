@@ -1,6 +1,7 @@
 #include "picture_box.h"
 
 #include "KeplerControls/colors.h"
+#include "qt_bitmap.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -18,12 +19,12 @@ class PictureExportTest : public ::testing::Test {
 protected:
     PictureExportTest()
     {
-        Box.Picture().Image().fill(Qt::white);
+        QtImage(Box.Picture()).fill(Qt::white);
         Box.Picture().SetPixel(0, 0, 0x0000FF);
         Box.Picture().SetPixel(216, 216, 0xFF0000);
         Box.Picture().SetPixel(432, 432, 0x00FF00);
     }
-    QImage Expected() const { return Box.Picture().Image().convertToFormat(QImage::Format_RGB32); }
+    QImage Expected() const { return QtImage(Box.Picture()).copy(); }
 
     TPictureBox Box{433, 433};
 };

@@ -7,6 +7,7 @@
 
 #include "KeplerControls/meter.h"
 #include "KeplerControls/spin_edit.h"
+#include "qt_bitmap.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -117,14 +118,14 @@ TEST_F(RunTest, NextStartContinuesFromWhereTheRunStopped)
 
 TEST_F(RunTest, StopBeforeAnyStartChangesNothingVisible)
 {
-    const QImage before = Controls.ImgCanvas->Picture().Image().copy();
+    const QImage before = QtImage(Controls.ImgCanvas->Picture()).copy();
     Form.BtnStopClick();
 
     EXPECT_EQ(Simulation().RunState, RunStateStopped);
     EXPECT_EQ(Simulation().DayNumber, StartDayNumber);
     EXPECT_EQ(Controls.EdtmA->text(), QStringLiteral("0°"));
     EXPECT_EQ(Controls.EdtStart->text(), QStringLiteral("Startdatum"));
-    EXPECT_TRUE(Controls.ImgCanvas->Picture().Image() == before);
+    EXPECT_TRUE(QtImage(Controls.ImgCanvas->Picture()) == before);
 
     Platform.OnProcess = [this](int pass) {
         if (pass == 1) {
@@ -224,7 +225,7 @@ TEST_F(RunTest, StartAtTheBoundStillDrawsTheFixedMarks)
             Form.BtnStartClick(); // wipes, but nests no run
             line = Pixel(100, 216);
             sunTop = Pixel(304, 210);
-            const QImage picture = Controls.ImgCanvas->Picture().Image();
+            const QImage picture = QtImage(Controls.ImgCanvas->Picture());
             redOrGreen = 0;
             for (int y = 2; y < 431; ++y)
                 for (int x = 2; x < 431; ++x) {

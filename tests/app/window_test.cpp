@@ -6,6 +6,7 @@
 
 #include "KeplerControls/meter.h"
 #include "KeplerControls/spin_edit.h"
+#include "qt_font.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -8,6 +8,7 @@
 #include "KeplerControls/bitmap.h"
 #include "bmp_fixture.h"
 #include "bmp_reader.h"
+#include "qt_bitmap.h"
 
 #include <gtest/gtest.h>
 #include <array>
@@ -229,7 +230,7 @@ TEST(BmpFormats, EveryHeaderVersionAndDepthMatchesTheModel)
                         ADD_FAILURE() << w << " by " << h << " at " << x << "," << y << ": got " << std::hex << got
                                       << ", want " << RGB(qRed(want), qGreen(want), qBlue(want));
                     if (c.Bpp <= 8) {
-                        EXPECT_EQ(b.Stored().pixelIndex(x, y), g.Indices[std::size_t(y)][std::size_t(x)]);
+                        EXPECT_EQ(StoredImage(b).pixelIndex(x, y), g.Indices[std::size_t(y)][std::size_t(x)]);
                     }
                 }
         }

@@ -7,6 +7,7 @@
 #include "bmp_reader.h"
 #include "cover_mask.h"
 #include "KeplerControls/meter.h"
+#include "qt_bitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ TEST(BmpPalette, BlackAndWhiteFileKeepsItsIndicesAndColours)
     EXPECT_EQ(b.BitsPerPixel(), 1);
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 9; ++x) {
-            EXPECT_EQ(b.Stored().pixelIndex(x, y), int(Ring(x, y))) << x << "," << y;
+            EXPECT_EQ(StoredImage(b).pixelIndex(x, y), int(Ring(x, y))) << x << "," << y;
             EXPECT_EQ(b.Pixel(x, y), Ring(x, y) ? clWhite : clBlack) << x << "," << y;
         }
 }
@@ -116,10 +117,10 @@ TEST(BmpPalette, RunLengthGapsArePaletteIndexZero)
             // Fresh garbage on the heap between reads.
             std::vector<char> noise(6 * 4 * 4 * 8, char(0x5A));
             ReadBitmapFile(path, b);
-            reads.push_back(b.Stored());
+            reads.push_back(StoredImage(b));
             for (int y = 0; y < 4; ++y)
                 for (int x = 0; x < 6; ++x)
-                    EXPECT_EQ(b.Stored().pixelIndex(x, y), expected[y][x] - '0') << x << "," << y << " read " << i;
+                    EXPECT_EQ(StoredImage(b).pixelIndex(x, y), expected[y][x] - '0') << x << "," << y << " read " << i;
         }
         EXPECT_EQ(reads[0], reads[1]);
         EXPECT_EQ(reads[0], reads[2]);

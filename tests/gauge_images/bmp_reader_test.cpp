@@ -4,6 +4,7 @@
 #include "bmp_fixture.h"
 #include "four_colours.h"
 #include "bmp_reader.h"
+#include "qt_bitmap.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,11 +28,11 @@ TEST(BmpReader, OneBytePerPixelKeepsItsIndices)
     TBitmap b;
     ReadBitmapFile(path, b);
     EXPECT_EQ(b.BitsPerPixel(), 8);
-    ASSERT_EQ(b.Stored().format(), QImage::Format_Indexed8);
+    ASSERT_EQ(StoredImage(b).format(), QImage::Format_Indexed8);
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 5; ++x) {
-            EXPECT_EQ(b.Stored().pixelIndex(x, y), (x + y) % 4);
-            EXPECT_EQ(QRgb(b.Image().pixel(x, y)), kFourColours[std::size_t((x + y) % 4)]);
+            EXPECT_EQ(StoredImage(b).pixelIndex(x, y), (x + y) % 4);
+            EXPECT_EQ(QRgb(QtImage(b).pixel(x, y)), kFourColours[std::size_t((x + y) % 4)]);
         }
 }
 

@@ -5,6 +5,7 @@
 #include "four_colours.h"
 #include "bmp_reader.h"
 #include "cover_mask.h"
+#include "qt_bitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -26,16 +27,16 @@ TEST(CoverMask, OneBytePerPixelRewritesTheStoredBytes)
     ReadBitmapFile(path, cover);
     ReadBitmapFile(path, mask);
     MakeCoverMask(mask);
-    ASSERT_EQ(mask.Stored().format(), QImage::Format_Indexed8);
+    ASSERT_EQ(StoredImage(mask).format(), QImage::Format_Indexed8);
     EXPECT_EQ(mask.BitsPerPixel(), 8);
-    EXPECT_EQ(mask.Stored().colorTable(), cover.Stored().colorTable());
-    const QRgb shownFor255 = cover.Stored().color(255), shownFor0 = cover.Stored().color(0);
+    EXPECT_EQ(StoredImage(mask).colorTable(), StoredImage(cover).colorTable());
+    const QRgb shownFor255 = StoredImage(cover).color(255), shownFor0 = StoredImage(cover).color(0);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 6; ++x) {
             const bool zero = Diagonal(x, y) == 0;
-            EXPECT_EQ(mask.Stored().pixelIndex(x, y), zero ? 255 : 0) << x << ", " << y;
-            EXPECT_EQ(mask.Image().pixel(x, y), zero ? shownFor255 : shownFor0) << x << ", " << y;
-            EXPECT_EQ(cover.Stored().pixelIndex(x, y), int(Diagonal(x, y))) << "cover unchanged";
+            EXPECT_EQ(StoredImage(mask).pixelIndex(x, y), zero ? 255 : 0) << x << ", " << y;
+            EXPECT_EQ(QtImage(mask).pixel(x, y), zero ? shownFor255 : shownFor0) << x << ", " << y;
+            EXPECT_EQ(StoredImage(cover).pixelIndex(x, y), int(Diagonal(x, y))) << "cover unchanged";
         }
 }
 

@@ -2,6 +2,7 @@
 // disc in the cover colour with a white upper-left and a gray lower-right
 // half rim, and nothing changed beyond it.
 #include "KeplerControls/meter.h"
+#include "qt_bitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ TEST(RoundAnchorCap, DiscWithWhiteUpperLeftAndGrayLowerRightRim)
         m.SetColorCover(cover);
         m.SetColorBakG(0xC0FFC0); // the white half rim shows on it
         m.SetAnchorCovered(false);
-        const QImage without = m.Face().Image();
+        const QImage without = QtImage(m.Face()).copy();
         m.SetAnchorCovered(true);
 
         // The box is (cx - as, cy - as) to (cx + as, cy + as), exclusive at
@@ -39,9 +40,9 @@ TEST(RoundAnchorCap, DiscWithWhiteUpperLeftAndGrayLowerRightRim)
                 if (r < as - 2) {
                     ASSERT_EQ(c, cover) << x << "," << y << " inside the disc";
                 } else if (r > as + 1) {
-                    ASSERT_EQ(QRgb(m.Face().Image().pixel(x, y)), QRgb(without.pixel(x, y)))
+                    ASSERT_EQ(QRgb(QtImage(m.Face()).pixel(x, y)), QRgb(without.pixel(x, y)))
                         << x << "," << y << " beyond the cap";
-                } else if (QRgb(m.Face().Image().pixel(x, y)) == QRgb(without.pixel(x, y))) {
+                } else if (QRgb(QtImage(m.Face()).pixel(x, y)) == QRgb(without.pixel(x, y))) {
                     continue; // the face's own colour where the rim passes by
                 } else if (c == clWhite) {
                     ++white;

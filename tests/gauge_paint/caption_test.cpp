@@ -40,7 +40,7 @@ TEST(Caption, CentredAThirdOfTheRadiusAboveTheCentre)
     TCanvas& c = alone.Canvas();
     c.SetFont(font);
     c.Brush().SetStyle(bsClear);
-    c.TextOut(0, 0, text);
+    c.TextOut(0, 0, text.toStdString());
     const QRect ink = InkBox(alone);
     const QRect onFace = InkBox(m.Face());
     ASSERT_GT(ink.width(), 20);
@@ -57,8 +57,8 @@ TEST(Caption, CentredAThirdOfTheRadiusAboveTheCentre)
     EXPECT_NE(m.Face().Pixel(cell.x(), cell.y()), kInk) << "the background around the letters stays";
 
     // Centred on the dial's vertical, a third of the radius above the centre.
-    const double midX = cell.x() + c.TextWidth(text) / 2.0;
-    const double midY = cell.y() + c.TextHeight(text) / 2.0;
+    const double midX = cell.x() + c.TextWidth(text.toStdString()) / 2.0;
+    const double midY = cell.y() + c.TextHeight(text.toStdString()) / 2.0;
     EXPECT_NEAR(midX, m.OriginX(), 1);
     EXPECT_NEAR(midY, m.OriginY() - m.ScaleRadius() / 3, 1);
 }
@@ -67,7 +67,7 @@ TEST(Caption, ItsFontStaysForTheNeedleStep)
 {
     TMeter m;
     TFont font = m.FontCaption();
-    font.SetName(QStringLiteral("Courier New"));
+    font.SetName("Courier New");
     font.SetHeight(-19);
     font.SetColor(kInk);
     m.SetFontCaption(font);

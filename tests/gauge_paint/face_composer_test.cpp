@@ -4,6 +4,7 @@
 // it again, and nothing else does.
 #include "KeplerControls/meter_face.h"
 #include "meter_test_support.h"
+#include "qt_bitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,7 @@ struct Gauge {
         s.FCaption = QStringLiteral("V");
         QImage image(40, 30, QImage::Format_RGB32);
         image.fill(qRgb(10, 200, 30));
-        picture.Assign(image);
+        AssignImage(picture, image);
         s.BackGroundPicture = &picture;
     }
 
@@ -207,7 +208,7 @@ TEST(FaceComposerTest, HandlersSeeTheCanvasAsWithoutAKeptLayer)
     g.e.OnBeforeDrawNeedle = [&](QObject*, TCanvas& c, bool&) {
         seen.push_back(std::to_string(c.Pen().Color()) + " " + std::to_string(c.Brush().Color()) + " "
                        + std::to_string(c.Brush().Style()) + " " + std::to_string(c.PenPos().X) + ","
-                       + std::to_string(c.PenPos().Y) + " " + c.Font().Name().toStdString() + " "
+                       + std::to_string(c.PenPos().Y) + " " + c.Font().Name() + " "
                        + std::to_string(c.Font().Height()) + " " + std::to_string(c.CopyMode()));
     };
     ASSERT_TRUE(g.ComposeBoth());

@@ -1,6 +1,7 @@
 #include "KeplerControls/spin_button.h"
 #include "spin_glyphs.h"
 #include "timer_speed_button.h"
+#include "qt_bitmap.h"
 
 #include <QApplication>
 #include <QTest>
@@ -52,7 +53,7 @@ TEST(SpinGlyphs, TransparentColourIsTheBottomLeftPixel)
     custom.setPixel(0, 0, qRgb(255, 0, 0));
     custom.setPixel(1, 0, qRgb(0, 0, 255));
     TBitmap b;
-    b.Assign(custom);
+    AssignImage(b, custom);
     pair.SetUpGlyph(&b);
     EXPECT_EQ(qAlpha(pair.UpButton()->GlyphImage(bsUp).pixel(0, 0)), 0);
     EXPECT_EQ(pair.UpButton()->GlyphImage(bsUp).pixel(1, 0), qRgb(0, 0, 255));

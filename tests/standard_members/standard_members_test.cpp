@@ -3,6 +3,7 @@
 #include "control_fixture.h"
 #include "meter1_settings.h"
 #include "timer_speed_button.h"
+#include "qt_font.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -163,7 +164,7 @@ TYPED_TEST(StandardMembers, ParentFontFollowsTheParent)
     TypeParam& c = *this->Control;
     auto drawnFont = [&c]() -> QFont {
         if constexpr (std::is_same_v<TypeParam, TMeter>)
-            return c.Font().ToQFont();
+            return ToQFont(c.Font());
         else
             return c.font();
     };
@@ -178,7 +179,7 @@ TYPED_TEST(StandardMembers, ParentFontFollowsTheParent)
     TFont own;
     own.SetHeight(-9);
     if constexpr (std::is_same_v<TypeParam, TSpinButton>)
-        c.setFont(own.ToQFont());
+        c.setFont(ToQFont(own));
     else
         c.SetFont(own);
     EXPECT_FALSE(c.ParentFont());

@@ -1,6 +1,7 @@
 #pragma once
 #include "meter_test_support.h"
 #include "rounding.h"
+#include "qt_bitmap.h"
 
 #include <QImage>
 #include <cmath>
@@ -27,7 +28,7 @@ struct FaceWithPicture {
     Kepler::TBitmap face;
     FaceWithPicture(Kepler::TMeter& m, const QString& name, const QImage& image)
     {
-        picture.Assign(image);
+        AssignImage(picture, image);
         Kepler::TMeterSettings s = m.FaceSettings();
         s.FBakGndFName = name;
         s.BackGroundPicture = &picture;
@@ -110,5 +111,6 @@ inline TextMetrics MeasureText(const Kepler::TFont& font, const QString& text)
 {
     Kepler::TBitmap scratch(1, 1);
     scratch.Canvas().SetFont(font);
-    return {scratch.Canvas().TextWidth(text), scratch.Canvas().TextHeight(text)};
+    const std::string utf8 = text.toStdString();
+    return {scratch.Canvas().TextWidth(utf8), scratch.Canvas().TextHeight(utf8)};
 }

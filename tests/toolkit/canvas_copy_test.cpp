@@ -1,4 +1,5 @@
 #include "canvas_test_support.h"
+#include "qt_bitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -147,7 +148,8 @@ TEST(CanvasDraw, OntoItself)
 } // namespace
 
 // An unscaled copy goes row by row; it gives what the scaled rule gives for
-// a scale of 1, in every copy mode, clipped anywhere, from either format.
+// a scale of 1, in every copy mode, clipped anywhere, from an image of
+// either format.
 TEST(CanvasDraw, UnscaledCopyMatchesThePixelRule)
 {
     for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32}) {
@@ -156,8 +158,8 @@ TEST(CanvasDraw, UnscaledCopyMatchesThePixelRule)
             for (int x = 0; x < 7; ++x)
                 image.setPixel(x, y, qRgba(x * 30, y * 50, (x * y * 13) & 0xFF, 0x80 + x));
         TBitmap src;
-        src.Assign(image);
-        src.Image() = image; // keep the format as given
+        AssignImage(src, image);
+        const QImage given = QtImage(std::as_const(src));
         for (const TCopyMode mode : {cmSrcCopy, cmSrcAnd, cmSrcPaint}) {
             for (const auto& [ox, oy] : {std::pair{0, 0}, {-3, -2}, {6, 4}, {2, 1}}) {
                 TBitmap dst(10, 8);
@@ -173,13 +175,13 @@ TEST(CanvasDraw, UnscaledCopyMatchesThePixelRule)
                         const int sx = x - ox, sy = y - oy;
                         if (sx < 0 || sy < 0 || sx >= 7 || sy >= 5)
                             continue;
-                        const QRgb s = image.pixel(sx, sy);
-                        const QRgb d = expected.Image().pixel(x, y);
+                        const QRgb s = given.pixel(sx, sy);
+                        const QRgb d = QtImage(expected).pixel(x, y);
                         const QRgb e = 0xFF000000u
                                        | (mode == cmSrcAnd ? (d & s) : mode == cmSrcPaint ? (d | s) : s);
-                        expected.Image().setPixel(x, y, e);
+                        QtImage(expected).setPixel(x, y, e);
                     }
-                ASSERT_TRUE(dst.Image() == expected.Image()) << "format " << format << ", mode " << mode
+                ASSERT_TRUE(QtImage(dst) == QtImage(expected)) << "format " << format << ", mode " << mode
                                                              << ", at " << ox << ", " << oy;
             }
         }

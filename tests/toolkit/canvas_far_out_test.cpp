@@ -58,9 +58,9 @@ TEST(CanvasFarOut, SanitizerRunEverythingElse)
     c.Arc(-kFar, 5, kFar, 6, kFar, 5, -kFar, 5);
     c.Polygon({{kMinInt, kMinInt}, {kMaxInt, 0}, {0, kMaxInt}, {kMinInt, kMaxInt}});
     c.FillRect({kMinInt, kMinInt, kMaxInt, kMaxInt});
-    c.TextOut(kMaxInt, kMaxInt, QStringLiteral("x"));
-    c.TextOut(kMinInt, kMinInt, QStringLiteral("x"));
-    c.TextOut(-kFar, 0, QStringLiteral("x"));
+    c.TextOut(kMaxInt, kMaxInt, "x");
+    c.TextOut(kMinInt, kMinInt, "x");
+    c.TextOut(-kFar, 0, "x");
     TBitmap src(3, 3);
     c.StretchDraw({kMinInt, kMinInt, kMaxInt, kMaxInt}, src);
     c.StretchDraw({kMaxInt, kMaxInt, kMinInt, kMinInt}, src);
@@ -78,10 +78,10 @@ TEST(CanvasFarOut, EmptyBitmapIgnoresDrawing)
     c.Ellipse(0, 0, 5, 5);
     c.Pie(0, 0, 5, 5, 5, 2, 0, 2);
     c.Polygon({{0, 0}, {4, 0}, {0, 4}});
-    c.TextOut(0, 0, QStringLiteral("x"));
+    c.TextOut(0, 0, "x");
     TBitmap src(2, 2);
     c.Draw(0, 0, src);
-    EXPECT_GT(c.TextWidth(QStringLiteral("x")), 0);
+    EXPECT_GT(c.TextWidth("x"), 0);
     EXPECT_TRUE(b.Empty());
 }
 

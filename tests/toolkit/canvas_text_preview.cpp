@@ -2,6 +2,8 @@
 // rendering by eye. Usage: canvas_text_preview out.png
 #include "KeplerControls/bitmap.h"
 #include "KeplerControls/canvas.h"
+#include "qt_bitmap.h"
+#include "qt_font.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -18,7 +20,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s out.png\n", argv[0]);
         return 2;
     }
-    const QString text = QString::fromUtf8("Tahoma 11 px: -1.0 0.0 1.0 Verzögerung");
+    const std::string text = "Tahoma 11 px: -1.0 0.0 1.0 Verzögerung";
     struct Sample {
         int Height;
         TFontStyles Style;
@@ -34,13 +36,13 @@ int main(int argc, char** argv)
         f.SetColor(clBlack);
         c.SetFont(f);
         c.TextOut(4, y, text);
-        const QFontInfo info(f.ToQFont());
+        const QFontInfo info(ToQFont(f));
         std::printf("height %d style %d: family \"%s\" (resolved \"%s\"), pixel size %d, "
                     "width %d, height %d\n",
                     s.Height, s.Style, qPrintable(info.family()),
-                    qPrintable(ResolveFontFamily(f.Name())), info.pixelSize(), c.TextWidth(text),
+                    qPrintable(ResolveFontFamily(FontName(f))), info.pixelSize(), c.TextWidth(text),
                     c.TextHeight(text));
         y += c.TextHeight(text) + 6;
     }
-    return b.SaveToPng(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return SaveToPng(b, QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

@@ -33,15 +33,15 @@ TEST(CanvasText, MetricsGrowWithTheText)
 {
     TBitmap b(1, 1);
     TCanvas& c = b.Canvas();
-    EXPECT_EQ(c.TextWidth(QString()), 0);
-    EXPECT_GT(c.TextWidth(QStringLiteral("1.0")), 0);
-    EXPECT_GT(c.TextWidth(QStringLiteral("-1.0")), c.TextWidth(QStringLiteral("1.0")));
-    EXPECT_GE(c.TextHeight(QStringLiteral("0")), 11); // an 11 pixel em needs at least that
-    EXPECT_LE(c.TextHeight(QStringLiteral("0")), 16);
+    EXPECT_EQ(c.TextWidth(""), 0);
+    EXPECT_GT(c.TextWidth("1.0"), 0);
+    EXPECT_GT(c.TextWidth("-1.0"), c.TextWidth("1.0"));
+    EXPECT_GE(c.TextHeight("0"), 11); // an 11 pixel em needs at least that
+    EXPECT_LE(c.TextHeight("0"), 16);
     TFont big;
     big.SetHeight(-21);
     c.SetFont(big);
-    EXPECT_GT(c.TextHeight(QStringLiteral("0")), 20);
+    EXPECT_GT(c.TextHeight("0"), 20);
 }
 
 // With a clear brush the glyphs are the only change: inside the text box
@@ -52,7 +52,7 @@ TEST(CanvasText, ClearBrushLeavesTheBackground)
     TextCanvas t;
     TCanvas& c = t.Bitmap.Canvas();
     c.Brush().SetStyle(bsClear);
-    const QString text = QStringLiteral("1.0 Hg");
+    const std::string text = "1.0 Hg";
     const int w = c.TextWidth(text), h = c.TextHeight(text);
     c.TextOut(5, 5, text);
     const int inBox = w * h;
@@ -69,7 +69,7 @@ TEST(CanvasText, SolidBrushPaintsTheBox)
     TextCanvas t;
     TCanvas& c = t.Bitmap.Canvas();
     c.Brush().SetColor(clYellow);
-    const QString text = QStringLiteral("1.0 Hg");
+    const std::string text = "1.0 Hg";
     const int w = c.TextWidth(text), h = c.TextHeight(text);
     c.TextOut(5, 5, text);
     const int glyph = t.Count(kText, 5, 5, 5 + w, 5 + h);
@@ -90,7 +90,7 @@ TEST(CanvasText, PlacedByItsTopLeftCorner)
     TextCanvas t;
     TCanvas& c = t.Bitmap.Canvas();
     c.Brush().SetStyle(bsClear);
-    c.TextOut(10, 8, QStringLiteral("H"));
+    c.TextOut(10, 8, "H");
     int top = 100, left = 100;
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 80; ++x)

@@ -4,6 +4,8 @@
 // 423) gives an 11 pixel line 13 pixels high and a 21 pixel one 25; Qt's
 // typographic metrics would give 11 and 22. Widths stay Qt's.
 #include "canvas_test_support.h"
+#include "qt_bitmap.h"
+#include "qt_font.h"
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>
@@ -17,7 +19,7 @@ QFont Tahoma(int pixels, bool bold = false)
     TFont f;
     f.SetHeight(-pixels);
     f.SetStyle(bold ? fsBold : 0);
-    return f.ToQFont();
+    return ToQFont(f);
 }
 
 TEST(ClassicTextMetrics, TahomaLinesAsDesigned)
@@ -40,20 +42,21 @@ TEST(ClassicTextMetrics, CellHeightGivesTheEmSize)
 {
     TFont f;
     f.SetHeight(13);
-    EXPECT_EQ(f.ToQFont().pixelSize(), 11);
+    EXPECT_EQ(ToQFont(f).pixelSize(), 11);
     f.SetHeight(25);
-    EXPECT_EQ(f.ToQFont().pixelSize(), 21);
+    EXPECT_EQ(ToQFont(f).pixelSize(), 21);
 }
 
 TEST(ClassicTextMetrics, CanvasMeasuresHeightClassicallyAndWidthWithQt)
 {
     TBitmap b(40, 20);
     TCanvas& c = b.Canvas();
-    EXPECT_EQ(c.TextHeight(QStringLiteral("0.0")), 13);
+    EXPECT_EQ(c.TextHeight("0.0"), 13);
     QFont crisp = Tahoma(11);
     crisp.setHintingPreference(QFont::PreferFullHinting);
     crisp.setStyleStrategy(QFont::NoAntialias);
-    EXPECT_EQ(c.TextWidth(QStringLiteral("0.0")), QFontMetrics(crisp, &b.Image()).horizontalAdvance(QStringLiteral("0.0")));
+    const QImage device = QtImage(b);
+    EXPECT_EQ(c.TextWidth("0.0"), QFontMetrics(crisp, &device).horizontalAdvance(QStringLiteral("0.0")));
 }
 
 // The baseline lies at the classic ascent: an "H" drawn at row 2 stands on
@@ -66,7 +69,7 @@ TEST(ClassicTextMetrics, CanvasTextStandsOnTheClassicBaseline)
     f.SetColor(kPen);
     c.SetFont(f);
     c.Brush().SetStyle(bsClear);
-    c.TextOut(3, 2, QStringLiteral("H"));
+    c.TextOut(3, 2, "H");
     int top = 99, bottom = -1;
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 30; ++x)
@@ -79,7 +82,7 @@ TEST(ClassicTextMetrics, CanvasTextStandsOnTheClassicBaseline)
 
     SmallCanvas solid(30, 30);
     solid.Canvas().SetFont(f);
-    solid.Canvas().TextOut(3, 2, QStringLiteral("H"));
+    solid.Canvas().TextOut(3, 2, "H");
     EXPECT_EQ(solid.At(3, 14), 'o');
     EXPECT_EQ(solid.At(3, 15), '.');
 }

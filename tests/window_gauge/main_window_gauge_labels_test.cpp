@@ -42,9 +42,9 @@ TEST(LabelHandlerTest, ReplacedTextIsCentredOnTheSamePoint)
         if (text != "0.0")
             return;
         // Wipe the label's own box, so only the replacement's ink remains.
-        const int w = canvas.TextWidth(text);
+        const int w = canvas.TextWidth(text.toStdString());
         canvas.Brush().SetColor(clWhite);
-        canvas.FillRect({x, y, x + w, y + canvas.TextHeight(text)});
+        canvas.FillRect({x, y, x + w, y + canvas.TextHeight(text.toStdString())});
         canvas.Brush().SetStyle(bsClear);
         text = "-0.000";
     };

@@ -81,7 +81,7 @@ TFont TControl::InheritedFont() const
     const QWidget* parent = FWidget->parentWidget();
     const QFont q = parent ? parent->font() : QApplication::font();
     TFont f;
-    f.SetName(q.family());
+    f.SetName(q.family().toStdString());
     // Heights are in pixels at the design density of 96 per inch.
     f.SetHeight(q.pixelSize() > 0 ? -q.pixelSize() : -int(std::lround(q.pointSizeF() * 96.0 / 72.0)));
     TFontStyles style = 0;

@@ -1,4 +1,5 @@
 #include "speed_button.h"
+#include "qt_bitmap.h"
 #include "KeplerControls/mouse_input.h"
 #include "qt_colors.h"
 #include "show_exception.h"
@@ -74,12 +75,12 @@ TButtonState TSpeedButton::RestingState() const
 
 void TSpeedButton::SetGlyph(const TBitmap& v)
 {
-    SetGlyph(v.Image());
+    SetGlyph(QtImage(v));
 }
 
 void TSpeedButton::SetGlyph(const QImage& v)
 {
-    FGlyph.Assign(v);
+    AssignImage(FGlyph, v);
     update();
 }
 
@@ -93,7 +94,7 @@ QImage TSpeedButton::GlyphImage(TButtonState state) const
 {
     if (FGlyph.Empty())
         return {};
-    const QImage& all = FGlyph.Image();
+    const QImage all = QtImage(std::as_const(FGlyph));
     const int w = all.width() / FNumGlyphs;
     if (w <= 0)
         return {};

@@ -1,30 +1,54 @@
 #include "KeplerControls/bitmap.h"
 #include "KeplerControls/canvas.h"
-#include "qt_colors.h"
+#include "pixel.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
 
 namespace Kepler {
 
-TBitmap::TBitmap() = default;
+namespace {
 
-TBitmap::TBitmap(int width, int height)
+std::uint64_t NewContentKey()
+{
+    static std::atomic<std::uint64_t> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}
+
+} // namespace
+
+TBitmap::TBitmap() : FContentKey(NewContentKey()) {}
+
+TBitmap::TBitmap(int width, int height) : FContentKey(NewContentKey())
 {
     SetSize(width, height);
 }
 
 TBitmap::~TBitmap() = default;
 
+std::uint32_t* TBitmap::Bits()
+{
+    FContentKey = NewContentKey();
+    return FPixels.empty() ? nullptr : FPixels.data();
+}
+
 void TBitmap::SetSize(int width, int height)
 {
     if (width <= 0 || height <= 0) {
-        FImage = QImage();
-        FStored = QImage();
+        FWidth = FHeight = 0;
+        FPixels.clear();
+        FContentKey = NewContentKey();
+        FStored.reset();
         return;
     }
-    if (width == FImage.width() && height == FImage.height())
+    if (width == FWidth && height == FHeight)
         return;
-    FStored = QImage();
-    FImage = QImage(width, height, QImage::Format_RGB32);
-    FImage.fill(0xFFFFFFFFu);
+    FContentKey = NewContentKey();
+    FStored.reset();
+    FWidth = width;
+    FHeight = height;
+    FPixels.assign(std::size_t(width) * std::size_t(height), 0xFFFFFFFFu);
 }
 
 TCanvas& TBitmap::Canvas()
@@ -36,34 +60,56 @@ TCanvas& TBitmap::Canvas()
 
 TColor TBitmap::Pixel(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= FImage.width() || y >= FImage.height())
+    if (x < 0 || y < 0 || x >= FWidth || y >= FHeight)
         return clBlack;
-    return FromQRgb(reinterpret_cast<const QRgb*>(FImage.constScanLine(y))[x]);
+    return ColorOfPixel(FPixels[std::size_t(y) * std::size_t(FWidth) + std::size_t(x)]);
 }
 
 void TBitmap::SetPixel(int x, int y, TColor c)
 {
-    if (x < 0 || y < 0 || x >= FImage.width() || y >= FImage.height())
+    if (x < 0 || y < 0 || x >= FWidth || y >= FHeight)
         return;
-    reinterpret_cast<QRgb*>(FImage.scanLine(y))[x] = ToQRgb(c);
+    FContentKey = NewContentKey();
+    FPixels[std::size_t(y) * std::size_t(FWidth) + std::size_t(x)] = PixelOf(c);
 }
 
-void TBitmap::Assign(const QImage& image)
+void TBitmap::AssignPixels(int width, int height, const std::uint32_t* rows, std::ptrdiff_t stride)
 {
-    FImage = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
-    FStored = QImage();
+    FStored.reset();
+    if (width <= 0 || height <= 0 || !rows) {
+        SetSize(0, 0);
+        return;
+    }
+    FContentKey = NewContentKey();
+    FWidth = width;
+    FHeight = height;
+    FPixels.resize(std::size_t(width) * std::size_t(height));
+    for (int y = 0; y < height; ++y)
+        std::memcpy(FPixels.data() + std::size_t(y) * std::size_t(width), rows + y * stride,
+                    std::size_t(width) * sizeof(std::uint32_t));
 }
 
-void TBitmap::AssignStored(const QImage& stored, int bitsPerPixel)
+void TBitmap::CopyPixels(const TBitmap& source)
 {
-    Assign(stored);
-    FStored = stored;
-    FBitsPerPixel = bitsPerPixel;
+    FStored.reset();
+    FContentKey = NewContentKey();
+    FWidth = source.FWidth;
+    FHeight = source.FHeight;
+    FPixels = source.FPixels; // reuses the buffer when it is large enough
 }
 
-bool TBitmap::SaveToPng(const QString& path) const
+void TBitmap::Swap(TBitmap& other)
 {
-    return FImage.save(path, "PNG");
+    std::swap(FWidth, other.FWidth);
+    std::swap(FHeight, other.FHeight);
+    FPixels.swap(other.FPixels);
+    std::swap(FContentKey, other.FContentKey);
+    FStored.swap(other.FStored);
+}
+
+void TBitmap::SetStored(TStoredPicture stored)
+{
+    FStored = std::make_unique<TStoredPicture>(std::move(stored));
 }
 
 } // namespace Kepler

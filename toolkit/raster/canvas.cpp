@@ -1,9 +1,8 @@
 #include "KeplerControls/canvas.h"
 #include "KeplerControls/bitmap.h"
-#include "qt_colors.h"
+#include "pixel.h"
+#include "text_engine.h"
 
-#include <QFontMetrics>
-#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -12,9 +11,9 @@
 
 namespace Kepler {
 
-// Shapes are rasterised here pixel by pixel instead of through QPainter,
-// whose rules for edges, end points and ellipses differ from the classic ones
-// the pictures are designed for. Only text goes through QPainter.
+// Shapes are rasterised here pixel by pixel, by the classic rules for edges,
+// end points and ellipses the pictures are designed for (a general painter's
+// rules differ). Only text goes elsewhere, to the registered text engine.
 //
 // All coordinates are widened to 64 bits (products to 128 bits) and every
 // loop runs over the part inside the bitmap only, so coordinates near the
@@ -40,22 +39,20 @@ i128 FloorDiv(i128 num, i128 den)
 
 i128 CeilDiv(i128 num, i128 den) { return -FloorDiv(-num, den); }
 
-// Clipped pixel writes into the bitmap's RGB32 buffer. The buffer is taken
-// once (taking it may detach a shared image), not per pixel.
+using Rgb32 = std::uint32_t;
+
+// Clipped pixel writes into the bitmap's buffer.
 class PixelSink {
 public:
-    explicit PixelSink(QImage& image)
-        : FBits(image.isNull() ? nullptr : reinterpret_cast<QRgb*>(image.bits())),
-          FStride(image.isNull() ? 0 : image.bytesPerLine() / i64(sizeof(QRgb))),
-          FW(image.width()),
-          FH(image.height())
+    explicit PixelSink(TBitmap& bitmap)
+        : FBits(bitmap.Bits()), FStride(bitmap.Width()), FW(bitmap.Width()), FH(bitmap.Height())
     {
     }
 
     i64 Width() const { return FW; }
     i64 Height() const { return FH; }
 
-    void Put(i64 x, i64 y, QRgb c)
+    void Put(i64 x, i64 y, Rgb32 c)
     {
         if (x < 0 || y < 0 || x >= FW || y >= FH)
             return;
@@ -63,7 +60,7 @@ public:
     }
 
     // Columns x1..x2 inclusive of row y.
-    void Span(i64 y, i64 x1, i64 x2, QRgb c)
+    void Span(i64 y, i64 x1, i64 x2, Rgb32 c)
     {
         if (y < 0 || y >= FH)
             return;
@@ -71,13 +68,13 @@ public:
         x2 = std::min<i64>(x2, FW - 1);
         if (x1 > x2)
             return;
-        QRgb* row = FBits + y * FStride;
+        Rgb32* row = FBits + y * FStride;
         std::fill(row + x1, row + x2 + 1, c);
     }
 
     // Rows y1..y2 and columns x1..x2 inclusive: the first row is filled,
     // the others are copies of it, which runs at the speed of memory.
-    void Block(i64 y1, i64 y2, i64 x1, i64 x2, QRgb c)
+    void Block(i64 y1, i64 y2, i64 x1, i64 x2, Rgb32 c)
     {
         y1 = std::max<i64>(y1, 0);
         y2 = std::min<i64>(y2, FH - 1);
@@ -86,14 +83,14 @@ public:
         if (y1 > y2 || x1 > x2)
             return;
         Span(y1, x1, x2, c);
-        const QRgb* first = FBits + y1 * FStride + x1;
-        const std::size_t bytes = std::size_t(x2 - x1 + 1) * sizeof(QRgb);
+        const Rgb32* first = FBits + y1 * FStride + x1;
+        const std::size_t bytes = std::size_t(x2 - x1 + 1) * sizeof(Rgb32);
         for (i64 y = y1 + 1; y <= y2; ++y)
             std::memcpy(FBits + y * FStride + x1, first, bytes);
     }
 
 private:
-    QRgb* FBits;
+    Rgb32* FBits;
     i64 FStride;
     i64 FW;
     i64 FH;
@@ -398,7 +395,7 @@ i64 SourceIndex(i64 dest, i64 start, i64 size, i64 sourceSize)
     return i64(std::clamp<i128>(s, 0, sourceSize - 1));
 }
 
-QRgb Combine(QRgb dest, QRgb src, TCopyMode mode)
+Rgb32 Combine(Rgb32 dest, Rgb32 src, TCopyMode mode)
 {
     switch (mode) {
     case cmSrcAnd: return 0xFF000000u | (dest & src);
@@ -408,47 +405,52 @@ QRgb Combine(QRgb dest, QRgb src, TCopyMode mode)
     }
 }
 
-void CopyScaled(QImage& dest, i64 left, i64 top, i64 right, i64 bottom, const QImage& source,
+void CopyScaled(TBitmap& dest, i64 left, i64 top, i64 right, i64 bottom, const TBitmap& source,
                 TCopyMode mode)
 {
-    if (dest.isNull() || source.isNull() || left == right || top == bottom)
+    if (dest.Empty() || source.Empty() || left == right || top == bottom)
         return;
-    // A copy of the source keeps drawing a bitmap onto itself well defined.
-    const QImage src = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
-                           ? source
-                           : source.convertToFormat(QImage::Format_RGB32);
+    // Drawing a bitmap onto itself reads the pixels as they were before.
+    std::vector<Rgb32> copy;
+    const Rgb32* src = source.Bits();
+    if (&source == &dest) {
+        copy.assign(src, src + std::size_t(source.Width()) * std::size_t(source.Height()));
+        src = copy.data();
+    }
+    const i64 sw = source.Width(), sh = source.Height();
     const Box b = Normalised(left, top, right, bottom);
-    const i64 x0 = std::max<i64>(b.Left, 0), x1 = std::min<i64>(b.Right, dest.width()) - 1;
-    const i64 y0 = std::max<i64>(b.Top, 0), y1 = std::min<i64>(b.Bottom, dest.height()) - 1;
+    const i64 x0 = std::max<i64>(b.Left, 0), x1 = std::min<i64>(b.Right, dest.Width()) - 1;
+    const i64 y0 = std::max<i64>(b.Top, 0), y1 = std::min<i64>(b.Bottom, dest.Height()) - 1;
     if (x0 > x1 || y0 > y1)
         return;
-    if (right - left == src.width() && bottom - top == src.height()) {
+    Rgb32* const bits = dest.Bits();
+    const i64 dw = dest.Width();
+    if (right - left == sw && bottom - top == sh) {
         // Unscaled: whole rows at a time.
         for (i64 y = y0; y <= y1; ++y) {
-            const auto* s = reinterpret_cast<const QRgb*>(src.constScanLine(int(y - top))) + (x0 - left);
-            auto* d = reinterpret_cast<QRgb*>(dest.scanLine(int(y))) + x0;
+            const Rgb32* s = src + (y - top) * sw + (x0 - left);
+            Rgb32* d = bits + y * dw + x0;
             const std::size_t n = std::size_t(x1 - x0 + 1);
             // One branch per mode outside the loop, so each loop is a plain
-            // pass over the row. RGB32 pixels are opaque by the format's
-            // contract, so a plain copy of them is a memory copy.
-            if (mode == cmSrcCopy && src.format() == QImage::Format_RGB32)
-                std::memcpy(d, s, n * sizeof(QRgb));
+            // pass over the row. A bitmap's pixels are opaque, so a plain
+            // copy of them is a memory copy.
+            if (mode == cmSrcCopy)
+                std::memcpy(d, s, n * sizeof(Rgb32));
             else if (mode == cmSrcAnd)
-                std::transform(s, s + n, d, d, [](QRgb a, QRgb b) { return Combine(b, a, cmSrcAnd); });
+                std::transform(s, s + n, d, d, [](Rgb32 a, Rgb32 b) { return Combine(b, a, cmSrcAnd); });
             else if (mode == cmSrcPaint)
-                std::transform(s, s + n, d, d, [](QRgb a, QRgb b) { return Combine(b, a, cmSrcPaint); });
+                std::transform(s, s + n, d, d, [](Rgb32 a, Rgb32 b) { return Combine(b, a, cmSrcPaint); });
             else
-                std::transform(s, s + n, d, d, [](QRgb a, QRgb b) { return Combine(b, a, cmSrcCopy); });
+                std::transform(s, s + n, d, d, [](Rgb32 a, Rgb32 b) { return Combine(b, a, cmSrcCopy); });
         }
         return;
     }
     std::vector<i64> sx(std::size_t(x1 - x0 + 1));
     for (i64 x = x0; x <= x1; ++x)
-        sx[std::size_t(x - x0)] = SourceIndex(x, left, right - left, src.width());
+        sx[std::size_t(x - x0)] = SourceIndex(x, left, right - left, sw);
     for (i64 y = y0; y <= y1; ++y) {
-        const auto* s = reinterpret_cast<const QRgb*>(
-            src.constScanLine(int(SourceIndex(y, top, bottom - top, src.height()))));
-        auto* d = reinterpret_cast<QRgb*>(dest.scanLine(int(y)));
+        const Rgb32* s = src + SourceIndex(y, top, bottom - top, sh) * sw;
+        Rgb32* d = bits + y * dw;
         for (i64 x = x0; x <= x1; ++x)
             d[x] = Combine(d[x], s[sx[std::size_t(x - x0)]], mode);
     }
@@ -462,8 +464,8 @@ void TCanvas::MoveTo(int x, int y) { FPenPos = {x, y}; }
 
 void TCanvas::LineTo(int x, int y)
 {
-    PixelSink sink(FTarget.Image());
-    const QRgb pen = ToQRgb(FPen.Color());
+    PixelSink sink(FTarget);
+    const Rgb32 pen = PixelOf(FPen.Color());
     ForEachLinePixel(FPenPos.X, FPenPos.Y, x, y, sink.Width(), sink.Height(),
                      [&](i64 px, i64 py) { sink.Put(px, py, pen); });
     FPenPos = {x, y};
@@ -474,10 +476,10 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
     const Box b = Normalised(x1, y1, x2, y2);
     if (b.Empty())
         return;
-    PixelSink sink(FTarget.Image());
+    PixelSink sink(FTarget);
     if (FBrush.Style() == bsSolid)
-        sink.Block(b.Top + 1, b.Bottom - 2, b.Left + 1, b.Right - 2, ToQRgb(FBrush.Color()));
-    const QRgb pen = ToQRgb(FPen.Color());
+        sink.Block(b.Top + 1, b.Bottom - 2, b.Left + 1, b.Right - 2, PixelOf(FBrush.Color()));
+    const Rgb32 pen = PixelOf(FPen.Color());
     sink.Span(b.Top, b.Left, b.Right - 1, pen);
     sink.Span(b.Bottom - 1, b.Left, b.Right - 1, pen);
     const i64 yEnd = std::min<i64>(b.Bottom - 1, sink.Height() - 1);
@@ -492,17 +494,17 @@ void TCanvas::FillRect(const TRect& r)
     if (FBrush.Style() != bsSolid)
         return;
     const Box b = Normalised(r.Left, r.Top, r.Right, r.Bottom);
-    PixelSink(FTarget.Image()).Block(b.Top, b.Bottom - 1, b.Left, b.Right - 1, ToQRgb(FBrush.Color()));
+    PixelSink(FTarget).Block(b.Top, b.Bottom - 1, b.Left, b.Right - 1, PixelOf(FBrush.Color()));
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
 {
     EllipseShape e(Normalised(x1, y1, x2, y2));
-    PixelSink sink(FTarget.Image());
+    PixelSink sink(FTarget);
     e.CacheRows(-1, sink.Height());
     const bool fill = FBrush.Style() == bsSolid;
-    const QRgb brush = ToQRgb(FBrush.Color());
-    const QRgb pen = ToQRgb(FPen.Color());
+    const Rgb32 brush = PixelOf(FBrush.Color());
+    const Rgb32 pen = PixelOf(FPen.Color());
     ForEachEllipseRow(e, sink.Height(), [&](i64 y, i64 l, i64 r, i64 il, i64 ir) {
         if (il > ir) {
             sink.Span(y, l, r, pen);
@@ -538,11 +540,11 @@ void TCanvas::DrawEllipticSector(int x1, int y1, int x2, int y2, int x3, int y3,
     const Sector sector({2 * i64(x3) - cx2, cy2 - 2 * i64(y3)}, {2 * i64(x4) - cx2, cy2 - 2 * i64(y4)});
     const auto inSector = [&](i64 x, i64 y) { return sector.Contains({2 * x + 1 - cx2, cy2 - 2 * y - 1}); };
 
-    PixelSink sink(FTarget.Image());
+    PixelSink sink(FTarget);
     e.CacheRows(-1, sink.Height());
     const bool fill = pie && FBrush.Style() == bsSolid;
-    const QRgb brush = ToQRgb(FBrush.Color());
-    const QRgb pen = ToQRgb(FPen.Color());
+    const Rgb32 brush = PixelOf(FBrush.Color());
+    const Rgb32 pen = PixelOf(FPen.Color());
     const i64 width = sink.Width();
     std::vector<i64> breaks;
     ForEachEllipseRow(e, sink.Height(), [&](i64 y, i64 l, i64 r, i64 il, i64 ir) {
@@ -591,14 +593,14 @@ void TCanvas::Polygon(const std::vector<TPoint>& points)
 {
     if (points.empty())
         return;
-    PixelSink sink(FTarget.Image());
+    PixelSink sink(FTarget);
     const std::size_t n = points.size();
     if (FBrush.Style() == bsSolid && n >= 3) {
         // The points are pixel centres, as for the outline. A pixel is filled
         // when its centre lies inside the polygon by the even-odd rule; the
         // outline passes through every pixel centre on an edge, so the fill
         // is exactly what the outline encloses. Exact integer arithmetic.
-        const QRgb brush = ToQRgb(FBrush.Color());
+        const Rgb32 brush = PixelOf(FBrush.Color());
         i64 minY = points[0].Y, maxY = points[0].Y;
         for (const TPoint& p : points) {
             minY = std::min<i64>(minY, p.Y);
@@ -622,7 +624,7 @@ void TCanvas::Polygon(const std::vector<TPoint>& points)
                 sink.Span(y, keys[k], keys[k + 1] - 1, brush);
         }
     }
-    const QRgb pen = ToQRgb(FPen.Color());
+    const Rgb32 pen = PixelOf(FPen.Color());
     for (std::size_t i = 0; i < n; ++i) {
         const TPoint& a = points[i];
         const TPoint& b = points[(i + 1) % n];
@@ -631,63 +633,46 @@ void TCanvas::Polygon(const std::vector<TPoint>& points)
     }
 }
 
-QFont TCanvas::TextFont() const
+void TCanvas::TextOut(int x, int y, const std::string& text)
 {
-    QFont f = FFont.ToQFont();
-    // Small interface text reads best as crisp, fully hinted glyphs.
-    f.setHintingPreference(QFont::PreferFullHinting);
-    f.setStyleStrategy(QFont::NoAntialias);
-    return f;
-}
-
-void TCanvas::TextOut(int x, int y, const QString& text)
-{
-    QImage& image = FTarget.Image();
-    if (image.isNull() || text.isEmpty())
+    const TTextEngine* engine = TextEngine();
+    if (!engine || FTarget.Empty() || text.empty())
         return;
-    const QFont font = TextFont();
-    const QFontMetrics m(font, &image);
-    const TTextMetrics line = ClassicTextMetrics(font);
-    const i64 w = m.horizontalAdvance(text);
+    const TTextMetrics line = engine->LineMetrics(FFont);
+    const i64 w = engine->TextWidth(FFont, text);
     const i64 h = line.Height();
     // Glyphs may reach a little outside their advance box (italics); text
     // wholly outside is skipped, which also keeps absurd coordinates away from
-    // the painter.
+    // the engine.
     const i64 margin = h + 2;
-    if (i64(x) + w + margin < 0 || i64(x) - margin >= image.width() || i64(y) + h + margin < 0
-        || i64(y) - margin >= image.height())
+    if (i64(x) + w + margin < 0 || i64(x) - margin >= FTarget.Width() || i64(y) + h + margin < 0
+        || i64(y) - margin >= FTarget.Height())
         return;
     if (FBrush.Style() == bsSolid)
         FillRect({x, y, int(x + w), int(y + h)});
-    QPainter p(&image);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.setFont(font);
-    p.setPen(ToQColor(FFont.Color()));
-    p.drawText(QPoint(x, int(i64(y) + line.Ascent)), text);
+    engine->DrawText(FTarget, x, int(i64(y) + line.Ascent), FFont, text);
 }
 
-int TCanvas::TextWidth(const QString& text) const
+int TCanvas::TextWidth(const std::string& text) const
 {
-    const QImage& image = FTarget.Image();
-    const QFont font = TextFont();
-    return image.isNull() ? QFontMetrics(font).horizontalAdvance(text)
-                          : QFontMetrics(font, &image).horizontalAdvance(text);
+    const TTextEngine* engine = TextEngine();
+    return engine && !text.empty() ? engine->TextWidth(FFont, text) : 0;
 }
 
-int TCanvas::TextHeight(const QString&) const
+int TCanvas::TextHeight(const std::string&) const
 {
-    return ClassicTextMetrics(TextFont()).Height();
+    const TTextEngine* engine = TextEngine();
+    return engine ? engine->LineMetrics(FFont).Height() : 0;
 }
 
 void TCanvas::StretchDraw(const TRect& rect, const TBitmap& source)
 {
-    CopyScaled(FTarget.Image(), rect.Left, rect.Top, rect.Right, rect.Bottom, source.Image(), FCopyMode);
+    CopyScaled(FTarget, rect.Left, rect.Top, rect.Right, rect.Bottom, source, FCopyMode);
 }
 
 void TCanvas::Draw(int x, int y, const TBitmap& source)
 {
-    CopyScaled(FTarget.Image(), x, y, i64(x) + source.Width(), i64(y) + source.Height(), source.Image(),
-               FCopyMode);
+    CopyScaled(FTarget, x, y, i64(x) + source.Width(), i64(y) + source.Height(), source, FCopyMode);
 }
 
 TColor TCanvas::Pixel(int x, int y) const { return FTarget.Pixel(x, y); }

@@ -1,45 +1,36 @@
 #include "KeplerControls/colors.h"
-#include "qt_colors.h"
-
-#include <QGuiApplication>
-#include <QPalette>
+#include "system_colors.h"
 
 namespace Kepler {
 
-QRgb ToQRgb(TColor c)
+namespace {
+
+const TSystemColors* registered = nullptr;
+
+// The colours of a classic desktop, for a program without a palette to ask.
+TColor ClassicSystemColor(TColor c)
 {
-    c = ColorToRGB(c);
-    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+    switch (c) {
+    case clWindow: return clWhite;
+    case clWindowText: return clBlack;
+    case clBtnShadow: return RGB(160, 160, 160);
+    case clBtnHighlight: return clWhite;
+    case clBtnFace:
+    default: return RGB(240, 240, 240);
+    }
 }
 
-QColor ToQColor(TColor c)
-{
-    return QColor::fromRgb(ToQRgb(c));
-}
+} // namespace
 
-TColor FromQRgb(QRgb p)
-{
-    return RGB(std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p)));
-}
+void SetSystemColors(const TSystemColors* source) { registered = source; }
 
-TColor FromQColor(const QColor& c)
-{
-    return FromQRgb(c.rgb());
-}
+const TSystemColors* SystemColors() { return registered; }
 
 TColor ColorToRGB(TColor c)
 {
     if (!IsSystemColor(c))
         return c & 0xFFFFFFu;
-    const QPalette pal = qGuiApp ? QGuiApplication::palette() : QPalette();
-    switch (c) {
-    case clWindow: return FromQColor(pal.color(QPalette::Active, QPalette::Base));
-    case clWindowText: return FromQColor(pal.color(QPalette::Active, QPalette::WindowText));
-    case clBtnFace: return FromQColor(pal.color(QPalette::Active, QPalette::Button));
-    case clBtnShadow: return FromQColor(pal.color(QPalette::Active, QPalette::Dark));
-    case clBtnHighlight: return FromQColor(pal.color(QPalette::Active, QPalette::Light));
-    default: return FromQColor(pal.color(QPalette::Active, QPalette::Window));
-    }
+    return (registered ? registered->Resolve(c) : ClassicSystemColor(c)) & 0xFFFFFFu;
 }
 
 } // namespace Kepler

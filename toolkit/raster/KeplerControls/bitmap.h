@@ -2,16 +2,28 @@
 #include "KeplerControls/keplercontrols_export.h"
 #include "KeplerControls/colors.h"
 
-#include <QImage>
-#include <QString>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace Kepler {
 
 class TCanvas;
 
-// A width by height buffer of 32-bit pixels (Qt's RGB32 layout, so Qt can
-// show it and save it directly). A new or resized bitmap is white.
+// A picture as its file stored it, kept beside the pixels shown: palette
+// pictures keep their indices and colours; for others the pixels shown are
+// the picture, and only the depth of the file is kept.
+struct TStoredPicture {
+    int BitsPerPixel = 32;
+    bool Indexed = false;
+    std::vector<std::uint8_t> Indices;  // one index a pixel, rows top down
+    std::vector<std::uint32_t> Palette; // their colours, 0xAARRGGBB
+};
+
+// A width by height buffer of 32-bit pixels, rows top down without gaps,
+// each pixel 0xFFRRGGBB (the layout Qt calls RGB32, so the Qt layer can show
+// and save it without a copy). A new or resized bitmap is white.
 class KEPLERCONTROLS_EXPORT TBitmap {
 public:
     TBitmap();
@@ -22,11 +34,11 @@ public:
     TBitmap& operator=(const TBitmap&) = delete;
 
     // Width in pixels.
-    int Width() const { return FImage.width(); }
+    int Width() const { return FWidth; }
     // Height in pixels.
-    int Height() const { return FImage.height(); }
+    int Height() const { return FHeight; }
     // Whether the bitmap has no pixels.
-    bool Empty() const { return FImage.isNull(); }
+    bool Empty() const { return FPixels.empty(); }
     // Resizes the bitmap to white pixels; the same size keeps the pixels, and a
     // size of 0 or less empties it.
     void SetSize(int width, int height);
@@ -39,30 +51,37 @@ public:
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor c);
 
-    // Replaces the pixels with a copy of the given image converted to RGB32.
-    void Assign(const QImage& image);
+    // The pixels themselves, Width() per row; null when empty. Taking them
+    // for writing counts as a change of the pixels (see ContentKey).
+    std::uint32_t* Bits();
+    const std::uint32_t* Bits() const { return FPixels.empty() ? nullptr : FPixels.data(); }
+    // A number that changes whenever the pixels may have changed, and that
+    // no other bitmap has had: two equal keys mean the same pixels.
+    std::uint64_t ContentKey() const { return FContentKey; }
 
-    // Replaces the pixels with a picture as its file stored it: the stored
-    // image keeps its format (palette indices for palette formats) beside
-    // the RGB32 pixels shown. Drawing changes only the pixels shown.
-    void AssignStored(const QImage& stored, int bitsPerPixel);
-    // The picture as last stored by AssignStored; for a bitmap never given
-    // one, the pixels shown.
-    const QImage& Stored() const { return FStored.isNull() ? FImage : FStored; }
+    // Replaces the pixels with a copy of width by height pixels read row by
+    // row, `stride` pixels apart; forgets any stored picture.
+    void AssignPixels(int width, int height, const std::uint32_t* rows, std::ptrdiff_t stride);
+    // Takes size and pixels of the source, keeping the buffer when it fits.
+    void CopyPixels(const TBitmap& source);
+    // Exchanges pixels and stored pictures; each keeps its own canvas.
+    void Swap(TBitmap& other);
+
+    // Keeps a picture as its file stored it beside the pixels shown, which
+    // the caller has set already. Drawing changes only the pixels shown.
+    // Resizing forgets the stored picture.
+    void SetStored(TStoredPicture stored);
+    // The picture given to SetStored; null when there is none.
+    const TStoredPicture* Stored() const { return FStored.get(); }
     // Bits per pixel of the stored picture: the file's, or 32.
-    int BitsPerPixel() const { return FStored.isNull() ? 32 : FBitsPerPixel; }
-
-    // The pixels as a Qt image (RGB32).
-    const QImage& Image() const { return FImage; }
-    QImage& Image() { return FImage; }
-
-    // Writes the pixels shown as a PNG file; false when that fails.
-    bool SaveToPng(const QString& path) const;
+    int BitsPerPixel() const { return FStored ? FStored->BitsPerPixel : 32; }
 
 private:
-    QImage FImage;
-    QImage FStored;
-    int FBitsPerPixel = 32;
+    int FWidth = 0;
+    int FHeight = 0;
+    std::vector<std::uint32_t> FPixels;
+    std::uint64_t FContentKey;
+    std::unique_ptr<TStoredPicture> FStored;
     std::unique_ptr<TCanvas> FCanvas;
 };
 

@@ -3,8 +3,8 @@
 #include "KeplerControls/colors.h"
 #include "KeplerControls/font.h"
 
-#include <QString>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace Kepler {
@@ -84,10 +84,11 @@ private:
 //   the ray through the end point (rays from the box centre); equal rays give
 //   the whole ellipse;
 // - polygons fill even-odd;
-// - text is rendered by Qt's font engine into the same pixels; a clear brush
-//   leaves the background untouched, a solid one paints it in the brush colour;
-//   a line of text is as high as the classic metrics say (ClassicTextMetrics),
-//   with its baseline at the classic ascent; widths are Qt's.
+// - text (UTF-8) is rendered by the registered text engine into the same
+//   pixels (the Qt layer's engine uses Qt's fonts); a clear brush leaves the
+//   background untouched, a solid one paints it in the brush colour; a line
+//   of text is as high as the engine's line metrics say, with its baseline
+//   at their ascent. Without an engine no text is drawn and texts measure 0.
 // Everything is clipped to the bitmap.
 // A new canvas has a black pen, a solid white brush, the default font and the
 // plain copy mode.
@@ -131,12 +132,12 @@ public:
     void Polygon(const std::vector<TPoint>& points);
     void FillRect(const TRect& r); // brush only, no outline
 
-    // Draws text with its top-left corner at (x, y) in the font's colour.
-    void TextOut(int x, int y, const QString& text);
+    // Draws UTF-8 text with its top-left corner at (x, y) in the font's colour.
+    void TextOut(int x, int y, const std::string& text);
     // Width in pixels of the text in the font.
-    int TextWidth(const QString& text) const;
+    int TextWidth(const std::string& text) const;
     // Height in pixels of a line of the text in the font.
-    int TextHeight(const QString& text) const;
+    int TextHeight(const std::string& text) const;
 
     // Copies the source scaled into rect, combined by the copy mode.
     void StretchDraw(const TRect& rect, const TBitmap& source);
@@ -150,7 +151,6 @@ public:
 
 private:
     void DrawEllipticSector(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, bool pie);
-    QFont TextFont() const;
 
     TBitmap& FTarget;
     TPen FPen;

@@ -38,8 +38,10 @@ constexpr TColor RGB(std::uint8_t r, std::uint8_t g, std::uint8_t b) // the colo
     return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
 }
 
-// Resolves a system colour from the running system's palette (needs a
-// QGuiApplication); plain colours come back unchanged, less any high byte.
+// Resolves a system colour through the registered system colours (the Qt
+// layer's answers from the running palette), or as a classic desktop shows
+// it when none is registered; plain colours come back unchanged, less any
+// high byte.
 KEPLERCONTROLS_EXPORT TColor ColorToRGB(TColor c);
 
 } // namespace Kepler

@@ -2,10 +2,9 @@
 #include "KeplerControls/keplercontrols_export.h"
 #include "KeplerControls/colors.h"
 
-#include <QFont>
-#include <QString>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace Kepler {
 
@@ -24,9 +23,9 @@ public:
 
     TFont();
 
-    // Family name.
-    const QString& Name() const { return FName; }
-    void SetName(const QString& v);
+    // Family name, UTF-8.
+    const std::string& Name() const { return FName; }
+    void SetName(const std::string& v);
     // Height in the sign convention above.
     int Height() const { return FHeight; }
     void SetHeight(int v);
@@ -49,29 +48,20 @@ public:
     // what a font describes.
     friend bool operator==(const TFont& a, const TFont& b) { return a.SameAs(b); }
 
-    // The Qt font this description renders with: the family resolved through
-    // ResolveFontFamily, the height converted to a pixel size.
-    QFont ToQFont() const;
-
     // Called after a setter or Assign() changed the font.
     std::function<void()> OnChange;
 
 private:
     void Changed();
 
-    QString FName;
+    std::string FName;
     int FHeight;
     TFontStyles FStyle;
     TColor FColor;
     std::uint8_t FCharset;
 };
 
-// A line of text measured the classic way: ascent and descent from the
-// font's OS/2 table (usWinAscent, usWinDescent) scaled to its pixel size,
-// each rounded to whole pixels. Qt prefers the typographic metrics of fonts
-// that ask for them, which gives lines a few pixels shorter than the window
-// and the gauge were laid out for. A font without that table keeps Qt's
-// metrics. Widths are Qt's in any case.
+// The height of a line of text: ascent above the baseline, descent below.
 struct TTextMetrics {
     // Pixels above the baseline.
     int Ascent = 0;
@@ -80,12 +70,5 @@ struct TTextMetrics {
     // Height of a line.
     int Height() const { return Ascent + Descent; }
 };
-KEPLERCONTROLS_EXPORT TTextMetrics ClassicTextMetrics(const QFont& font); // the line metrics of font, measured as above
-
-// "Tahoma" resolves to a real Tahoma when the system has one, otherwise to
-// the Tahoma-compatible font that Debian's fonts-wine ships (registered on
-// first use), and finally to DejaVu Sans. Other names pass through.
-// Needs a QGuiApplication.
-KEPLERCONTROLS_EXPORT QString ResolveFontFamily(const QString& name);
 
 } // namespace Kepler

@@ -1,0 +1,30 @@
+#pragma once
+#include "KeplerControls/font.h"
+
+#include <QFont>
+#include <QString>
+
+namespace Kepler {
+
+// The Qt font a description renders with: the family resolved through
+// ResolveFontFamily, the height converted to a pixel size.
+QFont ToQFont(const TFont& font);
+
+// The font's name as Qt text.
+inline QString FontName(const TFont& font) { return QString::fromStdString(font.Name()); }
+
+// A line of text measured the classic way: ascent and descent from the
+// font's OS/2 table (usWinAscent, usWinDescent) scaled to its pixel size,
+// each rounded to whole pixels. Qt prefers the typographic metrics of fonts
+// that ask for them, which gives lines a few pixels shorter than the window
+// and the gauge were laid out for. A font without that table keeps Qt's
+// metrics. Widths are Qt's in any case.
+TTextMetrics ClassicTextMetrics(const QFont& font);
+
+// "Tahoma" resolves to a real Tahoma when the system has one, otherwise to
+// the Tahoma-compatible font that Debian's fonts-wine ships (registered on
+// first use), and finally to DejaVu Sans. Other names pass through.
+// Needs a QGuiApplication.
+QString ResolveFontFamily(const QString& name);
+
+} // namespace Kepler
