@@ -95,6 +95,24 @@ QFont TFont::ToQFont() const
     return f;
 }
 
+TFont TFont::FromQFont(const QFont& q)
+{
+    TFont f;
+    f.SetName(q.family());
+    f.SetHeight(q.pixelSize() > 0 ? -q.pixelSize() : -int(std::lround(q.pointSizeF() * 96.0 / 72.0)));
+    TFontStyles style = 0;
+    if (q.bold())
+        style |= fsBold;
+    if (q.italic())
+        style |= fsItalic;
+    if (q.underline())
+        style |= fsUnderline;
+    if (q.strikeOut())
+        style |= fsStrikeOut;
+    f.SetStyle(style);
+    return f;
+}
+
 namespace {
 
 bool HasFamily(const QString& name)

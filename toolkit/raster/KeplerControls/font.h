@@ -44,6 +44,10 @@ public:
     // The Qt font this description renders with: the family resolved through
     // ResolveFontFamily, the height converted to a pixel size.
     QFont ToQFont() const;
+    // The description of a Qt font: its family, its size as a pixel height
+    // (points taken at the design density of 96 pixels per inch) and its
+    // style; colour and character set are the defaults.
+    static TFont FromQFont(const QFont& q);
 
     std::function<void()> OnChange;
 
