@@ -4,6 +4,7 @@
 #include "meter1_settings.h"
 #include "picture_box.h"
 #include "scroll_bar.h"
+#include "window_zoom.h"
 
 #include "qt_colors.h"
 #include "KeplerControls/font.h"
@@ -143,6 +144,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     SetAccessibleTexts();
     // The client area is fixed; the window takes its size from it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FZoom = new TWindowZoom(*this);
     EdtmA->setFocus();
 }
 

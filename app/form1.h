@@ -11,6 +11,7 @@ class QPushButton;
 class QScrollBar;
 namespace Kepler { class TMeter; }
 class TPictureBox;
+class TWindowZoom;
 namespace Kepler { class TSpinEdit; }
 
 // The program's one window: the picture on the left, the gauge, start date,
@@ -31,6 +32,9 @@ public:
     void BtnStopClick();
     void SpinEdit1Change();
     void Optiions1Click();
+
+    // Zoom and full screen for a projector (Ctrl+Plus, Ctrl+Minus, Ctrl+0, F11).
+    TWindowZoom& Zoom() { return *FZoom; }
 
     // The run loop's view of the window.
     Kepler::TCanvas& PictureCanvas() override;
@@ -57,6 +61,7 @@ private:
 
     enum class TInfosState { Idle, BoxQueued, BoxOpen };
     TInfosState FInfosState = TInfosState::Idle;
+    TWindowZoom* FZoom = nullptr;
 
     QWidget* Client = nullptr;
     TPictureBox* ImgCanvas = nullptr;

@@ -25,6 +25,11 @@ QString DelayText(int ms)
 
 void TForm1::SetAccessibleTexts()
 {
+    // The zoom keys act on the whole window; no menu shows them.
+    setAccessibleDescription(QStringLiteral(
+        "Strg+Plus vergrößert das Fenster, Strg+Minus verkleinert es, Strg+0 stellt die "
+        "Originalgröße wieder her (auch Strg mit dem Mausrad); F11 zeigt es bildschirmfüllend, "
+        "F11 oder Escape beenden das."));
     ImgCanvas->setAccessibleName(QStringLiteral("Bahnbild"));
     ImgCanvas->setAccessibleDescription(QStringLiteral(
         "Bahn des Planeten um die Sonne mit Hilfskreis. Während eines Laufs zieht der Planet "

@@ -15,8 +15,14 @@ public:
     Kepler::TBitmap& Picture() { return FPicture; }
     const Kepler::TBitmap& Picture() const { return FPicture; }
 
+    // The picture as it stands, for the clipboard or a file: a teacher puts
+    // it on a worksheet.
+    void CopyPicture() const;
+    bool SavePicture(const QString& fileName) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     Kepler::TBitmap FPicture;

@@ -31,6 +31,10 @@ QIcon ProgramIcon()
 
 void SetUpProgramIdentity()
 {
+    // The user's settings file (the zoom) is found by these names; the
+    // program and its remote-controlled twin share it.
+    QCoreApplication::setOrganizationName(QStringLiteral("keplerprobleme"));
+    QCoreApplication::setApplicationName(QStringLiteral("keplerprobleme"));
     QGuiApplication::setDesktopFileName(DesktopFileName);
     QApplication::setWindowIcon(ProgramIcon());
 }

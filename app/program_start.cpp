@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "german_qt_texts.h"
 #include "program_identity.h"
+#include "window_zoom.h"
 
 #include "platform.h"
 
@@ -24,6 +25,8 @@ int RunProgram(int& argc, char** argv, const std::function<void(TForm1&)>& whenS
     SetUpProgramIdentity();
     InstallGermanQtTexts();
     TForm1 form;
+    // The zoom of the last start, before the window is first seen.
+    form.Zoom().RestoreSavedZoom();
     form.show();
     if (whenShown)
         whenShown(form);

@@ -44,6 +44,8 @@ cycles=60
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The program's settings (its zoom) in the scratch folder, never the user's.
+export XDG_CONFIG_HOME=$work/config
 mkdir -p screenshots
 
 # Inside the X server: start the program, let it run until it is held, grab

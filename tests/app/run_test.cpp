@@ -298,22 +298,28 @@ TEST_F(RunTest, OpenInfosListHoldsTheRunUntilItCloses)
     Form.show();
     int passesWhenClosed = -1;
     bool openWhenBack = true;
+    bool boxClosed = false;
+    QTimer closer;
     Platform.OnProcess = [&](int pass) {
         if (pass == 1) {
             QMenuBar* bar = Controls.MainMenu1;
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(Controls.Optiions1->menuAction()).center());
             EXPECT_TRUE(Controls.Optiions1->isVisible());
             // Once the list is up the box shows; it is closed at once, and
-            // the list comes back.
-            QTimer::singleShot(0, [] {
-                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            // the list comes back. Only then is the list closed without a
+            // choice: a fixed delay could close it while the box is still up
+            // on a slow machine, and the list would then stay open.
+            QObject::connect(&closer, &QTimer::timeout, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                     box->button(QMessageBox::Ok)->click();
+                    boxClosed = true;
+                } else if (boxClosed && Controls.Optiions1->isVisible()) {
+                    passesWhenClosed = Platform.ProcessCalls;
+                    Controls.Optiions1->hide();
+                    closer.stop();
+                }
             });
-            // Later the list is closed without a choice.
-            QTimer::singleShot(100, [&] {
-                passesWhenClosed = Platform.ProcessCalls;
-                Controls.Optiions1->hide();
-            });
+            closer.start(10);
             // The run handles its messages: it comes back only once the
             // list has closed.
             QCoreApplication::processEvents();

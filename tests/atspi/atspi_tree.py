@@ -161,6 +161,10 @@ def check_tree(app):
     if frame is None:
         fail("no frame 'Simulation Keplerprobleme'")
         return None
+    # The zoom keys have no menu entry: the window's description names them.
+    for keys in ("Strg+Plus", "Strg+Minus", "Strg+0", "F11"):
+        if keys not in (frame.description or ""):
+            fail(f"the window's description does not name {keys}: '{frame.description}'")
     print("The window as AT-SPI shows it:")
     nodes = list(walk(frame))
     for node, depth in nodes:

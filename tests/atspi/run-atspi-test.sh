@@ -23,6 +23,8 @@ done
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR=$runtime
+# The program's settings (its zoom) in the scratch folder, never the user's.
+export XDG_CONFIG_HOME=$runtime/config
 export QT_QPA_PLATFORM=xcb
 # The screen reader switches accessibility on, not the environment.
 unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_ACCESSIBILITY NO_AT_BRIDGE

@@ -8,6 +8,8 @@ driver=${1:?usage: driver_holds_run.sh DRIVER}
 export QT_QPA_PLATFORM=offscreen
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+# The program's settings (its zoom) in the scratch folder, never the user's.
+export XDG_CONFIG_HOME=$work/config
 
 "$driver" --start 0 --hold-after 5 >"$work/said" &
 pid=$!

@@ -31,6 +31,8 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The program's settings (its zoom) in the scratch folder, never the user's.
+export XDG_CONFIG_HOME=$work/config
 
 # Inside the X server and a D-Bus session of its own: start the program with
 # the locale, read its window until the run is over, then end it. Only the

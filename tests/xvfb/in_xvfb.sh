@@ -2,12 +2,17 @@
 # Runs a test that works the real program's window by hand (random_use.py,
 # infos_keys.py) in a virtual X server of its own, with no window manager,
 # under the German locale de_DE.UTF-8.
-# Usage: in_xvfb.sh SCRIPT PROGRAM [SCRIPT ARGUMENTS...]
+# Usage: in_xvfb.sh [--screen WIDTHxHEIGHT] SCRIPT PROGRAM [SCRIPT ARGUMENTS...]
 # SCRIPT is a file name beside this one; it gets PROGRAM, a scratch folder
 # and the remaining arguments. Exit 77 (skipped) only when xvfb-run is
 # missing; a missing tool or locale fails and says what to install.
 set -euo pipefail
 
+screen_size=1024x768
+if [ "${1:-}" = --screen ]; then
+  screen_size=${2:?usage: in_xvfb.sh --screen WIDTHxHEIGHT SCRIPT PROGRAM [ARGS...]}
+  shift 2
+fi
 script=${1:?usage: in_xvfb.sh SCRIPT PROGRAM [ARGS...]}
 program=${2:?usage: in_xvfb.sh SCRIPT PROGRAM [ARGS...]}
 shift 2
@@ -32,8 +37,11 @@ program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The program's settings (its zoom) go to the scratch folder, never to the
+# user's own: every test starts as on a first start.
+export XDG_CONFIG_HOME=$work/config
 
 # A display number of its own, so parallel tests do not race for one;
 # -noreset keeps the server when the last client but ours leaves.
-xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24 -noreset" \
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 ${screen_size}x24 -noreset" \
   "$python" -B "$here/$script" "$program" "$work" "$@"

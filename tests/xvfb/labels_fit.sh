@@ -21,6 +21,10 @@ have=$(locale -a | LC_ALL=C tr '[:upper:]' '[:lower:]')
 grep -qx 'de_de.utf8' <<<"$have" ||
   { echo "locale de_DE.UTF-8 is not generated (bash scripts/install-deps.sh generates it)"; exit 1; }
 
-exec bash "$here/../app/without_tahoma.sh" \
+# The program's settings (its zoom) in a scratch folder, never the user's.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+bash "$here/../app/without_tahoma.sh" \
   xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24 -noreset" \
     dbus-run-session -- "$python" -B "$here/labels_fit.py" "$program"

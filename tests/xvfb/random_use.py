@@ -66,7 +66,8 @@ SPIN_HALVES = {"up": (549, 528, 6, 4), "down": (549, 537, 6, 4)}
 KEYS = ["Tab", "shift+Tab", "space", "Return", "KP_Enter", "Escape", "Alt_L", "Up", "Down",
         "Left", "Right", "Prior", "Next", "Home", "End", "BackSpace", "Delete", "ctrl+a",
         "ctrl+c", "ctrl+v", "ctrl+x", "ctrl+z", "ctrl+shift+z", "shift+Up", "shift+End",
-        "Menu", "shift+F10", "F1", "F10", "Insert", "ctrl+Home", "ctrl+End"]
+        "Menu", "shift+F10", "F1", "F10", "Insert", "ctrl+Home", "ctrl+End",
+        "ctrl+plus", "ctrl+minus", "ctrl+0", "F11"]
 
 # Keys that give the menu bar the keyboard.
 MENU_KEYS = ("Alt_L", "F10")

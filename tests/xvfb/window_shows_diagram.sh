@@ -15,6 +15,8 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The program's settings (its zoom) in the scratch folder, never the user's.
+export XDG_CONFIG_HOME=$work/config
 here=$(cd "$(dirname "$0")" && pwd)
 
 # Inside the X server: start the program, then screenshot until the picture

@@ -42,13 +42,14 @@ class Program:
     """The program started under the German locale, its error output going
     to a file that is searched for sanitizer reports."""
 
-    def __init__(self, path, stderr_path):
+    def __init__(self, path, stderr_path, args=(), env_extra=None):
         self.path = path
         self.stderr_path = stderr_path
         env = dict(os.environ)
         env.update(LANG=LOCALE, LC_ALL=LOCALE, LANGUAGE="", QT_QPA_PLATFORM="xcb")
+        env.update(env_extra or {})
         self._stderr = open(stderr_path, "wb")
-        self.process = subprocess.Popen([path], env=env, stdin=subprocess.DEVNULL,
+        self.process = subprocess.Popen([path, *args], env=env, stdin=subprocess.DEVNULL,
                                         stdout=self._stderr, stderr=self._stderr)
         self.pid = self.process.pid
 
@@ -275,10 +276,11 @@ def unanswered(program, screen, window, timeout):
     return f"the window did not answer within {timeout:g} s"
 
 
-def start(path, stderr_path, screen, timeout=60):
+def start(path, stderr_path, screen, timeout=60, args=(), env_extra=None):
     """Starts the program and returns it with its main window once the
-    window is shown and answers."""
-    program = Program(path, stderr_path)
+    window is shown and answers. args go to the program (the driver's
+    options), env_extra into its environment."""
+    program = Program(path, stderr_path, args, env_extra)
     entry = screen.wait_for_window(program, TITLE, timeout)
     if entry is None:
         status = program.exit_status()
