@@ -8,7 +8,7 @@ export LC_ALL=C
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
-  qt6-tools-dev doxygen qt6-documentation-tools
+  qt6-tools-dev doxygen qt6-documentation-tools libqt6opengl6-dev
   libgtest-dev libbenchmark-dev
   fonts-wine fonts-dejavu-core
   xvfb xauth x11-utils imagemagick python3 librsvg2-bin

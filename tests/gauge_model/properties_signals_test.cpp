@@ -21,6 +21,12 @@ int PropertyIndex(const char* name)
     return TMeter::staticMetaObject.indexOfProperty(name);
 }
 
+// The colour number a getter returns, as the QColor its property shows.
+QVariant ColourAsQColor(TColor c)
+{
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
 } // namespace
 
 TEST(MeterProperties, ReachTheSetters)
@@ -40,16 +46,16 @@ TEST(MeterProperties, ReachTheSetters)
         {"AnchorSize", 30, [](const TMeter& m) { return QVariant(m.AnchorSize()); }},
         {"AnchorCovered", false, [](const TMeter& m) { return QVariant(m.AnchorCovered()); }},
         {"Caption", QStringLiteral("km/h"), [](const TMeter& m) { return QVariant(m.Caption()); }},
-        {"ColorBakG", 0x00FF00u, [](const TMeter& m) { return QVariant(m.ColorBakG()); }},
-        {"ColorCover", 0x0000FFu, [](const TMeter& m) { return QVariant(m.ColorCover()); }},
-        {"ColorScale", 0x123456u, [](const TMeter& m) { return QVariant(m.ColorScale()); }},
-        {"ColorSclBkLow", 0x010203u, [](const TMeter& m) { return QVariant(m.ColorSclBkLow()); }},
-        {"ColorSclBkNorm", 0x040506u, [](const TMeter& m) { return QVariant(m.ColorSclBkNorm()); }},
-        {"ColorSclBkHigh", 0x070809u, [](const TMeter& m) { return QVariant(m.ColorSclBkHigh()); }},
+        {"ColorBakG", QColor(0, 255, 0), [](const TMeter& m) { return ColourAsQColor(m.ColorBakG()); }},
+        {"ColorCover", QColor(255, 0, 0), [](const TMeter& m) { return ColourAsQColor(m.ColorCover()); }},
+        {"ColorScale", QColor(86, 52, 18), [](const TMeter& m) { return ColourAsQColor(m.ColorScale()); }},
+        {"ColorSclBkLow", QColor(3, 2, 1), [](const TMeter& m) { return ColourAsQColor(m.ColorSclBkLow()); }},
+        {"ColorSclBkNorm", QColor(6, 5, 4), [](const TMeter& m) { return ColourAsQColor(m.ColorSclBkNorm()); }},
+        {"ColorSclBkHigh", QColor(9, 8, 7), [](const TMeter& m) { return ColourAsQColor(m.ColorSclBkHigh()); }},
         {"LimWatchHighOn", false, [](const TMeter& m) { return QVariant(m.LimWatchHighOn()); }},
         {"LimWatchLowOn", false, [](const TMeter& m) { return QVariant(m.LimWatchLowOn()); }},
-        {"LimWatchActColor", 0x0A0B0Cu, [](const TMeter& m) { return QVariant(m.LimWatchActColor()); }},
-        {"LimWatchPsvColor", 0x0D0E0Fu, [](const TMeter& m) { return QVariant(m.LimWatchPsvColor()); }},
+        {"LimWatchActColor", QColor(12, 11, 10), [](const TMeter& m) { return ColourAsQColor(m.LimWatchActColor()); }},
+        {"LimWatchPsvColor", QColor(15, 14, 13), [](const TMeter& m) { return ColourAsQColor(m.LimWatchPsvColor()); }},
         {"MeterDecPlaces", 3, [](const TMeter& m) { return QVariant(m.MeterDecPlaces()); }},
         {"MeterNrTicks", 7, [](const TMeter& m) { return QVariant(m.MeterNrTicks()); }},
         {"MeterShortTicks", false, [](const TMeter& m) { return QVariant(m.MeterShortTicks()); }},

@@ -16,6 +16,9 @@ TEST(QtLayoutTest, GaugeOffersItsDesignedSize)
     EXPECT_TRUE(m.minimumSizeHint().isValid());
     EXPECT_LE(m.minimumSizeHint().width(), 297);
     EXPECT_LE(m.minimumSizeHint().height(), 209);
+    // A dial still fits at the least size a layout may give.
+    m.resize(m.minimumSizeHint());
+    EXPECT_GT(m.ScaleRadius(), 0);
 }
 
 TEST(QtLayoutTest, GaugeInAVerticalLayoutShowsAtOnceWithItsDial)

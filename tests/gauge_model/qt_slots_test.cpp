@@ -3,6 +3,7 @@
 #include "meter_test_support.h"
 
 #include <QDoubleSpinBox>
+#include <QSlider>
 #include <gtest/gtest.h>
 
 using namespace Kepler;
@@ -46,6 +47,17 @@ TEST_P(QtSlotTest, DoubleSpinBoxConnectedByNameMovesTheValue)
 }
 
 INSTANTIATE_TEST_SUITE_P(Slots, QtSlotTest, ::testing::ValuesIn(kSlotCases));
+
+TEST(QtSlotTest, IntSignalsReachTheValueThroughAFunctorConnection)
+{
+    TMeter m;
+    m.SetMeterMaxValue(100);
+    QSlider slider;
+    slider.setRange(0, 100);
+    QObject::connect(&slider, &QSlider::valueChanged, &m, &TMeter::SetValue);
+    slider.setValue(64);
+    EXPECT_DOUBLE_EQ(m.Value(), 64);
+}
 
 TEST(QtSlotTest, OrdinaryCallsStayUnambiguous)
 {

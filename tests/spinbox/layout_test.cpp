@@ -112,6 +112,9 @@ TEST(SpinLayoutHints, SpinBoxAndPairShowAtTheirNaturalSizeInALayout)
     EXPECT_GE(edit->width(), edit->minimumSizeHint().width());
     EXPECT_EQ(pair->size(), QSize(20, 25));
     EXPECT_EQ(pair->sizeHint(), QSize(20, 25));
+    EXPECT_EQ(pair->minimumSizeHint().width(), TSpinButton::MinimumWidth);
+    EXPECT_GT(edit->minimumSizeHint().width(), edit->Button()->width());
+    EXPECT_TRUE(edit->rect().contains(edit->Button()->geometry()));
     // The pair inside the spin box sits at its right edge.
     EXPECT_EQ(edit->Button()->geometry().right(), edit->width() - 4);
 }

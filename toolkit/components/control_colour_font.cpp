@@ -1,10 +1,10 @@
 // Colour and font, each taken from the parent while the control follows it.
 #include "KeplerControls/control.h"
+#include "qt_colors.h"
+#include "qt_font.h"
 
-#include <QApplication>
 #include <QPalette>
 #include <QWidget>
-#include <cmath>
 
 namespace Kepler {
 
@@ -13,6 +13,16 @@ void TControl::SetColor(TColor v)
     FColor = v;
     FParentColor = false;
     ApplyColor();
+}
+
+QColor TControl::ColorQColor() const
+{
+    return ToQColor(FColor);
+}
+
+void TControl::SetColorQColor(const QColor& v)
+{
+    WriteQColor(*this, &TControl::SetColor, v);
 }
 
 void TControl::SetParentColor(bool v)
@@ -66,7 +76,17 @@ void TControl::SetParentFont(bool v)
 void TControl::TakeParentFont()
 {
     FTakingParentFont = true;
-    ParentFontChanged();
+    WidgetFontChanged();
+    FTakingParentFont = false;
+}
+
+// A font given the Qt way is the control's own from now on, as an assigned
+// font description is.
+void TControl::TakeOwnFont()
+{
+    FParentFont = false;
+    FTakingParentFont = true;
+    WidgetFontChanged();
     FTakingParentFont = false;
 }
 
@@ -76,25 +96,9 @@ void TControl::FontAssigned()
         FParentFont = false;
 }
 
-TFont TControl::InheritedFont() const
+TFont TControl::WidgetFont() const
 {
-    const QWidget* parent = FWidget->parentWidget();
-    const QFont q = parent ? parent->font() : QApplication::font();
-    TFont f;
-    f.SetName(q.family().toStdString());
-    // Heights are in pixels at the design density of 96 per inch.
-    f.SetHeight(q.pixelSize() > 0 ? -q.pixelSize() : -int(std::lround(q.pointSizeF() * 96.0 / 72.0)));
-    TFontStyles style = 0;
-    if (q.bold())
-        style |= fsBold;
-    if (q.italic())
-        style |= fsItalic;
-    if (q.underline())
-        style |= fsUnderline;
-    if (q.strikeOut())
-        style |= fsStrikeOut;
-    f.SetStyle(style);
-    return f;
+    return FontFromQFont(FWidget->font());
 }
 
 } // namespace Kepler

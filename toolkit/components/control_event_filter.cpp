@@ -56,10 +56,14 @@ bool TControlLink::WidgetEvent(QEvent* e)
             TControl::AlignControls(FParent);
         break;
     case QEvent::FontChange:
-        if (c.FWidget->testAttribute(Qt::WA_SetFont) && !c.FTakingParentFont)
-            c.FParentFont = false;
-        else if (c.FParentFont)
-            c.TakeParentFont();
+        // QWidget::setFont makes the font the control's own; an inherited
+        // one (a style sheet's included) counts while ParentFont is set.
+        if (!c.FTakingParentFont) {
+            if (c.FWidget->testAttribute(Qt::WA_SetFont))
+                c.TakeOwnFont();
+            else if (c.FParentFont)
+                c.TakeParentFont();
+        }
         if (c.FAutoSize && !c.Loading())
             c.AdjustAutoSize();
         break;

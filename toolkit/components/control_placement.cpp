@@ -31,6 +31,24 @@ void TSizeConstraints::Assign(const TSizeConstraints& v)
         OnChange();
 }
 
+TAnchorFlags TControl::AnchorFlags() const
+{
+    TAnchorFlags f;
+    for (const TAnchorKind k : {akLeft, akTop, akRight, akBottom})
+        if (FAnchors.Contains(k))
+            f |= StandardTypes::TAnchorFlag(1 << k);
+    return f;
+}
+
+void TControl::SetAnchorFlags(TAnchorFlags v)
+{
+    TAnchors a;
+    for (const TAnchorKind k : {akLeft, akTop, akRight, akBottom})
+        if (v.testFlag(StandardTypes::TAnchorFlag(1 << k)))
+            a.Include(k);
+    SetAnchors(a);
+}
+
 void TControl::SetAlign(TAlign v)
 {
     if (v == FAlign)

@@ -13,4 +13,13 @@ QColor ToQColor(TColor c);
 TColor FromQRgb(QRgb p);
 TColor FromQColor(const QColor& c);
 
+// Writes a QColor through a colour setter; an invalid QColor (Qt's "no
+// colour") changes nothing.
+template <typename Control>
+void WriteQColor(Control& control, void (Control::*set)(TColor), const QColor& c)
+{
+    if (c.isValid())
+        (control.*set)(FromQColor(c));
+}
+
 } // namespace Kepler

@@ -10,6 +10,24 @@
 
 namespace Kepler {
 
+TFont FontFromQFont(const QFont& q)
+{
+    TFont f;
+    f.SetName(q.family().toStdString());
+    f.SetHeight(q.pixelSize() > 0 ? -q.pixelSize() : -int(std::lround(q.pointSizeF() * 96.0 / 72.0)));
+    TFontStyles style = 0;
+    if (q.bold())
+        style |= fsBold;
+    if (q.italic())
+        style |= fsItalic;
+    if (q.underline())
+        style |= fsUnderline;
+    if (q.strikeOut())
+        style |= fsStrikeOut;
+    f.SetStyle(style);
+    return f;
+}
+
 QFont ToQFont(const TFont& font)
 {
     QFont f(ResolveFontFamily(FontName(font)));

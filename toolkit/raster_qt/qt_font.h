@@ -10,6 +10,11 @@ namespace Kepler {
 // ResolveFontFamily, the height converted to a pixel size.
 QFont ToQFont(const TFont& font);
 
+// The description of a Qt font: its family, its size as a pixel height
+// (points taken at the design density of 96 pixels per inch) and its style;
+// colour and character set are the defaults.
+TFont FontFromQFont(const QFont& q);
+
 // The font's name as Qt text.
 inline QString FontName(const TFont& font) { return QString::fromStdString(font.Name()); }
 

@@ -12,6 +12,8 @@
 #include "KeplerControls/notify_event.h"
 #include "KeplerControls/shift_state.h"
 
+#include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -55,18 +57,23 @@ class KEPLERCONTROLS_EXPORT TMeter : public QWidget,
     Q_PROPERTY(QString BackGroundImg READ BackGroundImg WRITE SetBackGroundImgProperty)
     Q_PROPERTY(Kepler::MeterTypes::TBkgFill BkgndFillMode READ BkgndFillMode WRITE SetBkgndFillMode)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(TColor ColorBakG READ ColorBakG WRITE SetColorBakG)
-    Q_PROPERTY(TColor ColorCover READ ColorCover WRITE SetColorCover)
-    Q_PROPERTY(TColor ColorScale READ ColorScale WRITE SetColorScale)
+    // Colours and fonts are Qt's types here, so that Designer's editors,
+    // <color> and <font> in forms and qproperty- in style sheets reach them.
+    Q_PROPERTY(QColor ColorBakG READ ColorBakGQColor WRITE SetColorBakGQColor)
+    Q_PROPERTY(QColor ColorCover READ ColorCoverQColor WRITE SetColorCoverQColor)
+    Q_PROPERTY(QColor ColorScale READ ColorScaleQColor WRITE SetColorScaleQColor)
     Q_PROPERTY(Kepler::MeterTypes::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
-    Q_PROPERTY(TColor ColorSclBkLow READ ColorSclBkLow WRITE SetColorSclBkLow)
-    Q_PROPERTY(TColor ColorSclBkNorm READ ColorSclBkNorm WRITE SetColorSclBkNorm)
-    Q_PROPERTY(TColor ColorSclBkHigh READ ColorSclBkHigh WRITE SetColorSclBkHigh)
+    Q_PROPERTY(QColor ColorSclBkLow READ ColorSclBkLowQColor WRITE SetColorSclBkLowQColor)
+    Q_PROPERTY(QColor ColorSclBkNorm READ ColorSclBkNormQColor WRITE SetColorSclBkNormQColor)
+    Q_PROPERTY(QColor ColorSclBkHigh READ ColorSclBkHighQColor WRITE SetColorSclBkHighQColor)
+    Q_PROPERTY(QFont FontCaption READ FontCaptionQFont WRITE SetFontCaptionQFont)
+    // The label font is the widget's font: Designer edits it as "font".
+    Q_PROPERTY(QFont Font READ FontQFont WRITE setFont DESIGNABLE false STORED false)
     Q_PROPERTY(Kepler::MeterTypes::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
     Q_PROPERTY(bool LimWatchHighOn READ LimWatchHighOn WRITE SetLimWatchHighOn)
     Q_PROPERTY(bool LimWatchLowOn READ LimWatchLowOn WRITE SetLimWatchLowOn)
-    Q_PROPERTY(TColor LimWatchActColor READ LimWatchActColor WRITE SetLimWatchActColor)
-    Q_PROPERTY(TColor LimWatchPsvColor READ LimWatchPsvColor WRITE SetLimWatchPsvColor)
+    Q_PROPERTY(QColor LimWatchActColor READ LimWatchActColorQColor WRITE SetLimWatchActColorQColor)
+    Q_PROPERTY(QColor LimWatchPsvColor READ LimWatchPsvColorQColor WRITE SetLimWatchPsvColorQColor)
     Q_PROPERTY(int MeterDecPlaces READ MeterDecPlaces WRITE SetMeterDecPlaces)
     Q_PROPERTY(int MeterNrTicks READ MeterNrTicks WRITE SetMeterNrTicks)
     Q_PROPERTY(bool MeterShortTicks READ MeterShortTicks WRITE SetMeterShortTicks)
@@ -80,6 +87,19 @@ class KEPLERCONTROLS_EXPORT TMeter : public QWidget,
     Q_PROPERTY(double ScaleBkWidth READ ScaleBkWidth WRITE SetScaleBkWidth)
     Q_PROPERTY(bool ScaleBkVisible READ ScaleBkVisible WRITE SetScaleBkVisible)
     Q_PROPERTY(bool ScaleVisible READ ScaleVisible WRITE SetScaleVisible)
+    // The standard members that mean something in Qt. Enabled and Visible
+    // are the control's own flags, unlike QWidget's enabled and visible,
+    // which also depend on the parent; TabOrder is set in code (Designer
+    // has its own tab order editor).
+    Q_PROPERTY(Kepler::StandardTypes::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(int DragCursor READ DragCursor WRITE SetDragCursor)
+    Q_PROPERTY(Kepler::StandardTypes::TDragKind DragKind READ DragKind WRITE SetDragKind)
+    Q_PROPERTY(Kepler::StandardTypes::TDragMode DragMode READ DragMode WRITE SetDragMode)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     // The geometry of the last recomputation.
     Q_PROPERTY(int OriginX READ OriginX STORED false)
     Q_PROPERTY(int OriginY READ OriginY STORED false)
@@ -215,6 +235,29 @@ public:
     double Value() const { return FValue; }
     // Value shown by the secondary needle. Set by SetValueSec().
     double ValueSec() const { return FValue2; }
+
+    // The colour and font properties as Qt's types. A system colour reads as
+    // the colour it resolves to now; a QColor written is stored as a plain
+    // RGB colour, its alpha dropped; an invalid one changes nothing.
+    QColor ColorBakGQColor() const;
+    void SetColorBakGQColor(const QColor& v);
+    QColor ColorCoverQColor() const;
+    void SetColorCoverQColor(const QColor& v);
+    QColor ColorScaleQColor() const;
+    void SetColorScaleQColor(const QColor& v);
+    QColor ColorSclBkLowQColor() const;
+    void SetColorSclBkLowQColor(const QColor& v);
+    QColor ColorSclBkNormQColor() const;
+    void SetColorSclBkNormQColor(const QColor& v);
+    QColor ColorSclBkHighQColor() const;
+    void SetColorSclBkHighQColor(const QColor& v);
+    QColor LimWatchActColorQColor() const;
+    void SetLimWatchActColorQColor(const QColor& v);
+    QColor LimWatchPsvColorQColor() const;
+    void SetLimWatchPsvColorQColor(const QColor& v);
+    QFont FontCaptionQFont() const;
+    void SetFontCaptionQFont(const QFont& v);
+    QFont FontQFont() const;
 
 public slots:
     // What a developer wires to other widgets' signals: as slots they can be
@@ -375,7 +418,7 @@ public:
     const TMeterValues& FaceValues() const { return *this; }
 
 protected:
-    void ParentFontChanged() override { FFont.Assign(InheritedFont()); }
+    void WidgetFontChanged() override { FFont.Assign(WidgetFont()); }
     bool RaiseDragSignal(const TDragSignal& d) override;
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

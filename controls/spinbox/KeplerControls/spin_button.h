@@ -24,7 +24,22 @@ class KEPLERCONTROLS_EXPORT TSpinButton : public QWidget, public TControl {
     Q_PROPERTY(int UpNumGlyphs READ UpNumGlyphs WRITE SetUpNumGlyphs)
     Q_PROPERTY(int DownNumGlyphs READ DownNumGlyphs WRITE SetDownNumGlyphs)
     Q_PROPERTY(QWidget* FocusControl READ FocusControl WRITE SetFocusControl)
+    // The standard members that mean something in Qt. Enabled and Visible
+    // are the control's own flags, unlike QWidget's enabled and visible,
+    // which also depend on the parent; TabOrder is set in code (Designer
+    // has its own tab order editor).
+    Q_PROPERTY(Kepler::StandardTypes::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(Kepler::StandardTypes::TAnchorFlags Anchors READ AnchorFlags WRITE SetAnchorFlags)
+    Q_PROPERTY(int DragCursor READ DragCursor WRITE SetDragCursor)
+    Q_PROPERTY(Kepler::StandardTypes::TDragKind DragKind READ DragKind WRITE SetDragKind)
+    Q_PROPERTY(Kepler::StandardTypes::TDragMode DragMode READ DragMode WRITE SetDragMode)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder DESIGNABLE false STORED false)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 
 public:
     static constexpr int MinimumWidth = 15;

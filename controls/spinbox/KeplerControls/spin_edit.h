@@ -38,6 +38,27 @@ class KEPLERCONTROLS_EXPORT TSpinEdit : public QLineEdit, public TControl {
     // one limit whichever name a caller or a form uses.
     Q_PROPERTY(int maxLength READ MaxLength WRITE SetMaxLength DESIGNABLE false STORED false)
     Q_PROPERTY(int Value READ Value WRITE SetValue NOTIFY ValueChanged USER true)
+    // The background as a QColor (a system colour reads as what it resolves
+    // to), and the font, which is the widget's: Designer edits it as "font".
+    Q_PROPERTY(QColor Color READ ColorQColor WRITE SetColorQColor)
+    Q_PROPERTY(QFont Font READ font WRITE setFont DESIGNABLE false STORED false)
+    // The standard members that mean something in Qt. Enabled and Visible
+    // are the control's own flags, unlike QWidget's enabled and visible,
+    // which also depend on the parent; TabOrder is set in code (Designer
+    // has its own tab order editor).
+    Q_PROPERTY(Kepler::StandardTypes::TAnchorFlags Anchors READ AnchorFlags WRITE SetAnchorFlags)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    Q_PROPERTY(int DragCursor READ DragCursor WRITE SetDragCursor)
+    Q_PROPERTY(Kepler::StandardTypes::TDragMode DragMode READ DragMode WRITE SetDragMode)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder DESIGNABLE false STORED false)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 
 public:
     explicit TSpinEdit(QWidget* parent = nullptr);

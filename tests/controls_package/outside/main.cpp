@@ -6,6 +6,8 @@
 #include <KeplerControls/spin_edit.h>
 
 #include <QApplication>
+#include <QSlider>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <cstdio>
 
@@ -51,6 +53,29 @@ int main(int argc, char** argv)
     window.show();
     app.processEvents();
     Expect(!meter->grab().isNull(), "the gauge paints");
+    // The Qt way: a layout sizes both controls from their hints, and a
+    // slider reaches the spin box through a connection by name.
+    QWidget column;
+    auto* layout = new QVBoxLayout(&column);
+    auto* laidGauge = new Kepler::TMeter;
+    auto* laidSpin = new Kepler::TSpinEdit;
+    auto* slider = new QSlider(Qt::Horizontal);
+    layout->addWidget(laidGauge);
+    layout->addWidget(laidSpin);
+    layout->addWidget(slider);
+    laidSpin->SetMaxValue(100);
+    Expect(QObject::connect(slider, SIGNAL(valueChanged(int)), laidSpin, SLOT(SetValue(int))),
+           "a slider wires to the spin box by name");
+    QObject::connect(laidSpin, &Kepler::TSpinEdit::ValueChanged, laidGauge, &Kepler::TMeter::SetValue);
+    laidGauge->SetMeterMaxValue(100);
+    column.show();
+    app.processEvents();
+    Expect(laidGauge->width() >= 297 && laidGauge->height() >= 209, "the layout gives the gauge its size hint");
+    Expect(laidGauge->ScaleRadius() > 0, "the laid-out gauge has a dial");
+    Expect(laidSpin->height() >= laidSpin->sizeHint().height(), "the layout gives the spin box its size hint");
+    slider->setValue(40);
+    Expect(laidSpin->Value() == 40 && laidGauge->Value() == 40, "the slider drives spin box and gauge");
+
     std::printf("C++ standard %ld\n", static_cast<long>(__cplusplus));
     return failures == 0 ? 0 : 1;
 }

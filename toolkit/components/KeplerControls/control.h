@@ -6,6 +6,8 @@
 #include "KeplerControls/font.h"
 #include "KeplerControls/notify_event.h"
 
+#include <QColor>
+#include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -19,10 +21,48 @@ namespace Kepler {
 
 class TControlLink;
 
+
+// The standard members' enumerations that are Qt properties live in a
+// namespace Qt's meta-object system knows, so that Designer, style sheets
+// and setProperty see their member names; the using-declarations make the
+// names members of Kepler too.
+namespace StandardTypes {
+Q_NAMESPACE
+
 // Where a control keeps itself inside its parent when the parent resizes:
 // along one edge at its own height or width, filling what the edge-aligned
 // controls leave, or where it was put (alNone, alCustom).
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+Q_ENUM_NS(TAlign)
+
+// dmAutomatic: a left press starts dragging the control at once.
+enum TDragMode { dmManual, dmAutomatic };
+Q_ENUM_NS(TDragMode)
+enum TDragKind { dkDrag, dkDock }; // a plain drag or a dock drag
+Q_ENUM_NS(TDragKind)
+
+// Anchors as Qt flags, for the Qt property Anchors: one bit per edge.
+enum TAnchorFlag { afLeft = 1, afTop = 2, afRight = 4, afBottom = 8 };
+Q_DECLARE_FLAGS(TAnchorFlags, TAnchorFlag)
+Q_FLAG_NS(TAnchorFlags)
+} // namespace StandardTypes
+Q_DECLARE_OPERATORS_FOR_FLAGS(StandardTypes::TAnchorFlags)
+
+using StandardTypes::TAlign;
+using StandardTypes::alNone;
+using StandardTypes::alTop;
+using StandardTypes::alBottom;
+using StandardTypes::alLeft;
+using StandardTypes::alRight;
+using StandardTypes::alClient;
+using StandardTypes::alCustom;
+using StandardTypes::TDragMode;
+using StandardTypes::dmManual;
+using StandardTypes::dmAutomatic;
+using StandardTypes::TDragKind;
+using StandardTypes::dkDrag;
+using StandardTypes::dkDock;
+using StandardTypes::TAnchorFlags;
 
 // The parent edges whose distance a control keeps when the parent resizes.
 // Both edges of a direction stretch the control; neither keeps its centre
@@ -34,9 +74,6 @@ using TAnchors = TEnumSet<TAnchorKind>; // a set of anchor edges
 enum TStyleElement { seFont, seClient, seBorder };
 using TStyleElements = TEnumSet<TStyleElement>; // a set of style elements
 
-// dmAutomatic: a left press starts dragging the control at once.
-enum TDragMode { dmManual, dmAutomatic };
-enum TDragKind { dkDrag, dkDock }; // a plain drag or a dock drag
 enum TDragState { dsDragEnter, dsDragLeave, dsDragMove }; // where a drag stands over a control
 
 // A cursor by its number; the negative ones are the standard cursors.
@@ -146,6 +183,9 @@ public:
     // The parent's edges whose distance the control keeps (akLeft, akTop).
     TAnchors Anchors() const { return FAnchors; }
     void SetAnchors(TAnchors v);
+    // The same edges as Qt flags, for the Qt property Anchors.
+    TAnchorFlags AnchorFlags() const;
+    void SetAnchorFlags(TAnchorFlags v);
     // The control's size limits.
     TSizeConstraints& Constraints() { return FConstraints; }
     const TSizeConstraints& Constraints() const { return FConstraints; }
@@ -160,6 +200,11 @@ public:
     TColor Color() const { return FColor; }
     // Clears ParentColor.
     void SetColor(TColor v);
+    // The colour as Qt sees it, for the Qt property Color: a system colour
+    // reads as the colour it resolves to now; a written QColor is stored as
+    // a plain RGB colour (alpha dropped), an invalid one is ignored.
+    QColor ColorQColor() const;
+    void SetColorQColor(const QColor& v);
     // Whether the control takes its parent's colour (False).
     bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool v);
@@ -246,15 +291,15 @@ public:
     static TControl* FromWidget(QWidget* w);
 
 protected:
-    // Called whenever the control should take its parent's font: Qt widgets
-    // inherit it by themselves; controls that draw with a font of their own
-    // copy it here.
-    virtual void ParentFontChanged() {}
+    // Called whenever the control should take the font its widget now has:
+    // the parent's while ParentFont is set (a style sheet's font included),
+    // or one given through QWidget::setFont. Qt widgets use it by
+    // themselves; controls that draw with a font of their own copy it here.
+    virtual void WidgetFontChanged() {}
     // A control that keeps a font of its own reports an assignment here.
     void FontAssigned();
-    // The parent's font (the application's without a parent) as a font
-    // description.
-    TFont InheritedFont() const;
+    // The font the widget has now, as a font description.
+    TFont WidgetFont() const;
     // Fits the size to the content while AutoSize is set.
     virtual void AdjustAutoSize() {}
     // Emits the Qt signal of a drag or dock event, after its handler; true
@@ -271,6 +316,7 @@ private:
     void ApplyColor();
     void ApplyConstraints();
     void TakeParentFont();
+    void TakeOwnFont();
     void RecordPlacement();
     // Records the control's present geometry as placed by hand in a parent
     // of the given size.

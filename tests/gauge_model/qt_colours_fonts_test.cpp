@@ -1,0 +1,190 @@
+// The gauge's colours and fonts as Qt's types: QColor and QFont properties,
+// style sheets, QWidget::setFont and the parent's font.
+#include "meter_test_support.h"
+#include "paint_test_support.h"
+#include "qt_bitmap.h"
+
+#include <QApplication>
+#include <QMetaProperty>
+#include <QPalette>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace Kepler;
+
+namespace {
+
+struct ColourCase {
+    const char* name;
+    TColor (TMeter::*read)() const;
+    void (TMeter::*write)(TColor);
+};
+
+void PrintTo(const ColourCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+const ColourCase kColourCases[] = {
+    {"ColorBakG", &TMeter::ColorBakG, &TMeter::SetColorBakG},
+    {"ColorCover", &TMeter::ColorCover, &TMeter::SetColorCover},
+    {"ColorScale", &TMeter::ColorScale, &TMeter::SetColorScale},
+    {"ColorSclBkLow", &TMeter::ColorSclBkLow, &TMeter::SetColorSclBkLow},
+    {"ColorSclBkNorm", &TMeter::ColorSclBkNorm, &TMeter::SetColorSclBkNorm},
+    {"ColorSclBkHigh", &TMeter::ColorSclBkHigh, &TMeter::SetColorSclBkHigh},
+    {"LimWatchActColor", &TMeter::LimWatchActColor, &TMeter::SetLimWatchActColor},
+    {"LimWatchPsvColor", &TMeter::LimWatchPsvColor, &TMeter::SetLimWatchPsvColor},
+};
+
+class GaugeQColorTest : public ::testing::TestWithParam<ColourCase> {};
+
+TEST_P(GaugeQColorTest, PropertyIsAQColorOverTheColourNumber)
+{
+    const ColourCase& c = GetParam();
+    TMeter m;
+    const int index = m.metaObject()->indexOfProperty(c.name);
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(m.metaObject()->property(index).metaType(), QMetaType::fromType<QColor>());
+
+    // A QColor written is stored as the plain colour number, red low.
+    ASSERT_TRUE(m.setProperty(c.name, QColor(255, 128, 0)));
+    EXPECT_EQ((m.*c.read)(), clOrange);
+    EXPECT_EQ(m.property(c.name).value<QColor>(), QColor(255, 128, 0));
+    // Its alpha is dropped; an invalid colour changes nothing.
+    m.setProperty(c.name, QColor(0, 0, 255, 10));
+    EXPECT_EQ((m.*c.read)(), clBlue);
+    m.setProperty(c.name, QColor());
+    EXPECT_EQ((m.*c.read)(), clBlue);
+    // A system colour set by the program reads as what it resolves to.
+    (m.*c.write)(clBtnFace);
+    EXPECT_EQ(m.property(c.name).value<QColor>(), QApplication::palette().color(QPalette::Active, QPalette::Button));
+    EXPECT_EQ((m.*c.read)(), clBtnFace);
+}
+
+TEST_P(GaugeQColorTest, StyleSheetSetsTheColour)
+{
+    const ColourCase& c = GetParam();
+    QWidget window;
+    auto* m = new TMeter(&window);
+    m->setObjectName("gauge");
+    window.setStyleSheet(QStringLiteral("#gauge { qproperty-%1: #ff8000; }").arg(QLatin1String(c.name)));
+    m->ensurePolished();
+    EXPECT_EQ((m->*c.read)(), clOrange);
+}
+
+INSTANTIATE_TEST_SUITE_P(Colours, GaugeQColorTest, ::testing::ValuesIn(kColourCases));
+
+TEST(GaugeQColorTest, StyleSheetColourShowsOnTheFace)
+{
+    QWidget window;
+    auto* m = new TMeter(&window);
+    m->Paint();
+    EXPECT_EQ(CountPixels(*m, clOrange), 0);
+    m->setStyleSheet(QStringLiteral("Kepler--TMeter { qproperty-ColorBakG: #ff8000; }"));
+    m->ensurePolished();
+    m->Paint();
+    EXPECT_GT(CountPixels(*m, clOrange), 10000);
+}
+
+// The face of a gauge at the given label font, composed at once.
+QImage FaceWithFont(TMeter& m, const QFont& f)
+{
+    m.setFont(f);
+    m.Paint();
+    return QtImage(m.Face()).copy();
+}
+
+TEST(GaugeQFontTest, SetFontChangesTheLabelsOnTheFace)
+{
+    TMeter m;
+    m.SetMeterMaxValue(100);
+    const QImage small = FaceWithFont(m, QFont(QStringLiteral("DejaVu Sans"), 6));
+    const QImage large = FaceWithFont(m, QFont(QStringLiteral("DejaVu Sans"), 12));
+    QFont boldFont(QStringLiteral("DejaVu Serif"), 9);
+    boldFont.setBold(true);
+    const QImage bold = FaceWithFont(m, boldFont);
+    EXPECT_NE(small, large);
+    EXPECT_NE(small, bold);
+    EXPECT_NE(large, bold);
+    // The font given the Qt way is the gauge's own now.
+    EXPECT_FALSE(m.ParentFont());
+    EXPECT_EQ(m.Font().Name(), "DejaVu Serif");
+    EXPECT_EQ(m.Font().Height(), -12); // 9 points at 96 pixels per inch
+    EXPECT_EQ(m.Font().Style(), fsBold);
+}
+
+TEST(GaugeQFontTest, FontPropertyIsTheLabelFont)
+{
+    TMeter m;
+    const int index = m.metaObject()->indexOfProperty("Font");
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(m.metaObject()->property(index).metaType(), QMetaType::fromType<QFont>());
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(17);
+    f.setItalic(true);
+    ASSERT_TRUE(m.setProperty("Font", f));
+    EXPECT_EQ(m.Font().Height(), -17);
+    EXPECT_EQ(m.Font().Style(), fsItalic);
+    EXPECT_EQ(m.property("Font").value<QFont>().pixelSize(), 17);
+    // Set through the font description, it reads back as Qt's font.
+    TFont t;
+    t.SetName("DejaVu Serif");
+    t.SetHeight(-9);
+    m.SetFont(t);
+    EXPECT_EQ(m.property("Font").value<QFont>().family(), "DejaVu Serif");
+    EXPECT_EQ(m.property("Font").value<QFont>().pixelSize(), 9);
+}
+
+TEST(GaugeQFontTest, CaptionFontIsItsOwnQFontProperty)
+{
+    TMeter m;
+    m.SetCaption(QStringLiteral("km/h"));
+    m.Paint();
+    const QImage before = QtImage(m.Face()).copy();
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(24);
+    f.setBold(true);
+    ASSERT_TRUE(m.setProperty("FontCaption", f));
+    EXPECT_EQ(m.FontCaption().Height(), -24);
+    EXPECT_EQ(m.FontCaption().Style(), fsBold);
+    EXPECT_EQ(m.property("FontCaption").value<QFont>().pixelSize(), 24);
+    EXPECT_NE(before, QtImage(m.Face()));
+    // The label font stays as it was.
+    EXPECT_EQ(m.Font().Height(), TFont::DefaultHeight);
+}
+
+TEST(GaugeQFontTest, ParentFontAndStyleSheetFontReachTheLabels)
+{
+    QWidget window;
+    auto* m = new TMeter(&window);
+    ASSERT_TRUE(m->ParentFont());
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(15);
+    window.setFont(f);
+    EXPECT_EQ(m->Font().Height(), -15);
+    EXPECT_TRUE(m->ParentFont());
+
+    window.setStyleSheet(QStringLiteral("Kepler--TMeter { font: bold 19px \"DejaVu Serif\"; }"));
+    m->ensurePolished();
+    EXPECT_EQ(m->Font().Height(), -19);
+    EXPECT_EQ(m->Font().Name(), "DejaVu Serif");
+    EXPECT_EQ(m->Font().Style(), fsBold);
+}
+
+TEST(GaugeQFontTest, AFontOfItsOwnNoLongerFollowsTheParent)
+{
+    QWidget window;
+    auto* m = new TMeter(&window);
+    QFont own(QStringLiteral("DejaVu Sans"));
+    own.setPixelSize(13);
+    m->setFont(own);
+    QFont parentFont(QStringLiteral("DejaVu Serif"));
+    parentFont.setPixelSize(21);
+    window.setFont(parentFont);
+    EXPECT_EQ(m->Font().Height(), -13);
+    // ParentFont set again takes the parent's.
+    m->SetParentFont(true);
+    EXPECT_EQ(m->Font().Height(), -21);
+}
+
+} // namespace
