@@ -241,22 +241,31 @@ public:
     // RGB colour, its alpha dropped; an invalid one changes nothing.
     QColor ColorBakGQColor() const;
     void SetColorBakGQColor(const QColor& v);
+    // ColorCover as a QColor.
     QColor ColorCoverQColor() const;
     void SetColorCoverQColor(const QColor& v);
+    // ColorScale as a QColor.
     QColor ColorScaleQColor() const;
     void SetColorScaleQColor(const QColor& v);
+    // ColorSclBkLow as a QColor.
     QColor ColorSclBkLowQColor() const;
     void SetColorSclBkLowQColor(const QColor& v);
+    // ColorSclBkNorm as a QColor.
     QColor ColorSclBkNormQColor() const;
     void SetColorSclBkNormQColor(const QColor& v);
+    // ColorSclBkHigh as a QColor.
     QColor ColorSclBkHighQColor() const;
     void SetColorSclBkHighQColor(const QColor& v);
+    // LimWatchActColor as a QColor.
     QColor LimWatchActColorQColor() const;
     void SetLimWatchActColorQColor(const QColor& v);
+    // LimWatchPsvColor as a QColor.
     QColor LimWatchPsvColorQColor() const;
     void SetLimWatchPsvColorQColor(const QColor& v);
+    // FontCaption as a QFont.
     QFont FontCaptionQFont() const;
     void SetFontCaptionQFont(const QFont& v);
+    // Font as a QFont.
     QFont FontQFont() const;
 
 public slots:

@@ -15,8 +15,8 @@ class TCanvas;
 // pictures keep their indices and colours; for others the pixels shown are
 // the picture, and only the depth of the file is kept.
 struct TStoredPicture {
-    int BitsPerPixel = 32;
-    bool Indexed = false;
+    int BitsPerPixel = 32; // the file's bits per pixel
+    bool Indexed = false;  // whether Indices and Palette hold the picture
     std::vector<std::uint8_t> Indices;  // one index a pixel, rows top down
     std::vector<std::uint32_t> Palette; // their colours, 0xAARRGGBB
 };
