@@ -104,12 +104,11 @@ void AssignStoredImage(TBitmap& bitmap, QImage stored, int bitsPerPixel)
 
 QImage StoredImage(const TBitmap& bitmap)
 {
+    // Only palette pictures are kept apart from the pixels shown.
     const TStoredPicture* stored = bitmap.Stored();
-    if (!stored)
+    if (!stored || !stored->Indexed)
         return QtImage(bitmap).copy();
     const int w = bitmap.Width(), h = bitmap.Height();
-    if (!stored->Indexed)
-        return QtImage(bitmap).copy();
     QImage image(w, h, QImage::Format_Indexed8);
     image.setColorTable(QList<QRgb>(stored->Palette.begin(), stored->Palette.end()));
     for (int y = 0; y < h; ++y)
