@@ -112,6 +112,41 @@ TEST_F(OrbitStepTest, HalfwayPixelsRoundToEven)
     EXPECT_EQ(s.TrueX, 218); // 217.5
 }
 
+// The planet's vertical offset carries the factor 0.75, so its halfway
+// pixels come from other radii than the horizontal ones: with the anomaly at
+// 0 (cos exactly 1) or pi (cos exactly -1) and a radius of 2, 6, 138 or 142,
+// the offset is 1.5, 4.5, 103.5 or 106.5. Each row rounds to the even
+// neighbour; truncating fails the rows that go up, rounding halves up fails
+// those that go down.
+TEST_F(OrbitStepTest, HalfwayPlanetRowsRoundToEven)
+{
+    constexpr double pi = std::numbers::pi;
+    const struct {
+        int areaHeight;
+        double anomaly;
+        double radius;
+        double exactRow;
+        int row;
+    } cases[] = {
+        {433, 0, 2, 214.5, 214},    {433, 0, 6, 211.5, 212},
+        {433, pi, 2, 217.5, 218},   {433, pi, 6, 220.5, 220},
+        {431, 0, 2, 213.5, 214},    {431, pi, 2, 216.5, 216},
+        {433, 0, 138, 112.5, 112},  {433, 0, 142, 109.5, 110},
+        {433, pi, 138, 319.5, 320}, {433, pi, 142, 322.5, 322},
+    };
+    SimulationState& s = Simulation();
+    for (const auto& c : cases) {
+        s.AreaHeight = c.areaHeight;
+        s.TrueAnomaly = c.anomaly;
+        s.TrueRadius = c.radius;
+        // The case is really halfway, as the product computes the row.
+        ASSERT_EQ(c.areaHeight / 2 - std::cos(s.TrueAnomaly) * c.radius * 0.75, c.exactRow);
+        ComputePlanetPixel();
+        EXPECT_EQ(s.TrueY, c.row) << "planet row from " << c.exactRow;
+        EXPECT_EQ(s.TrueX, 216) << "planet column at row " << c.exactRow;
+    }
+}
+
 TEST_F(OrbitStepTest, FallingDayNumbersRunBackwards)
 {
     const SimulationState a = StepAt(703812.5);
