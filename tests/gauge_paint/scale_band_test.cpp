@@ -1,5 +1,5 @@
 // Scale background bands, their skip rule, and the full circle of mlCirc360.
-#include "paint_test_support.h"
+#include "dial_model.h"
 
 #include <gtest/gtest.h>
 
@@ -37,12 +37,21 @@ TEST_F(FullCircleTest, NormalBandBetweenMinAndMaxIsAFullRing)
     EXPECT_EQ(CountPixels(m, clRed), 0);
 }
 
+// The scale line runs all the way round: every pixel of the dial as the
+// model draws it, the line a whole circle from Max round to Min. That the
+// circle is there at all is checked on the face as well: its box, radius
+// 88 about (148, 104), is touched on all four sides.
 TEST_F(FullCircleTest, ScaleLineIsAFullCircle)
 {
     m.SetScaleBkVisible(false);
+    m.SetAnchorCovered(false);
     m.Paint();
-    for (int deg = 0; deg < 360; deg += 5)
-        EXPECT_TRUE(NearPixelOf(m, PolarPixel(m, deg, 88), clNavy)) << deg << " degrees";
+    ExpectDialAsModelled(m, DialModel(m, LinearDialTicks(0, 0.05, 20, 4, 1)).WithoutNeedles());
+    const TRect box{148 - 88, 104 - 88, 148 + 88 + 1, 104 + 88};
+    EXPECT_TRUE(BoxHasColor(m, {box.Left, box.Top, box.Right, box.Top + 1}, clNavy)) << "top";
+    EXPECT_TRUE(BoxHasColor(m, {box.Left, box.Bottom - 1, box.Right, box.Bottom}, clNavy)) << "bottom";
+    EXPECT_TRUE(BoxHasColor(m, {box.Left, box.Top, box.Left + 1, box.Bottom}, clNavy)) << "left";
+    EXPECT_TRUE(BoxHasColor(m, {box.Right - 1, box.Top, box.Right, box.Bottom}, clNavy)) << "right";
 }
 
 // Thresholds inside the scale: three bands in their colours, low from Min

@@ -45,17 +45,6 @@ inline Kepler::TPoint PolarPixel(const Kepler::TMeter& m, double degrees, double
     return {Kepler::RoundHalfEven(m.OriginX() + r * std::cos(a)), Kepler::RoundHalfEven(m.OriginY() - r * std::sin(a))};
 }
 
-// Whether the pixel or one of its eight neighbours has colour c; used where a
-// rasterised line may pass one pixel beside the exact point.
-inline bool NearPixelOf(const Kepler::TMeter& m, Kepler::TPoint p, Kepler::TColor c)
-{
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (FacePixel(m, p.X + dx, p.Y + dy) == c)
-                return true;
-    return false;
-}
-
 inline int CountPixels(const Kepler::TBitmap& face, Kepler::TColor c)
 {
     int n = 0;
