@@ -67,7 +67,7 @@ grep -qF "keplerprobleme ($(field Version))" <<<"$latest" ||
   fail "changelog begins with '$latest', not version $(field Version)"
 
 # The controls' packages beside the program's: each one made, each with
-# its licence and changelog, each clean under lintian.
+# its licence and changelog (lintian looks at them in tests of their own).
 libdir=$(cmake -LA -N "$build_dir" 2>/dev/null | sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p')
 [ -n "$libdir" ] || libdir=lib
 packages=(keplerprobleme libkeplercontrols1 libkeplercontrols-dev keplercontrols-designer-plugin libkeplercontrols-doc)
@@ -146,24 +146,7 @@ if [ -n "${deb_of[libkeplercontrols-doc]:-}" ]; then
     fail "the documentation package is not Architecture: all"
 fi
 
-# lintian, when present, must find neither errors nor warnings in any
-# package; its full report (informational notes too) goes into the log.
-if command -v lintian >/dev/null 2>&1; then
-  echo "--- lintian $(lintian --version | awk '{print $2}')"
-  for p in "${packages[@]}"; do
-    [ -n "${deb_of[$p]:-}" ] || continue
-    log=$work_dir/lintian-$p.log
-    if lintian --no-cfg --display-info --fail-on error,warning "${deb_of[$p]}" >"$log" 2>&1; then
-      echo "ok: lintian finds no error or warning in $p"
-    else
-      fail "lintian finds errors or warnings in $p"
-    fi
-    grep -v '^running with root privileges' "$log" || true
-  done
-  echo "--- end of lintian"
-else
-  echo "note: lintian not found (package lintian), packages not checked by it"
-fi
+# lintian looks at each package in a test of its own (check-lintian.sh).
 
 # What each package holds: files, size.
 echo "--- packages"
