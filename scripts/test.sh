@@ -53,8 +53,7 @@ build_sanitized() {
 # The Release tests mostly wait (on X servers, timers, dpkg and lintian),
 # so the sanitizer build compiles beside them; its output follows theirs.
 echo "== Sanitizer build, beside the Release tests"
-sanitizer_start=$SECONDS
-build_sanitized >"$logs/build-asan-output.log" 2>&1 &
+(stage "Sanitizer build" build_sanitized) >"$logs/build-asan-output.log" 2>&1 &
 sanitizer_build=$!
 
 # A failure here still lets the sanitizer build finish, so that nothing of
@@ -71,10 +70,11 @@ done
 echo "== The real program's first run under three locales, as read over the accessibility bus"
 cat build/tests/xvfb/first_run_locales.log 2>/dev/null || echo "(the test did not run)"
 
+waiting=$SECONDS
 sanitizer_status=0
 wait "$sanitizer_build" || sanitizer_status=$?
 cat "$logs/build-asan-output.log"
-echo "== Sanitizer build: $((SECONDS - sanitizer_start)) s (from its start beside the Release tests)"
+echo "== Waited for the sanitizer build after the Release tests: $((SECONDS - waiting)) s"
 [ "$release_tests" -eq 0 ] || exit "$release_tests"
 [ "$sanitizer_status" -eq 0 ] || exit "$sanitizer_status"
 
