@@ -16,6 +16,7 @@
 #include <numbers>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A main tick and its label; an empty text draws no label.
@@ -59,7 +60,7 @@ inline DialTicks LinearDialTicks(double min, double step, int count, int perMain
 class DialModel {
 public:
     DialModel(const Kepler::TMeter& m, DialTicks ticks, bool logarithmic = false)
-        : m(m), ticks(std::move(ticks)), log(logarithmic)
+        : m(m), ticks(std::move(ticks)), logarithmic(logarithmic)
     {
     }
 
@@ -96,7 +97,7 @@ private:
     double Fraction(double v) const
     {
         const double min = m.MeterMinValue(), max = m.MeterMaxValue();
-        if (log)
+        if (logarithmic)
             return (std::log(v) - std::log(min)) / (std::log(max) - std::log(min));
         return (v - min) / (max - min);
     }
@@ -214,7 +215,7 @@ private:
 
     const Kepler::TMeter& m;
     DialTicks ticks;
-    bool log;
+    bool logarithmic;
     bool needles = true;
 };
 
