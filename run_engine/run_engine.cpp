@@ -42,6 +42,12 @@ void TRunEngine::ChangeStep(double days)
     Simulation().StepDays = days;
 }
 
+void TRunEngine::Abandon()
+{
+    if (!FRuns.empty())
+        FRuns.pop_back();
+}
+
 void TRunEngine::Hold()
 {
     ++FHolds;

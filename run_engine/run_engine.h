@@ -43,6 +43,10 @@ public:
     // The step in days, used from the end of the cycle going on.
     void ChangeStep(double days);
 
+    // Drops the innermost run where it stands, as an error that ends its
+    // step does; the run below goes on. The gauge keeps its value.
+    void Abandon();
+
     // A modal interaction (a box, an open menu list) holds the runs until
     // it ends; holds nest. The held run goes on where it stood.
     void Hold();
