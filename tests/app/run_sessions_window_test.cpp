@@ -1,6 +1,6 @@
 // The recorded sessions replayed through the window, its runs driven from
 // the event loop by the platform's timers, one tick at a time on a
-// hand-driven clock: the window must show what the run loop showed.
+// hand-driven clock: the window must show what was recorded.
 #include "desktop_run.h"
 #include "form1.h"
 #include "form_controls.h"
