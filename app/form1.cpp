@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "desktop_run.h"
 #include "qt_font.h"
 #include "qt_bitmap.h"
 
@@ -15,13 +16,13 @@
 #include "KeplerControls/meter.h"
 #include "KeplerControls/spin_edit.h"
 
-#include <QEventLoop>
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -140,6 +141,8 @@ QPushButton* MakeButton(QWidget* parent, const QRect& r, const QString& text)
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Simulation Keplerprobleme"));
+    // Before the controls: the step box reports its value as it loads.
+    FRun = new TDesktopRun(*this, this);
     CreateMenu();
     CreateControls();
     SetTabOrder();
@@ -177,29 +180,36 @@ void TForm1::ShowInfosFromMenu()
 {
     const bool listOpen = Optiions1->isVisible();
     FInfosState = TInfosState::BoxOpen;
-    GuardEvent([&] {
+    FInfoBox = nullptr;
+    GuardEvent([this] {
         // An open list takes every key and click, so the box could not be
         // used; it closes for the box and comes back afterwards.
         Optiions1->hide();
         Optiions1Click();
-        if (listOpen && isVisible())
-            MainMenu1->setActiveAction(Optiions1->menuAction());
     });
-    FInfosState = TInfosState::Idle;
-    // An open list holds a run, as any modal interaction does.
-    if (RunSimulationDepth() > 0)
-        GuardEvent([this] { HoldRunWhileMenuOpen(); });
+    if (!FInfoBox) {
+        FInfosState = TInfosState::Idle;
+        return;
+    }
+    connect(FInfoBox, &QDialog::finished, this, [this, listOpen] {
+        GuardEvent([&] {
+            if (listOpen && isVisible())
+                MainMenu1->setActiveAction(Optiions1->menuAction());
+        });
+        FInfosState = TInfosState::Idle;
+        // An open list holds the runs, as any modal interaction does.
+        HoldRunWhileListOpen();
+    });
 }
 
-void TForm1::HoldRunWhileMenuOpen()
+void TForm1::HoldRunWhileListOpen()
 {
     if (!Optiions1->isVisible())
         return;
-    // Called from the run's message processing: the run goes on where it
-    // was once the list has closed, with or without a choice.
-    QEventLoop loop;
-    connect(Optiions1, &QMenu::aboutToHide, &loop, &QEventLoop::quit);
-    loop.exec();
+    // The runs go on where they were once the list has closed, with or
+    // without a choice.
+    FRun->Hold();
+    connect(Optiions1, &QMenu::aboutToHide, this, [this] { FRun->Release(); }, Qt::SingleShotConnection);
 }
 
 void TForm1::CreateControls()

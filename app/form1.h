@@ -1,5 +1,5 @@
 #pragma once
-#include "run_loop.h"
+#include "run_face.h"
 
 #include <QMainWindow>
 
@@ -10,7 +10,9 @@ class QMenuBar;
 class QPushButton;
 class QScrollBar;
 namespace Kepler { class TMeter; }
+class TDesktopRun;
 class TPictureBox;
+class QMessageBox;
 class TWindowZoom;
 namespace Kepler { class TSpinEdit; }
 
@@ -18,7 +20,7 @@ namespace Kepler { class TSpinEdit; }
 // buttons, delay regulator and step box on the right, the two readouts below.
 // Each control carries its field's name as its object name, by which scripts
 // and tests find it.
-class TForm1 : public QMainWindow, public TRunLoopView {
+class TForm1 : public QMainWindow, public Kepler::TRunFace {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
@@ -31,19 +33,24 @@ public:
     void BtnStartClick();
     void BtnStopClick();
     void SpinEdit1Change();
+    // Opens the information box; the runs are held until it is closed.
     void Optiions1Click();
+
+    // The runs, driven from the window's event loop.
+    TDesktopRun& Run() { return *FRun; }
 
     // Zoom and full screen for a projector (Ctrl+Plus, Ctrl+Minus, Ctrl+0, F11).
     TWindowZoom& Zoom() { return *FZoom; }
 
-    // The run loop's view of the window.
+    // The window as the runs see it.
     Kepler::TCanvas& PictureCanvas() override;
     void PictureChanged() override;
     int DelayMs() const override;
-    void SetMeanText(const QString& text) override;
-    QString MeanText() const override;
-    void SetTrueText(const QString& text) override;
-    QString TrueText() const override;
+    std::string DecimalSeparator() const override;
+    void SetMeanText(const std::string& text) override;
+    std::string MeanText() const override;
+    void SetTrueText(const std::string& text) override;
+    std::string TrueText() const override;
     void SetGaugeValue(double value) override;
 
 protected:
@@ -56,11 +63,13 @@ private:
     void SetAccessibleTexts();
     // Shows the "Infos" box once the list that asked for it is up.
     void ShowInfosFromMenu();
-    // Keeps a run waiting while the "Infos" list is open.
-    void HoldRunWhileMenuOpen();
+    // Holds the runs while the "Infos" list is open.
+    void HoldRunWhileListOpen();
 
     enum class TInfosState { Idle, BoxQueued, BoxOpen };
     TInfosState FInfosState = TInfosState::Idle;
+    TDesktopRun* FRun = nullptr;
+    QMessageBox* FInfoBox = nullptr;
     TWindowZoom* FZoom = nullptr;
 
     QWidget* Client = nullptr;

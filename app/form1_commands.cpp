@@ -1,5 +1,6 @@
-// The window's commands and the run loop's view of the window.
+// The window's commands and the window as the runs see it.
 #include "form1.h"
+#include "desktop_run.h"
 
 #include "info_text.h"
 #include "picture_box.h"
@@ -11,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScrollBar>
 
@@ -18,57 +20,48 @@ using namespace Kepler;
 
 void TForm1::BtnStartClick()
 {
-    SimulationState& s = Simulation();
+    const SimulationState& s = Simulation();
     EdtStart->setText(QStringLiteral("%1.%2.%3").arg(s.StartDay).arg(s.StartMonth).arg(s.StartYear));
-    // Each Start during a run nests a run on the call stack. At the bound a
-    // press only restarts the picture, with its fixed marks, and the runs
-    // already going carry on, so endless pressing cannot exhaust the stack.
-    // It leaves the run state alone: a Stop handled just before it holds.
-    const bool nests = RunSimulationDepth() < MaxRunDepth;
-    if (nests)
-        s.RunState = RunStateRunning;
-    TCanvas& c = PictureCanvas();
-    c.Pen().SetColor(clBlack);
-    c.Rectangle(1, 1, 432, 432);
-    if (!nests) {
-        DrawFixedMarks(c);
-        PictureChanged();
-        return;
-    }
-    PictureChanged();
-    RunSimulation(*this);
-    if (s.RunState == RunStateStopped)
-        Meter1->SetValue(0);
+    FRun->Start();
 }
 
 void TForm1::BtnStopClick()
 {
-    Simulation().RunState = RunStateStopped;
+    FRun->Stop();
 }
 
 void TForm1::SpinEdit1Change()
 {
-    Simulation().StepDays = double(SpinEdit1->Value());
+    FRun->ChangeStep(double(SpinEdit1->Value()));
 }
 
 void TForm1::Optiions1Click()
 {
-    QMessageBox box(this);
-    box.setWindowTitle(InfoBoxCaption());
-    box.setIcon(QMessageBox::NoIcon);
-    box.setTextFormat(Qt::PlainText);
+    // Shown and answered by the window's event loop; the runs wait for it.
+    auto* box = new QMessageBox(this);
+    box->setWindowTitle(InfoBoxCaption());
+    box->setIcon(QMessageBox::NoIcon);
+    box->setTextFormat(Qt::PlainText);
     // Qt breaks lines at LF alone; a CR would show as a stray glyph.
-    box.setText(InfoBoxText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")).trimmed());
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    box->setText(InfoBoxText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")).trimmed());
+    box->setStandardButtons(QMessageBox::Ok);
+    box->setWindowModality(Qt::ApplicationModal);
+    FRun->Hold();
+    connect(box, &QDialog::finished, this, [this, box] {
+        box->deleteLater();
+        if (FInfoBox == box)
+            FInfoBox = nullptr;
+        FRun->Release();
+    });
+    FInfoBox = box;
+    box->show();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    // Closing ends every run; once they have unwound the application's
-    // loop sees the quit that closing the last window requests.
-    if (RunSimulationDepth() > 0)
-        Simulation().RunState = RunStateStopped;
+    // Closing ends every run at the end of its cycle.
+    if (FRun->Depth() > 0)
+        FRun->Stop();
     event->accept();
 }
 
@@ -87,24 +80,29 @@ int TForm1::DelayMs() const
     return ScrollBarV->value();
 }
 
-void TForm1::SetMeanText(const QString& text)
+std::string TForm1::DecimalSeparator() const
 {
-    EdtmA->setText(text);
+    return QLocale().decimalPoint().toStdString();
 }
 
-QString TForm1::MeanText() const
+void TForm1::SetMeanText(const std::string& text)
 {
-    return EdtmA->text();
+    EdtmA->setText(QString::fromStdString(text));
 }
 
-void TForm1::SetTrueText(const QString& text)
+std::string TForm1::MeanText() const
 {
-    EdtwA->setText(text);
+    return EdtmA->text().toStdString();
 }
 
-QString TForm1::TrueText() const
+void TForm1::SetTrueText(const std::string& text)
 {
-    return EdtwA->text();
+    EdtwA->setText(QString::fromStdString(text));
+}
+
+std::string TForm1::TrueText() const
+{
+    return EdtwA->text().toStdString();
 }
 
 void TForm1::SetGaugeValue(double value)

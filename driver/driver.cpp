@@ -10,13 +10,11 @@
 // program is ended. --quit-after-first-paint ends the program as soon as its
 // window has painted itself once. Unlike the program, the driver passes
 // what else it is given on to Qt.
+#include "desktop_run.h"
 #include "form1.h"
-#include "platform.h"
 #include "program_start.h"
-#include "simulation_state.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -41,43 +39,6 @@ protected:
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return QObject::eventFilter(watched, event);
     }
-};
-
-// The real platform, except that after a given number of run cycles the
-// message processing inside the run loop stops returning: the run is held
-// where it stands, however fast the machine, while the window is still
-// painted. A cycle ends when the day number moves on; the first message
-// processing after that is in the next cycle's wait, before it draws.
-class THoldAfterCycles : public TPlatform {
-public:
-    explicit THoldAfterCycles(int cycles) : FCycles(cycles) {}
-
-    void ProcessMessages() override
-    {
-        TPlatform::ProcessMessages();
-        const SimulationState& s = Simulation();
-        if (s.RunState != RunStateRunning)
-            return;
-        if (!FRunning) {
-            FRunning = true;
-            FDayNumber = s.DayNumber;
-        } else if (s.DayNumber != FDayNumber) {
-            FDayNumber = s.DayNumber;
-            ++FDone;
-        }
-        if (FDone < FCycles)
-            return;
-        std::puts("held");
-        std::fflush(stdout);
-        QEventLoop().exec();
-        std::exit(0); // the loop ends only with the application
-    }
-
-private:
-    int FCycles;
-    int FDone = 0;
-    bool FRunning = false;
-    double FDayNumber = 0;
 };
 
 template <class T>
@@ -136,13 +97,20 @@ int main(int argc, char* argv[])
     argc = kept;
     if (holdAfter && !startDelay)
         Usage();
-    std::optional<THoldAfterCycles> hold;
-    if (holdAfter) {
-        hold.emplace(*holdAfter);
-        InstallPlatform(&*hold);
-    }
-
-    const int status = RunProgram(argc, argv, [&](TForm1& form) {
+    return RunProgram(argc, argv, [&](TForm1& form) {
+        if (holdAfter) {
+            // Once the run has drawn its cycles it is held as the next one
+            // begins, before that one draws: the window keeps showing that
+            // moment and stays responsive.
+            TDesktopRun& run = form.Run();
+            run.Engine().OnCycleBegin = [&run, begun = 0, cycles = *holdAfter]() mutable {
+                if (++begun != cycles + 1)
+                    return;
+                run.Hold();
+                std::puts("held");
+                std::fflush(stdout);
+            };
+        }
         if (startDelay) {
             Control<QScrollBar>(form, "ScrollBarV").setValue(*startDelay);
             QPushButton& start = Control<QPushButton>(form, "BtnStart");
@@ -151,7 +119,4 @@ int main(int argc, char* argv[])
         if (quitAfterFirstPaint)
             form.installEventFilter(new TQuitAfterFirstPaint(&form));
     });
-    if (hold)
-        InstallPlatform(nullptr);
-    return status;
 }

@@ -20,7 +20,7 @@ struct SimulationState {
     char16_t RunState = 0; // 'L' while running, 'E' once a stop was requested
 
     // Orbit step results, recomputed every cycle and read later in the same
-    // cycle (the run loop reads TrueAnomaly and TrueRadius after its wait).
+    // cycle (a run reads TrueAnomaly and TrueRadius after its wait).
     double AnomalyPhase = 0;
     double EccPerTurn = 0;
     double CentreEquation = 0;

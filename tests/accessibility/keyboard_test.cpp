@@ -1,6 +1,7 @@
 // The window without a mouse: Tab walks the controls in their order, Space
 // presses the focused button, the arrow keys move the delay regulator.
 #include "form_controls.h"
+#include "desktop_run.h"
 #include "form1.h"
 #include "injected_platform.h"
 
@@ -58,19 +59,20 @@ TEST_F(KeyboardTest, TabWalksTheControlsInOrderAndWrapsAround)
 TEST_F(KeyboardTest, SpaceStartsARunAndSpaceOnStopEndsIt)
 {
     // Tab to Start, Space; while the run goes, Tab to Stop and Space.
-    bool stopped = false;
-    Platform.OnProcess = [&](int pass) {
-        if (pass != 5 || stopped)
-            return;
-        stopped = true;
-        Press(Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), Controls.BtnStop);
-        Press(Qt::Key_Space);
-    };
     Press(Qt::Key_Tab);
     Press(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), Controls.BtnStart);
     Press(Qt::Key_Space);
+    bool stopped = false;
+    Platform.Drive([&] { return Form.Run().Depth() > 0; },
+                   [&](int step) {
+                       if (step != 5 || stopped)
+                           return;
+                       stopped = true;
+                       Press(Qt::Key_Tab);
+                       ASSERT_EQ(QApplication::focusWidget(), Controls.BtnStop);
+                       Press(Qt::Key_Space);
+                   });
 
     EXPECT_TRUE(stopped);
     EXPECT_EQ(Controls.EdtStart->text(), QStringLiteral("8.12.2026"));

@@ -1,6 +1,7 @@
 #pragma once
-// Replaces the date, the tick counter and message processing for one test,
-// so that whole runs go through without real time passing.
+// Replaces the date, the tick counter and the timers for one test, so that
+// whole runs go through without real time passing: the tick counter reads
+// Tick plus the time the timers' clock has moved on.
 #include "simulation_state.h"
 #include "test_platform.h"
 
@@ -10,20 +11,11 @@
 
 class InjectedPlatform : public TTestPlatform {
 public:
-    explicit InjectedPlatform(Kepler::TLocalDate date = {2026, 12, 8}) : FSavedLocale(QLocale())
+    explicit InjectedPlatform(Kepler::TLocalDate date = {2026, 12, 8})
+        : TTestPlatform(true), FSavedLocale(QLocale())
     {
         Date = date;
-        OnTickCount = [this] { return Tick; };
-        OnProcessMessages = [this] {
-            ++ProcessCalls;
-            if (OnProcess)
-                OnProcess(ProcessCalls);
-        };
-        // A wait that no message interrupts lasts its whole timeout.
-        OnWaitForMessages = [this](int ms) {
-            ++WaitCalls;
-            Tick += std::uint32_t(ms);
-        };
+        OnTickCount = [this] { return Tick + std::uint32_t(Now()); };
         Kepler::Simulation() = Kepler::SimulationState{};
         Kepler::InitSimulationState(LocalDate());
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -35,12 +27,25 @@ public:
         QLocale::setDefault(FSavedLocale);
     }
 
+    // The tick counter when the timers' clock stands at 0.
     std::uint32_t Tick = 1000;
-    int ProcessCalls = 0;
-    int WaitCalls = 0;
-    // Runs at every pass of message processing, with the pass's number
-    // (from 1): where a test plays the user.
-    std::function<void(int pass)> OnProcess;
+
+    // Gives the timers their ticks one at a time, the runs' steps among
+    // them, while `going` holds; before each one `play` plays the user,
+    // with the step's number (from 1). Returns the number of steps taken.
+    int Drive(const std::function<bool()>& going, const std::function<void(int step)>& play = {},
+              int maxSteps = 200000)
+    {
+        int step = 0;
+        while (going() && step < maxSteps) {
+            ++step;
+            if (play)
+                play(step);
+            if (!FireNextTimer(2000))
+                break;
+        }
+        return step;
+    }
 
 private:
     QLocale FSavedLocale;

@@ -1,6 +1,11 @@
+// The readouts under the user's settings: the window hands the runs its
+// locale's decimal separator, and Qt's default locale alone chooses it.
+#include "desktop_run.h"
+#include "form1.h"
+#include "form_controls.h"
 #include "injected_platform.h"
-#include "run_loop.h"
 
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -9,66 +14,47 @@ using namespace Kepler;
 
 namespace {
 
-struct FormatCase {
-    double Degrees;
-    const char* German;
-    const char* English;
+struct SeparatorCase {
+    QLocale::Language Language;
+    QLocale::Territory Territory;
+    const char* Separator;
+    const char* LastReadout; // both readouts when the first run ends
 };
 
 // A failing case is named, not dumped as bytes.
-void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.Degrees << "°"; }
+void PrintTo(const SeparatorCase& c, std::ostream* os) { *os << QLocale::languageToString(c.Language).toStdString(); }
 
-class ReadoutFormatTest : public ::testing::TestWithParam<FormatCase> {};
+class ReadoutSeparatorTest : public ::testing::TestWithParam<SeparatorCase> {};
 
-TEST_P(ReadoutFormatTest, OneDecimalHalvesAwayFromZeroLocaleSeparator)
+TEST_P(ReadoutSeparatorTest, AWholeRunShowsTheLocalesSeparator)
 {
-    const FormatCase& c = GetParam();
-    const QLocale saved;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(FormatReadout(c.Degrees), QString::fromUtf8(c.German));
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(FormatReadout(c.Degrees), QString::fromUtf8(c.English));
-    QLocale::setDefault(saved);
+    const SeparatorCase& c = GetParam();
+    InjectedPlatform platform;
+    QLocale::setDefault(QLocale(c.Language, c.Territory));
+    TForm1 form;
+    const TForm1Controls controls(form);
+    EXPECT_EQ(form.DecimalSeparator(), c.Separator);
+
+    form.BtnStartClick();
+    platform.Drive([&] { return form.Run().Depth() > 0; });
+    EXPECT_EQ(controls.EdtmA->text(), QString::fromUtf8(c.LastReadout));
+    EXPECT_EQ(controls.EdtwA->text(), QString::fromUtf8(c.LastReadout));
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, ReadoutFormatTest,
+INSTANTIATE_TEST_SUITE_P(Locales, ReadoutSeparatorTest,
     ::testing::Values(
-        FormatCase{315.582, "315,6 °", "315.6 °"},
-        FormatCase{303.739, "303,7 °", "303.7 °"},
-        FormatCase{-0.0655, "-0,1 °", "-0.1 °"},
-        FormatCase{-0.0850, "-0,1 °", "-0.1 °"},
-        // Rounds to zero: no sign.
-        FormatCase{-0.04, "0,0 °", "0.0 °"},
-        FormatCase{-0.0, "0,0 °", "0.0 °"},
-        FormatCase{0.0, "0,0 °", "0.0 °"},
-        // Exact halves go away from zero.
-        FormatCase{0.25, "0,3 °", "0.3 °"},
-        FormatCase{-0.25, "-0,3 °", "-0.3 °"},
-        FormatCase{12.75, "12,8 °", "12.8 °"},
-        // 0.05 is stored a little above, 0.15 a little below the half.
-        FormatCase{0.05, "0,1 °", "0.1 °"},
-        FormatCase{0.15, "0,1 °", "0.1 °"},
-        FormatCase{359.96, "360,0 °", "360.0 °"},
-        FormatCase{-1.52424, "-1,5 °", "-1.5 °"},
-        FormatCase{9.96, "10,0 °", "10.0 °"},
-        // No thousands separator.
-        FormatCase{1234.5, "1235,0 °", "1235.0 °"},
-        // At most four significant digits, also before the separator.
-        FormatCase{12345.6, "12350,0 °", "12350.0 °"},
-        FormatCase{-98765.4, "-98770,0 °", "-98770.0 °"}));
+        SeparatorCase{QLocale::German, QLocale::Germany, ",", "-0,1 °"},
+        SeparatorCase{QLocale::English, QLocale::UnitedStates, ".", "-0.1 °"},
+        SeparatorCase{QLocale::Turkish, QLocale::Turkey, ",", "-0,1 °"}));
 
-// The C library's locale is German while the tests run; Qt's default locale
-// alone chooses the separator.
-TEST(ReadoutFormatLocaleTest, TheCLibrarysLocaleTakesNoPart)
+// The C library's locale is German while the tests run; it takes no part.
+TEST(ReadoutSeparatorLocaleTest, TheCLibrarysLocaleTakesNoPart)
 {
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-    const QLocale saved;
+    InjectedPlatform platform;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(FormatReadout(-0.0655), QStringLiteral("-0.1 \u00B0"));
-    EXPECT_EQ(FormatReadout(342.19365957837795), QStringLiteral("342.2 \u00B0"));
-    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
-    EXPECT_EQ(FormatReadout(-0.0850), QStringLiteral("-0,1 \u00B0"));
-    QLocale::setDefault(saved);
+    TForm1 form;
+    EXPECT_EQ(form.DecimalSeparator(), ".");
 }
 
 } // namespace

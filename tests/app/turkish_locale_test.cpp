@@ -1,6 +1,7 @@
 // Under Turkish settings "i" and "I" are not each other's case ("I" lowers
 // to a dotless "ı", "i" uppers to a dotted "İ"). Names the program looks up
 // must not depend on that, and the readouts take only the separator.
+#include "desktop_run.h"
 #include "form1.h"
 #include "form_controls.h"
 #include "injected_platform.h"
@@ -67,6 +68,7 @@ TEST_F(TurkishLocaleTest, WindowBuiltUnderTurkishSettingsHasItsGlyphsAndReadouts
     EXPECT_FALSE(controls.SpinEdit1->Button()->DownButton()->Glyph().Empty());
 
     form.BtnStartClick();
+    platform.Drive([&] { return form.Run().Depth() > 0; });
     EXPECT_EQ(controls.EdtmA->text(), QStringLiteral("-0,1 °"));
     EXPECT_EQ(controls.EdtwA->text(), QStringLiteral("-0,1 °"));
 }

@@ -3,7 +3,8 @@
 // the test leaves alone. Each part a test sets replaces the real one; an
 // announcement watcher sees every event and the real announcement follows.
 // With ManualTimers, no timer runs by itself: AdvanceTimers moves the
-// timers' clock forward and fires every tick that falls due, in order.
+// timers' clock forward and fires every tick that falls due, in order;
+// FireNextTimer fires just the next one.
 #include "platform.h"
 
 #include <QString>
@@ -50,6 +51,25 @@ public:
         }
         FNow = target;
     }
+
+    // One step at a time: fires the next tick due within `ms` from now,
+    // moving the clock to it, and says whether there was one.
+    bool FireNextTimer(int ms)
+    {
+        TManualTimer* next = nullptr;
+        for (TManualTimer* t : FTimers)
+            if (t->Running && t->DueAt <= FNow + ms && (!next || t->DueAt < next->DueAt))
+                next = t;
+        if (!next)
+            return false;
+        FNow = std::max(FNow, next->DueAt);
+        next->DueAt += next->Interval;
+        next->Tick();
+        return true;
+    }
+
+    // The timers' clock, in milliseconds since the platform was made.
+    long long Now() const { return FNow; }
 
     std::uint32_t TickCount() override { return OnTickCount ? OnTickCount() : Kepler::TPlatform::TickCount(); }
     Kepler::TLocalDate LocalDate() override { return Date ? *Date : Kepler::TPlatform::LocalDate(); }
