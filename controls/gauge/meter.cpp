@@ -1,6 +1,7 @@
 #include "KeplerControls/meter.h"
 #include "qt_bitmap.h"
 
+#include "enum_member.h"
 #include "event_signals.h"
 #include "meter_accessible.h"
 #include "pixel_image.h"
@@ -96,7 +97,13 @@ void TMeter::SetColorScale(TColor v) { StoreAndRepaintIfChanged(FColorScale, v);
 void TMeter::SetColorSclBkLow(TColor v) { StoreAndRepaintIfChanged(FColorBakGLow, v); }
 void TMeter::SetColorSclBkNorm(TColor v) { StoreAndRepaintIfChanged(FColorBakGNorm, v); }
 void TMeter::SetColorSclBkHigh(TColor v) { StoreAndRepaintIfChanged(FColorBakGHigh, v); }
-void TMeter::SetFrameStyle(TFrameStyle v) { StoreAndRepaintIfChanged(FFrameStyle, v); }
+// Enumerations take their members only; any other number leaves the
+// property as it is.
+void TMeter::SetFrameStyle(TFrameStyle v)
+{
+    if (IsEnumMember(v))
+        StoreAndRepaintIfChanged(FFrameStyle, v);
+}
 void TMeter::SetLimWatchHighOn(bool v) { StoreAndRepaintIfChanged(FLimWatHighOn, v); }
 void TMeter::SetLimWatchLowOn(bool v) { StoreAndRepaintIfChanged(FLimWatLowOn, v); }
 void TMeter::SetLimWatchActColor(TColor v) { StoreAndRepaintIfChanged(FLimWatActCol, v); }
@@ -110,6 +117,8 @@ void TMeter::SetRimSide(int v) { CaughtUp(); StoreAndRepaintIfChanged(FSRim, v);
 
 void TMeter::SetBkgndFillMode(TBkgFill v)
 {
+    if (!IsEnumMember(v))
+        return;
     FBGFillMode = v;
     Paint();
 }
@@ -148,7 +157,7 @@ void TMeter::SetFontCaption(const TFont& v)
 
 void TMeter::SetColorScheme(TColorScheme v)
 {
-    if (v == FColorScheme)
+    if (!IsEnumMember(v) || v == FColorScheme)
         return;
     FColorScheme = v;
     if (v == csSystem) {
@@ -180,7 +189,7 @@ void TMeter::SetMeterNrTicks(int v)
 
 void TMeter::SetMeterLayout(TMeterLayout v)
 {
-    if (v == FMeterLayout)
+    if (!IsEnumMember(v) || v == FMeterLayout)
         return;
     FMeterLayout = v;
     CalcMeterGeometry();

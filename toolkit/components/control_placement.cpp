@@ -1,6 +1,7 @@
 // Placement: alignment to the parent's edges, anchors that follow the
 // parent's resizing, size constraints and automatic size.
 #include "KeplerControls/control.h"
+#include "enum_member.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -42,6 +43,9 @@ TAnchorFlags TControl::AnchorFlags() const
 
 void TControl::SetAnchorFlags(TAnchorFlags v)
 {
+    using namespace StandardTypes;
+    if (v.toInt() & ~(afLeft | afTop | afRight | afBottom))
+        return;
     TAnchors a;
     for (const TAnchorKind k : {akLeft, akTop, akRight, akBottom})
         if (v.testFlag(StandardTypes::TAnchorFlag(1 << k)))
@@ -51,7 +55,7 @@ void TControl::SetAnchorFlags(TAnchorFlags v)
 
 void TControl::SetAlign(TAlign v)
 {
-    if (v == FAlign)
+    if (!IsEnumMember(v) || v == FAlign)
         return;
     FAlign = v;
     if (QWidget* parent = FWidget->parentWidget())
@@ -60,6 +64,9 @@ void TControl::SetAlign(TAlign v)
 
 void TControl::SetAnchors(TAnchors v)
 {
+    // Only the four edges are anchors.
+    if (v.Bits & ~TAnchors{akLeft, akTop, akRight, akBottom}.Bits)
+        return;
     FAnchors = v;
     RecordPlacement();
 }
