@@ -8,6 +8,7 @@
 #include "show_exception.h"
 #include "store_if_changed.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -416,7 +417,24 @@ void TMeter::ShowFace()
 
 bool TMeter::event(QEvent* event)
 {
-    return GuardEvent(true, [&] { return QWidget::event(event); });
+    return GuardEvent(true, [&] {
+        const bool handled = QWidget::event(event);
+        // System colours on the face resolve through the application's
+        // palette: a new one shows on the face as soon as it reaches the
+        // gauge, also while no paint events come (the gauge hidden).
+        if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange)
+            Paint();
+        return handled;
+    });
+}
+
+void TMeter::WidgetFontChanged()
+{
+    const TFont font = WidgetFont();
+    if (FFont.SameAs(font))
+        return;
+    FFont.Assign(font);
+    Paint();
 }
 
 // A paint the toolkit asks for composes again; one that only shows what a

@@ -2,7 +2,9 @@
 // style sheets, QWidget::setFont and the parent's font.
 #include "meter_test_support.h"
 #include "paint_test_support.h"
+#include "gauge_on_window.h"
 #include "qt_bitmap.h"
+#include "qt_font.h"
 
 #include <QApplication>
 #include <QMetaProperty>
@@ -84,6 +86,34 @@ TEST(GaugeQColorTest, StyleSheetColourShowsOnTheFace)
     m->ensurePolished();
     m->Paint();
     EXPECT_GT(CountPixels(*m, clOrange), 10000);
+}
+
+// System colours on the face resolve through the application's palette. A
+// new palette reaches the gauge with the palette change Qt sends it, and
+// shows on its face then, also while the gauge is hidden and gets no paint
+// events.
+TEST(GaugeQColorTest, ANewApplicationPaletteReachesTheFace)
+{
+    for (const bool shown : {true, false}) {
+        SCOPED_TRACE(shown ? "shown" : "hidden");
+        QWidget window;
+        auto* m = new TMeter(&window);
+        if (shown)
+            window.show();
+        QApplication::processEvents();
+        const QPalette old = QApplication::palette();
+        const TColor magenta = RGB(255, 0, 255);
+        ASSERT_EQ(CountPixels(*m, magenta), 0);
+        QPalette p = old;
+        p.setColor(QPalette::Button, QColor(255, 0, 255)); // clBtnFace, the rims' colour
+        QApplication::setPalette(p);
+        QApplication::processEvents();
+        const int rims = CountPixels(*m, magenta);
+        QApplication::setPalette(old);
+        QApplication::processEvents();
+        EXPECT_GT(rims, 3000);
+        EXPECT_EQ(CountPixels(*m, magenta), 0);
+    }
 }
 
 // The face of a gauge at the given label font, composed at once.
@@ -169,6 +199,42 @@ TEST(GaugeQFontTest, ParentFontAndStyleSheetFontReachTheLabels)
     EXPECT_EQ(m->Font().Height(), -19);
     EXPECT_EQ(m->Font().Name(), "DejaVu Serif");
     EXPECT_EQ(m->Font().Style(), fsBold);
+}
+
+// A font that reaches a shown gauge from its parent shows on its face at
+// once, pixel for pixel as the same font given to the gauge itself.
+TEST(GaugeQFontTest, AParentsFontReachesTheFaceAtOnce)
+{
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPixelSize(17);
+    f.setBold(true);
+    GaugeOnWindow inherited, given;
+    for (TMeter* m : {inherited.gauge, given.gauge}) {
+        m->SetMeterMaxValue(100);
+        m->SetCaption(QStringLiteral("km/h"));
+    }
+    const QImage before = QtImage(inherited.gauge->Face()).copy();
+
+    inherited.window.setFont(f);
+    given.gauge->setFont(f);
+    given.gauge->Paint();
+    EXPECT_TRUE(inherited.gauge->ParentFont());
+    EXPECT_EQ(inherited.gauge->Font().Height(), -17);
+    EXPECT_NE(QtImage(inherited.gauge->Face()), before);
+    EXPECT_EQ(QtImage(inherited.gauge->Face()), QtImage(given.gauge->Face()));
+    // And on the screen.
+    QApplication::processEvents();
+    EXPECT_EQ(inherited.gauge->grab().toImage(), given.gauge->grab().toImage());
+
+    // The parent's font in points, and back to the application's font.
+    QFont points(QStringLiteral("DejaVu Sans"), 14);
+    inherited.window.setFont(points);
+    given.gauge->setFont(points);
+    given.gauge->Paint();
+    EXPECT_EQ(QtImage(inherited.gauge->Face()), QtImage(given.gauge->Face()));
+    inherited.window.setFont(QFont());
+    EXPECT_EQ(inherited.gauge->Font().Height(), FontFromQFont(QApplication::font()).Height());
+    EXPECT_NE(QtImage(inherited.gauge->Face()), QtImage(given.gauge->Face()));
 }
 
 TEST(GaugeQFontTest, AFontOfItsOwnNoLongerFollowsTheParent)

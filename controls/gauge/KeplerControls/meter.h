@@ -427,7 +427,10 @@ public:
     const TMeterValues& FaceValues() const { return *this; }
 
 protected:
-    void WidgetFontChanged() override { FFont.Assign(WidgetFont()); }
+    // A font that reaches the gauge the Qt way (its parent's while
+    // ParentFont is set, a style sheet's, setFont) shows on the face at
+    // once, as a setter's change does.
+    void WidgetFontChanged() override;
     bool RaiseDragSignal(const TDragSignal& d) override;
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
