@@ -193,6 +193,18 @@ public:
     // bits of no edge are refused.
     TAnchorFlags AnchorFlags() const;
     void SetAnchorFlags(TAnchorFlags v);
+    // Position and size in the parent. Qt tells no one of a parent resized
+    // while it is hidden until it is shown; these readers first apply the
+    // anchors to such a resize, as does any event of the control or of its
+    // hidden parent, so that anchored controls follow a hidden parent at once.
+    int Left() const;
+    int Top() const; // see Left()
+    int Width() const; // see Left()
+    int Height() const; // see Left()
+    // Applies alignment and anchors to a parent whose size changed without
+    // a resize event (a hidden parent); nothing when it did not.
+    void FollowParent();
+
     // The control's size limits.
     TSizeConstraints& Constraints() { return FConstraints; }
     const TSizeConstraints& Constraints() const { return FConstraints; }
@@ -358,6 +370,8 @@ private:
     // was cut at 0.
     QRect FPlacedAt;
     QSize FPlacedIn;
+    // The parent's size that alignment and anchoring last accounted for.
+    QSize FParentSizeSeen;
     // The geometry last recorded or given by anchoring. Qt reports the moves
     // of a hidden control only when it is shown; a geometry that still
     // equals this one was not placed by hand.
