@@ -183,6 +183,44 @@ TEST(GaugeQFontTest, CaptionFontIsItsOwnQFontProperty)
     EXPECT_EQ(m.Font().Height(), TFont::DefaultHeight);
 }
 
+// A font reads back in the unit it was given: points stay points (forms
+// keep sizes only in points), pixels stay pixels; once the font was changed
+// another way, it reads as the font description says, in pixels.
+TEST(GaugeQFontTest, FontsKeepTheUnitTheyWereGiven)
+{
+    QFont points(QStringLiteral("DejaVu Sans"));
+    points.setPointSizeF(10.5);
+    points.setBold(true);
+    QFont pixels(QStringLiteral("DejaVu Serif"));
+    pixels.setPixelSize(17);
+    for (const char* name : {"FontCaption", "Font"}) {
+        SCOPED_TRACE(name);
+        TMeter m;
+        ASSERT_TRUE(m.setProperty(name, points));
+        QFont read = m.property(name).value<QFont>();
+        EXPECT_EQ(read.pointSizeF(), 10.5);
+        EXPECT_EQ(read.pixelSize(), -1);
+        EXPECT_TRUE(read.bold());
+        const TFont& described = std::string(name) == "Font" ? m.Font() : m.FontCaption();
+        EXPECT_EQ(described.Height(), -14); // 10.5 points at 96 pixels per inch
+
+        ASSERT_TRUE(m.setProperty(name, pixels));
+        read = m.property(name).value<QFont>();
+        EXPECT_EQ(read.pixelSize(), 17);
+        EXPECT_EQ(read.pointSize(), -1);
+    }
+    // Changed through the font description, the font reads in pixels.
+    TMeter m;
+    m.setProperty("FontCaption", points);
+    m.FontCaption().SetHeight(-20);
+    EXPECT_EQ(m.property("FontCaption").value<QFont>().pixelSize(), 20);
+    m.setFont(points);
+    TFont t;
+    t.SetHeight(-9);
+    m.SetFont(t);
+    EXPECT_EQ(m.property("Font").value<QFont>().pixelSize(), 9);
+}
+
 TEST(GaugeQFontTest, ParentFontAndStyleSheetFontReachTheLabels)
 {
     QWidget window;
