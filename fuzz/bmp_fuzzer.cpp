@@ -9,16 +9,16 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 using namespace Kepler;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     TBitmap cover;
     try {
-        const TDecodedBitmap decoded = DecodeBmp(bytes, QStringLiteral("fuzz input"));
-        AssignStoredImage(cover, decoded.Stored, decoded.BitsPerPixel);
+        DecodeBmp(std::move(bytes), QStringLiteral("fuzz input"), cover);
     } catch (const EMeterImageError&) {
         return 0;
     }

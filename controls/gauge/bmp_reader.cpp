@@ -3,6 +3,9 @@
 
 #include "KeplerControls/bitmap.h"
 
+#include <QList>
+#include <QRgb>
+
 #include <QFile>
 #include <QFileInfo>
 #include <bit>
@@ -20,7 +23,13 @@ constexpr qint64 MaxFileBytes = MaxBitmapBytes + 64 * 1024;
 
 constexpr int FileHeaderBytes = 14;
 
-enum : std::uint32_t { BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3 };
+enum : std::uint32_t { BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3, BiAlphaBitfields = 6 };
+
+// Bit fields with or without an alpha mask; the alpha channel is not shown.
+bool WithMasks(std::uint32_t compression)
+{
+    return compression == BiBitfields || compression == BiAlphaBitfields;
+}
 
 [[noreturn]] void Fail(const QString& fileName, const QString& reason)
 {
@@ -110,7 +119,7 @@ void CheckFormat(const THeader& h, const QString& fileName)
         Fail(fileName, QStringLiteral("%1 bits per pixel are not supported").arg(bpp));
     const bool fits = h.Compression == BiRgb || (h.Compression == BiRle8 && bpp == 8) ||
                       (h.Compression == BiRle4 && bpp == 4) ||
-                      (h.Compression == BiBitfields && (bpp == 16 || bpp == 32));
+                      (WithMasks(h.Compression) && (bpp == 16 || bpp == 32));
     if (!fits)
         Fail(fileName, QStringLiteral("compression %1 with %2 bits per pixel is not supported")
                            .arg(h.Compression)
@@ -121,7 +130,7 @@ void CheckFormat(const THeader& h, const QString& fileName)
             Fail(fileName, QStringLiteral("a compressed picture cannot be stored top-down"));
     }
     // The 64-byte header's fields after the first 40 are no colour masks.
-    if (h.Compression == BiBitfields && h.DibSize == 64)
+    if (WithMasks(h.Compression) && h.DibSize == 64)
         Fail(fileName, QStringLiteral("bit fields in a 64-byte header are not supported"));
 }
 
@@ -129,8 +138,8 @@ void CheckLayout(const THeader& h, const QByteArray& b, const QString& fileName)
 {
     const std::int64_t size = b.size();
     std::int64_t tableEnd = FileHeaderBytes + std::int64_t(h.DibSize);
-    if (h.Compression == BiBitfields && h.DibSize == 40)
-        tableEnd += 12; // the three colour masks follow the header
+    if (WithMasks(h.Compression) && h.DibSize == 40)
+        tableEnd += h.Compression == BiAlphaBitfields ? 16 : 12; // the colour masks follow the header
     if (h.BitsPerPixel <= 8) {
         const std::uint32_t maxColors = 1u << h.BitsPerPixel;
         if (h.ColorsUsed > maxColors)
@@ -144,7 +153,7 @@ void CheckLayout(const THeader& h, const QByteArray& b, const QString& fileName)
         Fail(fileName, QStringLiteral("the palette is truncated"));
     if (h.PixelOffset < FileHeaderBytes + std::int64_t(h.DibSize) || h.PixelOffset >= size)
         Fail(fileName, QStringLiteral("the pixel data offset %1 lies outside the file").arg(h.PixelOffset));
-    if (h.Compression == BiRgb || h.Compression == BiBitfields) {
+    if (h.Compression == BiRgb || WithMasks(h.Compression)) {
         const std::int64_t stride = (h.Width * h.BitsPerPixel + 31) / 32 * 4;
         if (std::int64_t(h.PixelOffset) + stride * std::llabs(h.Height) > size)
             Fail(fileName, QStringLiteral("the pixel data is truncated"));
@@ -167,37 +176,45 @@ QList<QRgb> ReadPalette(const THeader& h, const QByteArray& b)
     return table;
 }
 
+// One index a pixel, rows top down without gaps.
+struct TIndexRows {
+    std::uint8_t* Data;
+    std::int64_t Width;
+    std::int64_t Rows;
+    std::uint8_t* Row(std::int64_t y) const { return Data + y * Width; }
+};
+
 // Uncompressed rows of 1, 4 or 8 bits per pixel, most significant bits first.
-void ReadPaletteRows(const THeader& h, const QByteArray& b, QImage& image)
+void ReadPaletteRows(const THeader& h, const QByteArray& b, const TIndexRows& image)
 {
     const int bpp = int(h.BitsPerPixel);
     const std::int64_t stride = (h.Width * bpp + 31) / 32 * 4;
-    const int rows = image.height();
+    const std::int64_t rows = image.Rows;
     const auto* data = reinterpret_cast<const std::uint8_t*>(b.constData()) + h.PixelOffset;
     const int mask = (1 << bpp) - 1;
-    for (int r = 0; r < rows; ++r) {
-        const std::uint8_t* in = data + std::int64_t(r) * stride;
-        uchar* out = image.scanLine(h.Height > 0 ? rows - 1 - r : r);
-        for (int x = 0; x < image.width(); ++x) {
-            const std::int64_t bit = std::int64_t(x) * bpp;
-            out[x] = uchar(in[bit / 8] >> (8 - bpp - bit % 8) & mask);
+    for (std::int64_t r = 0; r < rows; ++r) {
+        const std::uint8_t* in = data + r * stride;
+        std::uint8_t* out = image.Row(h.Height > 0 ? rows - 1 - r : r);
+        for (std::int64_t x = 0; x < image.Width; ++x) {
+            const std::int64_t bit = x * bpp;
+            out[x] = std::uint8_t(in[bit / 8] >> (8 - bpp - bit % 8) & mask);
         }
     }
 }
 
 // Run-length coded rows (bottom-up). Pixels the runs leave out keep index 0;
 // runs that reach past a row's end or past the data are cut off there.
-void ReadRunLengthRows(const THeader& h, const QByteArray& b, QImage& image)
+void ReadRunLengthRows(const THeader& h, const QByteArray& b, const TIndexRows& image)
 {
     const bool four = h.Compression == BiRle4;
     const auto* data = reinterpret_cast<const std::uint8_t*>(b.constData());
     const qsizetype end = b.size();
     qsizetype at = h.PixelOffset;
-    const std::int64_t w = image.width(), rows = image.height();
+    const std::int64_t w = image.Width, rows = image.Rows;
     std::int64_t x = 0, y = 0; // y counts rows from the bottom
     const auto put = [&](std::uint8_t index) {
         if (x < w && y < rows)
-            image.scanLine(int(rows - 1 - y))[x] = index;
+            image.Row(rows - 1 - y)[x] = index;
         ++x;
     };
     while (at + 1 < end && y < rows) {
@@ -259,12 +276,13 @@ int Widen(std::uint32_t pixel, const TChannel& c)
     return int((v * 255 + c.Max / 2) / c.Max);
 }
 
-// 16, 24 and 32 bits per pixel: masks from the file for bit fields, else
-// the fixed layouts (5-5-5 for 16 bits, a byte each for 24 and 32).
-QImage DecodeDirectColourBitmap(const THeader& h, const QByteArray& b)
+// 16, 24 and 32 bits per pixel, straight into the pixels shown: masks from
+// the file for bit fields (an alpha mask is passed over), else the fixed
+// layouts (5-5-5 for 16 bits, a byte each for 24 and 32).
+void DecodeDirectColourBitmap(const THeader& h, const QByteArray& b, TBitmap& target)
 {
     std::uint32_t masks[3] = {0x00FF0000u, 0x0000FF00u, 0x000000FFu};
-    if (h.Compression == BiBitfields) {
+    if (WithMasks(h.Compression)) {
         for (int i = 0; i < 3; ++i)
             masks[i] = U32(b, MaskOffset + 4 * i);
     } else if (h.BitsPerPixel == 16) {
@@ -273,46 +291,47 @@ QImage DecodeDirectColourBitmap(const THeader& h, const QByteArray& b)
         masks[2] = 0x001Fu;
     }
     const TChannel red = Channel(masks[0]), green = Channel(masks[1]), blue = Channel(masks[2]);
-    QImage image(int(h.Width), int(std::llabs(h.Height)), QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
+    const int width = int(h.Width), rows = int(std::llabs(h.Height));
+    target.SetSize(width, rows);
     const int bytesPerPixel = int(h.BitsPerPixel) / 8;
     const std::int64_t stride = (h.Width * h.BitsPerPixel + 31) / 32 * 4;
-    const int rows = image.height();
     const auto* data = reinterpret_cast<const std::uint8_t*>(b.constData()) + h.PixelOffset;
+    std::uint32_t* pixels = target.Bits();
     for (int r = 0; r < rows; ++r) {
         const std::uint8_t* in = data + std::int64_t(r) * stride;
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(h.Height > 0 ? rows - 1 - r : r));
-        for (int x = 0; x < image.width(); ++x, in += bytesPerPixel) {
+        std::uint32_t* out = pixels + std::int64_t(h.Height > 0 ? rows - 1 - r : r) * width;
+        for (int x = 0; x < width; ++x, in += bytesPerPixel) {
             std::uint32_t pixel = 0;
             for (int i = 0; i < bytesPerPixel; ++i)
                 pixel |= std::uint32_t(in[i]) << (8 * i);
             out[x] = qRgb(Widen(pixel, red), Widen(pixel, green), Widen(pixel, blue));
         }
     }
-    return image;
+    target.SetStored({int(h.BitsPerPixel), false, {}, {}});
 }
 
 // Palette pictures are decoded here rather than by Qt, whose reader reorders
 // a two-colour palette that starts with the darker colour and leaves pixels
-// outside the runs of a compressed picture undefined.
-QImage DecodePaletteBitmap(const THeader& h, const QByteArray& b)
+// outside the runs of a compressed picture undefined. The indices are read
+// first; the file's bytes are let go before the pixels shown are made.
+void DecodePaletteBitmap(const THeader& h, QByteArray& b, TBitmap& target)
 {
-    QImage image(int(h.Width), int(std::llabs(h.Height)), QImage::Format_Indexed8);
-    if (image.isNull())
-        return image;
-    image.setColorTable(ReadPalette(h, b));
-    image.fill(0u);
+    const std::int64_t width = h.Width, rows = std::llabs(h.Height);
+    const QList<QRgb> table = ReadPalette(h, b);
+    TStoredPicture picture{int(h.BitsPerPixel), true, {}, {table.begin(), table.end()}};
+    picture.Indices.assign(std::size_t(width) * std::size_t(rows), 0);
+    const TIndexRows indices{picture.Indices.data(), width, rows};
     if (h.Compression == BiRle8 || h.Compression == BiRle4)
-        ReadRunLengthRows(h, b, image);
+        ReadRunLengthRows(h, b, indices);
     else
-        ReadPaletteRows(h, b, image);
-    return image;
+        ReadPaletteRows(h, b, indices);
+    b = QByteArray();
+    AssignIndexedPicture(target, int(width), int(rows), std::move(picture));
 }
 
 } // namespace
 
-TDecodedBitmap DecodeBmp(const QByteArray& bytes, const QString& fileName)
+void DecodeBmp(QByteArray bytes, const QString& fileName, TBitmap& target)
 {
     const THeader h = ReadHeader(bytes, fileName);
     CheckFormat(h, fileName);
@@ -320,10 +339,14 @@ TDecodedBitmap DecodeBmp(const QByteArray& bytes, const QString& fileName)
 
     // Every depth and header version is decoded here, by one reader, so that
     // no pixel depends on which of two readers a file went to.
-    QImage image = h.BitsPerPixel <= 8 ? DecodePaletteBitmap(h, bytes) : DecodeDirectColourBitmap(h, bytes);
-    if (image.isNull())
+    try {
+        if (h.BitsPerPixel <= 8)
+            DecodePaletteBitmap(h, bytes, target);
+        else
+            DecodeDirectColourBitmap(h, bytes, target);
+    } catch (const std::bad_alloc&) {
         Fail(fileName, QStringLiteral("not enough memory for the picture"));
-    return {std::move(image), int(h.BitsPerPixel)};
+    }
 }
 
 void ReadBitmapFile(const QString& fileName, TBitmap& target)
@@ -337,17 +360,21 @@ void ReadBitmapFile(const QString& fileName, TBitmap& target)
     const qint64 size = file.size();
     if (size > MaxFileBytes)
         Fail(fileName, QStringLiteral("the file is too large (%1 bytes)").arg(size));
+    // Read into a bitmap of its own, so that a failure leaves the target as
+    // it was; the file's bytes go as soon as the pixels no longer need them.
+    TBitmap read;
     try {
         // Exactly what the file holds: a read with a maximum length would
         // reserve that maximum first, whatever the file's size.
         QByteArray bytes(qsizetype(size), Qt::Uninitialized);
         if (file.read(bytes.data(), size) != size)
             Fail(fileName, QStringLiteral("the file could not be read whole"));
-        TDecodedBitmap decoded = DecodeBmp(bytes, fileName);
-        AssignStoredImage(target, std::move(decoded.Stored), decoded.BitsPerPixel);
+        file.close();
+        DecodeBmp(std::move(bytes), fileName, read);
     } catch (const std::bad_alloc&) {
         Fail(fileName, QStringLiteral("not enough memory for the picture"));
     }
+    target.Swap(read);
 }
 
 } // namespace Kepler

@@ -2,7 +2,6 @@
 #include "meter_image_error.h"
 
 #include <QByteArray>
-#include <QImage>
 #include <QString>
 
 namespace Kepler {
@@ -15,17 +14,14 @@ class TBitmap;
 // allocated.
 inline constexpr long long MaxBitmapBytes = 64LL * 1024 * 1024;
 
-// A bitmap as its file stores it: palette formats (1, 4, 8 bits) keep the
-// file's own indices and palette order, one byte per pixel; 16, 24 and 32
-// bits are 32-bit pixels, each channel widened to 8 bits.
-struct TDecodedBitmap {
-    QImage Stored;
-    int BitsPerPixel = 0;
-};
-
-// Decodes the bytes of a BMP file. Throws EMeterImageError, naming
-// fileName, for anything that is not a sound, supported bitmap.
-TDecodedBitmap DecodeBmp(const QByteArray& bytes, const QString& fileName);
+// Decodes the bytes of a BMP file into target, which takes the picture as
+// the file stores it: palette formats (1, 4, 8 bits) keep the file's own
+// indices and palette order, one byte per pixel, beside the pixels shown;
+// 16, 24 and 32 bits become the pixels shown, each channel widened to 8
+// bits. The bytes are let go as soon as they are no longer needed (hand
+// them over with std::move). Throws EMeterImageError, naming fileName, for
+// anything that is not a sound, supported bitmap; target is then undefined.
+void DecodeBmp(QByteArray bytes, const QString& fileName, TBitmap& target);
 
 // Reads a BMP file into target. On failure throws EMeterImageError and
 // leaves target exactly as it was.

@@ -5,60 +5,55 @@
 #include "KeplerControls/canvas.h"
 #include "saturating.h"
 
-#include <QImage>
+#include <cstddef>
 #include <cstdint>
+#include <utility>
 
 namespace Kepler {
 
 namespace {
 
-bool IsPaletteFormat(QImage::Format f)
+// Rewritten in place: the mask of the largest picture allowed needs no
+// second copy of its indices or pixels. The bitmap keeps the file's pixel
+// format, palette included: the rewritten indices show in the file's
+// colours 255 and 0.
+void OneBytePerPixelMask(TBitmap& bitmap)
 {
-    return f == QImage::Format_Indexed8 || f == QImage::Format_Mono || f == QImage::Format_MonoLSB;
+    const int w = bitmap.Width(), h = bitmap.Height();
+    TStoredPicture picture = bitmap.TakeStored();
+    for (std::uint8_t& index : picture.Indices)
+        index = index == 0 ? 255 : 0;
+    AssignIndexedPicture(bitmap, w, h, std::move(picture));
 }
 
-QImage OneBytePerPixelMask(const QImage& stored)
+// Any other picture becomes a mask pixel by pixel, in place: white where
+// the picture's pixel (its index, for 1 and 4 bits) is zero, black
+// elsewhere; the bitmap keeps the file's depth, without a palette.
+void PixelByPixelMask(TBitmap& bitmap)
 {
-    QImage mask = stored.copy();
-    const int w = mask.width();
-    for (int y = 0; y < mask.height(); ++y) {
-        uchar* row = mask.scanLine(y);
-        for (int x = 0; x < w; ++x)
-            row[x] = row[x] == 0 ? 255 : 0;
+    constexpr std::uint32_t white = 0xFFFFFFFFu, black = 0xFF000000u;
+    const int bitsPerPixel = bitmap.BitsPerPixel();
+    const TStoredPicture stored = bitmap.TakeStored();
+    std::uint32_t* pixels = bitmap.Bits();
+    const std::size_t count = std::size_t(bitmap.Width()) * std::size_t(bitmap.Height());
+    for (std::size_t i = 0; i < count; ++i) {
+        const bool zero = stored.Indexed ? stored.Indices[i] == 0 : (pixels[i] & 0x00FFFFFFu) == 0;
+        pixels[i] = zero ? white : black;
     }
-    // The bitmap keeps the file's pixel format, palette included: the
-    // rewritten indices show in the file's colours 255 and 0.
-    return mask;
-}
-
-QImage PixelByPixelMask(const QImage& stored)
-{
-    QImage mask(stored.size(), QImage::Format_RGB32);
-    const bool palette = IsPaletteFormat(stored.format());
-    const QImage colours = palette ? QImage() : stored.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < mask.height(); ++y) {
-        auto* out = reinterpret_cast<QRgb*>(mask.scanLine(y));
-        const auto* in = palette ? nullptr : reinterpret_cast<const QRgb*>(colours.constScanLine(y));
-        for (int x = 0; x < mask.width(); ++x) {
-            const bool zero = palette ? stored.pixelIndex(x, y) == 0 : (in[x] & 0x00FFFFFFu) == 0;
-            out[x] = zero ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
-        }
-    }
-    return mask;
+    bitmap.SetStored({bitsPerPixel, false, {}, {}});
 }
 
 } // namespace
 
 void MakeCoverMask(TBitmap& bitmap)
 {
-    const QImage stored = StoredImage(bitmap);
-    if (stored.isNull())
+    if (bitmap.Empty())
         return;
-    const int bitsPerPixel = bitmap.BitsPerPixel();
-    if (bitsPerPixel == 8 && stored.format() == QImage::Format_Indexed8)
-        AssignStoredImage(bitmap, OneBytePerPixelMask(stored), 8);
+    const TStoredPicture* stored = bitmap.Stored();
+    if (stored && stored->Indexed && stored->BitsPerPixel == 8)
+        OneBytePerPixelMask(bitmap);
     else
-        AssignStoredImage(bitmap, PixelByPixelMask(stored), bitsPerPixel);
+        PixelByPixelMask(bitmap);
 }
 
 void DrawCover(TCanvas& canvas, int cx, int cy, const TBitmap& cover, const TBitmap& mask)

@@ -1,12 +1,14 @@
 #include "KeplerControls/meter.h"
 #include "qt_bitmap.h"
 
+#include "enum_member.h"
 #include "event_signals.h"
 #include "meter_accessible.h"
 #include "pixel_image.h"
 #include "show_exception.h"
 #include "store_if_changed.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -96,7 +98,13 @@ void TMeter::SetColorScale(TColor v) { StoreAndRepaintIfChanged(FColorScale, v);
 void TMeter::SetColorSclBkLow(TColor v) { StoreAndRepaintIfChanged(FColorBakGLow, v); }
 void TMeter::SetColorSclBkNorm(TColor v) { StoreAndRepaintIfChanged(FColorBakGNorm, v); }
 void TMeter::SetColorSclBkHigh(TColor v) { StoreAndRepaintIfChanged(FColorBakGHigh, v); }
-void TMeter::SetFrameStyle(TFrameStyle v) { StoreAndRepaintIfChanged(FFrameStyle, v); }
+// Enumerations take their members only; any other number leaves the
+// property as it is.
+void TMeter::SetFrameStyle(TFrameStyle v)
+{
+    if (IsEnumMember(v))
+        StoreAndRepaintIfChanged(FFrameStyle, v);
+}
 void TMeter::SetLimWatchHighOn(bool v) { StoreAndRepaintIfChanged(FLimWatHighOn, v); }
 void TMeter::SetLimWatchLowOn(bool v) { StoreAndRepaintIfChanged(FLimWatLowOn, v); }
 void TMeter::SetLimWatchActColor(TColor v) { StoreAndRepaintIfChanged(FLimWatActCol, v); }
@@ -110,6 +118,8 @@ void TMeter::SetRimSide(int v) { CaughtUp(); StoreAndRepaintIfChanged(FSRim, v);
 
 void TMeter::SetBkgndFillMode(TBkgFill v)
 {
+    if (!IsEnumMember(v))
+        return;
     FBGFillMode = v;
     Paint();
 }
@@ -148,7 +158,7 @@ void TMeter::SetFontCaption(const TFont& v)
 
 void TMeter::SetColorScheme(TColorScheme v)
 {
-    if (v == FColorScheme)
+    if (!IsEnumMember(v) || v == FColorScheme)
         return;
     FColorScheme = v;
     if (v == csSystem) {
@@ -180,7 +190,7 @@ void TMeter::SetMeterNrTicks(int v)
 
 void TMeter::SetMeterLayout(TMeterLayout v)
 {
-    if (v == FMeterLayout)
+    if (!IsEnumMember(v) || v == FMeterLayout)
         return;
     FMeterLayout = v;
     CalcMeterGeometry();
@@ -407,7 +417,24 @@ void TMeter::ShowFace()
 
 bool TMeter::event(QEvent* event)
 {
-    return GuardEvent(true, [&] { return QWidget::event(event); });
+    return GuardEvent(true, [&] {
+        const bool handled = QWidget::event(event);
+        // System colours on the face resolve through the application's
+        // palette: a new one shows on the face as soon as it reaches the
+        // gauge, also while no paint events come (the gauge hidden).
+        if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange)
+            Paint();
+        return handled;
+    });
+}
+
+void TMeter::WidgetFontChanged()
+{
+    const TFont font = WidgetFont();
+    if (FFont.SameAs(font))
+        return;
+    FFont.Assign(font);
+    Paint();
 }
 
 // A paint the toolkit asks for composes again; one that only shows what a

@@ -104,6 +104,8 @@ int WithinWidgetLimit(int v, int lowest)
 
 void TMeter::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
+    // A placement by hand counts in the parent's present size.
+    FollowParent();
     setGeometry(WithinWidgetLimit(ALeft, -QWIDGETSIZE_MAX), WithinWidgetLimit(ATop, -QWIDGETSIZE_MAX),
                 WithinWidgetLimit(AWidth, 0), WithinWidgetLimit(AHeight, 0));
     CalcMeterGeometry();
@@ -121,7 +123,9 @@ void TMeter::GeometryMayHaveChanged()
 
 const TMeterSettings& TMeter::CaughtUp() const
 {
-    // The computed geometry is a cache of the widget's size and position.
+    // The computed geometry is a cache of the widget's size and position,
+    // which follows a parent resized while hidden first.
+    const_cast<TMeter*>(this)->FollowParent();
     const_cast<TMeter*>(this)->GeometryMayHaveChanged();
     return *this;
 }

@@ -22,8 +22,19 @@ void TMeter::SetLimWatchActColorQColor(const QColor& v) { WriteQColor(*this, &TM
 QColor TMeter::LimWatchPsvColorQColor() const { return ToQColor(LimWatchPsvColor()); }
 void TMeter::SetLimWatchPsvColorQColor(const QColor& v) { WriteQColor(*this, &TMeter::SetLimWatchPsvColor, v); }
 
-QFont TMeter::FontCaptionQFont() const { return ToQFont(FFontCaption); }
-void TMeter::SetFontCaptionQFont(const QFont& v) { SetFontCaption(FontFromQFont(v)); }
-QFont TMeter::FontQFont() const { return ToQFont(FFont); }
+// Fonts read back in the unit they were given: a caption font given in
+// points (by Designer, a .ui file, a program) reads back in points, so that
+// a form saved again keeps its size.
+QFont TMeter::FontCaptionQFont() const { return QFontAsGiven(FFontCaptionGiven, FFontCaption); }
+
+void TMeter::SetFontCaptionQFont(const QFont& v)
+{
+    FFontCaptionGiven = v;
+    SetFontCaption(FontFromQFont(v));
+}
+
+// The widget's font is the label font as given the Qt way, while no font
+// description given with SetFont() has replaced it.
+QFont TMeter::FontQFont() const { return QFontAsGiven(font(), FFont); }
 
 } // namespace Kepler

@@ -4,7 +4,9 @@
 #include "KeplerControls/spin_edit.h"
 #include "qt_bitmap.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QFormBuilder>
 #include <QUiLoader>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -103,4 +105,72 @@ TEST_F(UiLoaderForm, SpinBoxTakesColourFontAndNumbers)
     EXPECT_EQ(Spin->font().family(), "DejaVu Sans");
     EXPECT_EQ(Spin->font().pointSize(), 14);
     EXPECT_FALSE(Spin->ParentFont());
+}
+
+namespace {
+
+// A form whose caption font was set to 16 points in Designer.
+const char kCaptionInPoints[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0">
+ <class>CaptionForm</class>
+ <widget class="QWidget" name="CaptionForm">
+  <layout class="QVBoxLayout" name="column">
+   <item>
+    <widget class="Kepler::TMeter" name="gauge">
+     <property name="Caption" stdset="0">
+      <string>km/h</string>
+     </property>
+     <property name="FontCaption" stdset="0">
+      <font><family>DejaVu Sans</family><pointsize>16</pointsize></font>
+     </property>
+    </widget>
+   </item>
+  </layout>
+ </widget>
+</ui>
+)";
+
+std::unique_ptr<QWidget> LoadForm(const QByteArray& ui)
+{
+    QBuffer buffer;
+    buffer.setData(ui);
+    buffer.open(QIODevice::ReadOnly);
+    ControlsLoader loader;
+    return std::unique_ptr<QWidget>(loader.load(&buffer));
+}
+
+} // namespace
+
+// A caption font set in points keeps its points through Designer: read back
+// (as Designer reads it to save the form) it is 16 points, not a pixel size,
+// which a .ui file cannot hold and would store as point size -1. Loaded again
+// from what was saved, the gauge has the same caption font.
+TEST(UiLoaderFontUnits, ACaptionFontInPointsSurvivesSavingTheForm)
+{
+    const std::unique_ptr<QWidget> form = LoadForm(kCaptionInPoints);
+    ASSERT_NE(form, nullptr);
+    auto* gauge = form->findChild<TMeter*>(QStringLiteral("gauge"));
+    ASSERT_NE(gauge, nullptr);
+    EXPECT_EQ(gauge->FontCaption().Height(), -21); // 16 points at 96 pixels per inch
+    const QFont read = gauge->property("FontCaption").value<QFont>();
+    EXPECT_EQ(read.pointSize(), 16);
+    EXPECT_EQ(read.family(), "DejaVu Sans");
+
+    // What Designer would save: the form written out by Qt's form builder.
+    QBuffer saved;
+    saved.open(QIODevice::WriteOnly);
+    QFormBuilder builder;
+    builder.save(&saved, form.get());
+    const QByteArray ui = saved.data();
+    const qsizetype at = ui.indexOf("name=\"FontCaption\"");
+    ASSERT_GE(at, 0) << ui.toStdString();
+    const QByteArray caption = ui.mid(at, ui.indexOf("</property>", at) - at);
+    EXPECT_TRUE(caption.contains("<pointsize>16</pointsize>")) << caption.toStdString();
+
+    const std::unique_ptr<QWidget> again = LoadForm(ui);
+    ASSERT_NE(again, nullptr);
+    auto* reloaded = again->findChild<TMeter*>(QStringLiteral("gauge"));
+    ASSERT_NE(reloaded, nullptr);
+    EXPECT_EQ(reloaded->FontCaption().Height(), -21);
+    EXPECT_EQ(reloaded->property("FontCaption").value<QFont>().pointSize(), 16);
 }

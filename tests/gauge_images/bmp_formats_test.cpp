@@ -29,6 +29,10 @@ struct FormatCase {
     std::array<std::uint32_t, 3> Masks; // red, green, blue; for bit fields
     bool TopDown;
     int PaletteColours; // palette formats: entries listed, 0 for all
+    // Bit fields with an alpha mask (BI_ALPHABITFIELDS, compression 6); the
+    // alpha channel is not shown.
+    std::uint32_t AlphaMask = 0;
+    bool Alpha() const { return AlphaMask != 0; }
 };
 
 void Le(QByteArray& b, std::uint32_t v, int n)
@@ -126,7 +130,7 @@ Generated Generate(const FormatCase& c, int w, int h, std::mt19937& random)
         Le(info, std::uint32_t(c.TopDown ? -h : h), 4);
         Le(info, 1, 2);
         Le(info, std::uint32_t(c.Bpp), 2);
-        Le(info, c.Bitfields ? 3 : 0, 4);
+        Le(info, c.Alpha() ? 6 : c.Bitfields ? 3 : 0, 4);
         Le(info, std::uint32_t(pixels.size()), 4);
         Le(info, 2835, 4);
         Le(info, 2835, 4);
@@ -138,7 +142,12 @@ Generated Generate(const FormatCase& c, int w, int h, std::mt19937& random)
         if (c.HeaderSize > 40 || c.Bitfields)
             for (std::uint32_t m : c.Bitfields ? c.Masks : decoys)
                 Le(info, m, 4);
-        while (info.size() < c.HeaderSize + (c.HeaderSize == 40 && c.Bitfields ? 12 : 0))
+        // The alpha mask follows the colour masks where the header has room
+        // for it, and after a 40-byte header.
+        if (c.Alpha() && c.HeaderSize != 52)
+            Le(info, c.AlphaMask, 4);
+        const int masksAfter = c.HeaderSize == 40 && c.Bitfields ? (c.Alpha() ? 16 : 12) : 0;
+        while (info.size() < c.HeaderSize + masksAfter)
             info.append(char(random() % 256)); // alpha mask, colour space, profile
     }
     QByteArray table;
@@ -202,6 +211,22 @@ std::vector<FormatCase> Cases()
                 cases.push_back(
                     {h + "bit fields " + f.Name + (topDown ? ", top-down" : ""), header, f.Bpp, true, f.Masks, topDown, 0});
             }
+        // Bit fields with an alpha mask; the pixels' alpha bits carry noise.
+        const struct {
+            const char* Name;
+            int Bpp;
+            std::array<std::uint32_t, 3> Masks;
+            std::uint32_t Alpha;
+        } alphaFields[] = {
+            {"32 bits 8-8-8-8", 32, {0xFF0000, 0x00FF00, 0x0000FF}, 0xFF000000},
+            {"32 bits 10-10-10-2", 32, {0x3FF00000, 0x000FFC00, 0x000003FF}, 0xC0000000},
+            {"16 bits 4-4-4-4", 16, {0x0F00, 0x00F0, 0x000F}, 0xF000},
+            {"16 bits 5-5-5-1", 16, {0x7C00, 0x03E0, 0x001F}, 0x8000},
+        };
+        for (const auto& f : alphaFields)
+            for (bool topDown : {false, true})
+                cases.push_back({h + "alpha bit fields " + f.Name + (topDown ? ", top-down" : ""), header, f.Bpp, true,
+                                 f.Masks, topDown, 0, f.Alpha});
     }
     return cases;
 }
@@ -236,6 +261,60 @@ TEST(BmpFormats, EveryHeaderVersionAndDepthMatchesTheModel)
         }
     }
     EXPECT_GT(files, 300);
+}
+
+// Alpha bit fields (compression 6) only where the format has them: with 16
+// or 32 bits per pixel, and in no 12-byte or 64-byte (OS/2) header.
+TEST(BmpFormats, AlphaBitFieldsOnlyWhereTheFormatHasThem)
+{
+    struct Case {
+        const char* Name;
+        int HeaderSize;
+        int Bpp;
+        const char* Reason; // null: read
+    };
+    const Case cases[] = {
+        {"40-byte header, 32 bits", 40, 32, nullptr},
+        {"40-byte header, 16 bits", 40, 16, nullptr},
+        {"52-byte header, 32 bits", 52, 32, nullptr},
+        {"56-byte header, 32 bits", 56, 32, nullptr},
+        {"108-byte header, 16 bits", 108, 16, nullptr},
+        {"124-byte header, 32 bits", 124, 32, nullptr},
+        {"40-byte header, 24 bits", 40, 24, "compression 6 with 24 bits per pixel"},
+        {"40-byte header, 8 bits", 40, 8, "compression 6 with 8 bits per pixel"},
+        {"64-byte header, 32 bits", 64, 32, "64-byte header"},
+    };
+    FixtureDir dir;
+    std::mt19937 random(6);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        FormatCase f{c.Name, c.HeaderSize == 64 ? 40 : c.HeaderSize, c.Bpp == 16 || c.Bpp == 32 ? c.Bpp : 32, true,
+                     {0xFF0000, 0x00FF00, 0x0000FF}, false, 0, 0xFF000000};
+        if (c.Bpp == 16)
+            f.Masks = {0x0F00, 0x00F0, 0x000F}, f.AlphaMask = 0xF000;
+        QByteArray file = Generate(f, 5, 2, random).File;
+        if (c.Bpp != f.Bpp)
+            file[14 + 14] = char(c.Bpp); // bits per pixel
+        if (c.HeaderSize == 64) {
+            // The same file with its header declared as OS/2's.
+            file[14] = char(64);
+        }
+        TBitmap b(3, 3);
+        const QString path = dir.Write("alpha.bmp", file);
+        if (!c.Reason) {
+            ASSERT_NO_THROW(ReadBitmapFile(path, b));
+            EXPECT_EQ(b.Width(), 5);
+            EXPECT_EQ(b.BitsPerPixel(), c.Bpp);
+            continue;
+        }
+        try {
+            ReadBitmapFile(path, b);
+            ADD_FAILURE() << "read";
+        } catch (const EMeterImageError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.Reason), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(b.Width(), 3);
+    }
 }
 
 // The rounding scale at the ends and the middle of each width, by hand.

@@ -6,11 +6,15 @@
 #include "KeplerControls/bitmap.h"
 #include "bmp_fixture.h"
 #include "bmp_reader.h"
+#include "cover_mask.h"
 
 #include <gtest/gtest.h>
 #include <atomic>
 #include <cerrno>
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 #include <malloc.h>
 
 using namespace Kepler;
@@ -170,6 +174,90 @@ TEST(BmpReadMemory, TheLargestPictureKeepsEveryAllocationWithinTheLimit)
     EXPECT_EQ(b.Height(), h);
     EXPECT_LE(largest, MaxBitmapBytes + 4096);
     EXPECT_LE(peak, MaxBitmapBytes + MaxBitmapBytes / 4 + 1024 * 1024);
+}
+
+// A large picture: the file's bytes are let go once the pixels are decoded,
+// and the pixels are decoded straight into the bitmap. At most the file and
+// the pixels are held at once, never the file, a decoded copy and the
+// bitmap (a 50 MB file cost 177 MB that way).
+TEST(BmpReadMemory, ALargeFileIsNotHeldBesideTwoCopiesOfItsPixels)
+{
+    struct Case {
+        const char* Name;
+        int Width, Height, Bpp;
+    };
+    const Case cases[] = {
+        {"2048 by 2048, 24 bits (12 MB)", 2048, 2048, 24},
+        {"2048 by 2048, 8 bits (4 MB)", 2048, 2048, 8},
+    };
+    FixtureDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::vector<QRgb> palette(c.Bpp == 8 ? 256 : 0, qRgb(9, 8, 7));
+        const QByteArray file = BmpBytes(c.Width, c.Height, c.Bpp, palette,
+                                         [&c](int x, int y) { return c.Bpp == 8 ? Stripes(x, y) % 256 : Stripes(x, y); });
+        const QString path = dir.Write("large.bmp", file);
+        TBitmap b;
+        const long long peak = Measure([&] { ReadBitmapFile(path, b); }).first;
+        const long long pixels = 4LL * c.Width * c.Height;
+        // Palette pictures keep their indices (one byte a pixel) beside the
+        // pixels shown; the file is gone before the pixels are made.
+        const long long kept = c.Bpp == 8 ? pixels + pixels / 4 : pixels;
+        const long long bound = std::max<long long>(file.size() + kept, kept) + 1024 * 1024;
+        EXPECT_LE(peak, bound) << "peak " << peak << " bytes for a file of " << file.size();
+    }
+}
+
+// A tiny run-length file that decodes to the largest square read as a
+// cover: the picture, its mask copy and the mask built in place, each kept
+// as indices and pixels shown, and no more (it cost 211 MB).
+TEST(BmpReadMemory, ALargeCoverAndItsMaskAreHeldOnceEach)
+{
+    const int w = 4096, h = 4096;
+    QByteArray file = BmpBytes(w, h, 8, {qRgb(0, 0, 0), qRgb(255, 255, 255)}, [](int, int) { return 0u; });
+    const int pixelOffset = 14 + 40 + 8;
+    file.truncate(pixelOffset);
+    for (int row = 0; row < 100; ++row)
+        file.append(QByteArray::fromHex("ff01ff010000"));
+    file.append(QByteArray::fromHex("0001"));
+    file[30] = 1; // RLE8
+    FixtureDir dir;
+    const QString path = dir.Write("cover.bmp", file);
+    TBitmap cover, mask;
+    const long long peak = Measure([&] {
+                               ReadBitmapFile(path, cover);
+                               ReadBitmapFile(path, mask);
+                               MakeCoverMask(mask);
+                           }).first;
+    const long long onePicture = 4LL * w * h + 1LL * w * h; // pixels shown and indices
+    // The mask's indices: 1 became 0 (the runs of the bottom rows), 0 became 255.
+    ASSERT_NE(mask.Stored(), nullptr);
+    const std::vector<std::uint8_t>& indices = mask.Stored()->Indices;
+    EXPECT_EQ(indices[std::size_t(h - 1) * w], 0);
+    EXPECT_EQ(indices[std::size_t(h - 1) * w + 600], 255);
+    EXPECT_EQ(indices[0], 255);
+    EXPECT_EQ(cover.Stored()->Indices[std::size_t(h - 1) * w], 1);
+    EXPECT_LE(peak, 2 * onePicture + 1024 * 1024) << "peak " << peak;
+}
+
+// A direct-colour cover and its mask: the mask is made in the pixels of its
+// own copy, with no third or fourth picture on the way.
+TEST(BmpReadMemory, ADirectColourCoverAndItsMaskAreHeldOnceEach)
+{
+    const int w = 2048, h = 2048;
+    const QByteArray file = BmpBytes(w, h, 24, {}, Stripes);
+    FixtureDir dir;
+    const QString path = dir.Write("cover24.bmp", file);
+    TBitmap cover, mask;
+    const long long peak = Measure([&] {
+                               ReadBitmapFile(path, cover);
+                               ReadBitmapFile(path, mask);
+                               MakeCoverMask(mask);
+                           }).first;
+    const long long pixels = 4LL * w * h;
+    EXPECT_EQ(mask.Pixel(0, 0), Stripes(0, 0) == 0 ? clWhite : clBlack);
+    EXPECT_EQ(mask.Pixel(1, 0), Stripes(1, 0) == 0 ? clWhite : clBlack);
+    EXPECT_LE(peak, 2 * pixels + file.size() + 1024 * 1024) << "peak " << peak;
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 // style sheets, QWidget::setFont and the parent's font.
 #include "meter_test_support.h"
 #include "paint_test_support.h"
+#include "gauge_on_window.h"
 #include "qt_bitmap.h"
+#include "qt_font.h"
 
 #include <QApplication>
 #include <QMetaProperty>
@@ -86,6 +88,34 @@ TEST(GaugeQColorTest, StyleSheetColourShowsOnTheFace)
     EXPECT_GT(CountPixels(*m, clOrange), 10000);
 }
 
+// System colours on the face resolve through the application's palette. A
+// new palette reaches the gauge with the palette change Qt sends it, and
+// shows on its face then, also while the gauge is hidden and gets no paint
+// events.
+TEST(GaugeQColorTest, ANewApplicationPaletteReachesTheFace)
+{
+    for (const bool shown : {true, false}) {
+        SCOPED_TRACE(shown ? "shown" : "hidden");
+        QWidget window;
+        auto* m = new TMeter(&window);
+        if (shown)
+            window.show();
+        QApplication::processEvents();
+        const QPalette old = QApplication::palette();
+        const TColor magenta = RGB(255, 0, 255);
+        ASSERT_EQ(CountPixels(*m, magenta), 0);
+        QPalette p = old;
+        p.setColor(QPalette::Button, QColor(255, 0, 255)); // clBtnFace, the rims' colour
+        QApplication::setPalette(p);
+        QApplication::processEvents();
+        const int rims = CountPixels(*m, magenta);
+        QApplication::setPalette(old);
+        QApplication::processEvents();
+        EXPECT_GT(rims, 3000);
+        EXPECT_EQ(CountPixels(*m, magenta), 0);
+    }
+}
+
 // The face of a gauge at the given label font, composed at once.
 QImage FaceWithFont(TMeter& m, const QFont& f)
 {
@@ -153,6 +183,44 @@ TEST(GaugeQFontTest, CaptionFontIsItsOwnQFontProperty)
     EXPECT_EQ(m.Font().Height(), TFont::DefaultHeight);
 }
 
+// A font reads back in the unit it was given: points stay points (forms
+// keep sizes only in points), pixels stay pixels; once the font was changed
+// another way, it reads as the font description says, in pixels.
+TEST(GaugeQFontTest, FontsKeepTheUnitTheyWereGiven)
+{
+    QFont points(QStringLiteral("DejaVu Sans"));
+    points.setPointSizeF(10.5);
+    points.setBold(true);
+    QFont pixels(QStringLiteral("DejaVu Serif"));
+    pixels.setPixelSize(17);
+    for (const char* name : {"FontCaption", "Font"}) {
+        SCOPED_TRACE(name);
+        TMeter m;
+        ASSERT_TRUE(m.setProperty(name, points));
+        QFont read = m.property(name).value<QFont>();
+        EXPECT_EQ(read.pointSizeF(), 10.5);
+        EXPECT_EQ(read.pixelSize(), -1);
+        EXPECT_TRUE(read.bold());
+        const TFont& described = std::string(name) == "Font" ? m.Font() : m.FontCaption();
+        EXPECT_EQ(described.Height(), -14); // 10.5 points at 96 pixels per inch
+
+        ASSERT_TRUE(m.setProperty(name, pixels));
+        read = m.property(name).value<QFont>();
+        EXPECT_EQ(read.pixelSize(), 17);
+        EXPECT_EQ(read.pointSize(), -1);
+    }
+    // Changed through the font description, the font reads in pixels.
+    TMeter m;
+    m.setProperty("FontCaption", points);
+    m.FontCaption().SetHeight(-20);
+    EXPECT_EQ(m.property("FontCaption").value<QFont>().pixelSize(), 20);
+    m.setFont(points);
+    TFont t;
+    t.SetHeight(-9);
+    m.SetFont(t);
+    EXPECT_EQ(m.property("Font").value<QFont>().pixelSize(), 9);
+}
+
 TEST(GaugeQFontTest, ParentFontAndStyleSheetFontReachTheLabels)
 {
     QWidget window;
@@ -169,6 +237,42 @@ TEST(GaugeQFontTest, ParentFontAndStyleSheetFontReachTheLabels)
     EXPECT_EQ(m->Font().Height(), -19);
     EXPECT_EQ(m->Font().Name(), "DejaVu Serif");
     EXPECT_EQ(m->Font().Style(), fsBold);
+}
+
+// A font that reaches a shown gauge from its parent shows on its face at
+// once, pixel for pixel as the same font given to the gauge itself.
+TEST(GaugeQFontTest, AParentsFontReachesTheFaceAtOnce)
+{
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPixelSize(17);
+    f.setBold(true);
+    GaugeOnWindow inherited, given;
+    for (TMeter* m : {inherited.gauge, given.gauge}) {
+        m->SetMeterMaxValue(100);
+        m->SetCaption(QStringLiteral("km/h"));
+    }
+    const QImage before = QtImage(inherited.gauge->Face()).copy();
+
+    inherited.window.setFont(f);
+    given.gauge->setFont(f);
+    given.gauge->Paint();
+    EXPECT_TRUE(inherited.gauge->ParentFont());
+    EXPECT_EQ(inherited.gauge->Font().Height(), -17);
+    EXPECT_NE(QtImage(inherited.gauge->Face()), before);
+    EXPECT_EQ(QtImage(inherited.gauge->Face()), QtImage(given.gauge->Face()));
+    // And on the screen.
+    QApplication::processEvents();
+    EXPECT_EQ(inherited.gauge->grab().toImage(), given.gauge->grab().toImage());
+
+    // The parent's font in points, and back to the application's font.
+    QFont points(QStringLiteral("DejaVu Sans"), 14);
+    inherited.window.setFont(points);
+    given.gauge->setFont(points);
+    given.gauge->Paint();
+    EXPECT_EQ(QtImage(inherited.gauge->Face()), QtImage(given.gauge->Face()));
+    inherited.window.setFont(QFont());
+    EXPECT_EQ(inherited.gauge->Font().Height(), FontFromQFont(QApplication::font()).Height());
+    EXPECT_NE(QtImage(inherited.gauge->Face()), QtImage(given.gauge->Face()));
 }
 
 TEST(GaugeQFontTest, AFontOfItsOwnNoLongerFollowsTheParent)

@@ -6,6 +6,7 @@
 #include "control_fixture.h"
 
 #include <QTest>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,122 @@ TYPED_TEST(Anchoring, AnySequenceOfParentSizesEndsAsOneDirectResize)
             SCOPED_TRACE(std::string(s.Name) + ", anchors " + std::to_string(anchors.Bits));
             const QRect direct = Follow<TypeParam>(anchors, true, {s.Sizes.back()});
             EXPECT_EQ(Follow<TypeParam>(anchors, s.ShownFirst, s.Sizes), direct);
+        }
+}
+
+// The control placed in a shown 300 by 200 parent, anchored, the parent
+// hidden and taken through the sizes. Qt tells no one of a hidden parent's
+// resize; the control's readers apply the anchors at once.
+template <typename T>
+void FollowWhileHidden(TAnchors anchors, const std::vector<QSize>& sizes)
+{
+    QWidget window;
+    window.resize(Start);
+    auto* control = new T(&window);
+    control->setGeometry(Placed);
+    control->SetAnchors(anchors);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.hide();
+    for (QSize s : sizes) {
+        window.resize(s);
+        SCOPED_TRACE(std::to_string(s.width()) + " by " + std::to_string(s.height()));
+        const QRect expected = Follow<T>(anchors, true, {s});
+        EXPECT_EQ(QRect(control->Left(), control->Top(), control->Width(), control->Height()), expected);
+        EXPECT_EQ(control->geometry(), expected);
+    }
+    // Shown again, it stays where it is.
+    const QRect hidden = control->geometry();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(control->geometry(), hidden);
+}
+
+TYPED_TEST(Anchoring, AnchoredControlsFollowAHiddenParentAtOnce)
+{
+    const TAnchors anchorSets[] = {
+        {akLeft, akTop}, {akRight, akBottom}, {akLeft, akRight, akTop, akBottom}, {}, {akLeft, akRight, akTop},
+    };
+    for (const TAnchors& anchors : anchorSets) {
+        SCOPED_TRACE("anchors " + std::to_string(anchors.Bits));
+        FollowWhileHidden<TypeParam>(anchors, {{400, 300}, {30, 20}, {333, 222}, Start});
+    }
+}
+
+// Any event of the hidden parent or the control catches the control up
+// too, so that Qt's own readers see it placed after the next event.
+TEST(AnchoringWhileHidden, AnEventOfTheHiddenParentPlacesTheControl)
+{
+    QWidget window;
+    window.resize(Start);
+    auto* meter = new TMeter(&window);
+    meter->setGeometry(Placed);
+    meter->SetAnchors({akRight, akBottom});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.hide();
+    window.resize(400, 250);
+    window.setWindowTitle(QStringLiteral("Tacho"));
+    EXPECT_EQ(meter->geometry(), QRect(150, 90, 62, 45));
+}
+
+// The gauge's geometry follows a hidden parent at once: its radius is that
+// of the size anchoring gives it.
+TEST(AnchoringWhileHidden, TheGaugesGeometryFollows)
+{
+    QWidget window;
+    window.resize(600, 400);
+    auto* meter = new TMeter(&window);
+    meter->setGeometry(0, 0, 297, 209);
+    meter->SetAnchors({akLeft, akTop, akRight, akBottom});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const double radius = meter->ScaleRadius();
+    window.hide();
+    window.resize(900, 600);
+    TMeter direct;
+    direct.SetBounds(0, 0, 597, 409);
+    EXPECT_EQ(meter->ScaleRadius(), direct.ScaleRadius());
+    EXPECT_GT(meter->ScaleRadius(), radius);
+}
+
+// A spin box or button pair cut down to its least size while its parent is
+// hidden keeps its placed size as the reference: restored, it is back at it.
+TEST(AnchoringWhileHidden, ASizeKeptAtItsLeastIsNoNewReference)
+{
+    struct Case {
+        const char* Name;
+        std::function<TControl*(QWidget*)> Make;
+        TAnchors Anchors;
+        QSize Shrunk;
+    };
+    const Case cases[] = {
+        {"spin box, left, top and bottom", [](QWidget* p) { return static_cast<TControl*>(new TSpinEdit(p)); },
+         {akLeft, akTop, akBottom}, {300, 40}},
+        {"button pair, left, top and right", [](QWidget* p) { return static_cast<TControl*>(new TSpinButton(p)); },
+         {akLeft, akTop, akRight}, {100, 200}},
+        {"gauge, all four", [](QWidget* p) { return static_cast<TControl*>(new TMeter(p)); },
+         {akLeft, akTop, akRight, akBottom}, {100, 40}},
+    };
+    for (const Case& c : cases)
+        for (const bool readWhileHidden : {false, true}) {
+            SCOPED_TRACE(std::string(c.Name) + (readWhileHidden ? ", read while hidden" : ""));
+            QWidget window;
+            window.resize(Start);
+            TControl* control = c.Make(&window);
+            QWidget* w = control->ControlWidget();
+            w->setGeometry(20, 30, 100, 60);
+            control->SetAnchors(c.Anchors);
+            window.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+            window.hide();
+            window.resize(c.Shrunk);
+            if (readWhileHidden)
+                (void)control->Height();
+            window.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+            window.resize(Start);
+            EXPECT_EQ(w->geometry(), QRect(20, 30, 100, 60));
         }
 }
 

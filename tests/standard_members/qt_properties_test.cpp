@@ -3,6 +3,8 @@
 #include "control_fixture.h"
 
 #include <QMetaProperty>
+#include <algorithm>
+#include <vector>
 
 using namespace Kepler;
 
@@ -51,6 +53,52 @@ TYPED_TEST(StandardQtProperties, VisibleIsTheControlsOwnFlag)
     this->Window->hide();
     EXPECT_FALSE(this->Control->isVisible());
     EXPECT_TRUE(this->Control->property("Visible").toBool());
+}
+
+// Every enumeration and flags property of the control, found through Qt's
+// property system as a form or a script finds it, takes its members only:
+// a number that is none of them leaves the property as it was.
+TYPED_TEST(StandardQtProperties, EnumerationsRefuseNumbersThatAreNoMember)
+{
+    const QMetaObject* meta = this->Control->metaObject();
+    int checked = 0;
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        const QMetaProperty p = meta->property(i);
+        // The controls' own enumerations; Qt's (QLineEdit's echoMode) are Qt's business.
+        if (!p.isEnumType() || !p.isWritable() || !QByteArray(p.enumerator().scope()).startsWith("Kepler"))
+            continue;
+        SCOPED_TRACE(p.name());
+        const QMetaEnum e = p.enumerator();
+        const int before = this->Control->property(p.name()).toInt();
+        int all = 0, highest = 0;
+        for (int k = 0; k < e.keyCount(); ++k) {
+            all |= e.value(k);
+            highest = std::max(highest, e.value(k));
+        }
+        const std::vector<int> noMembers =
+            p.isFlagType() ? std::vector<int>{all + 1 + all, 1 << 20, -1} : std::vector<int>{highest + 1, 99, -1};
+        for (int v : noMembers) {
+            SCOPED_TRACE(v);
+            this->Control->setProperty(p.name(), v);
+            EXPECT_EQ(this->Control->property(p.name()).toInt(), before);
+        }
+        ++checked;
+    }
+    // Align, Anchors, DragKind, DragMode, each where the control has it.
+    EXPECT_GE(checked, 2);
+
+    // The setters refuse the same, the anchors' too.
+    TControl& c = *this->Control;
+    c.SetAlign(TAlign(7));
+    c.SetDragKind(TDragKind(2));
+    c.SetDragMode(TDragMode(-1));
+    TAnchors beyond;
+    beyond.Bits = 0x30;
+    c.SetAnchors(beyond);
+    EXPECT_EQ(c.Align(), alNone);
+    EXPECT_EQ(c.DragKind(), dkDrag);
+    EXPECT_EQ(c.DragMode(), dmManual);
+    EXPECT_EQ(c.Anchors(), (TAnchors{akLeft, akTop}));
 }
 
 TEST(StandardQtPropertiesOfTheControls, EachControlHasItsMembers)

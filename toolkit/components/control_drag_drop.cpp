@@ -2,6 +2,7 @@
 // by the pointer and Escape wherever they go.
 #include "KeplerControls/control.h"
 #include "control_link.h"
+#include "enum_member.h"
 #include "show_exception.h"
 
 #include <QApplication>
@@ -251,6 +252,18 @@ void TControlLink::Abandon()
     if (d.Started)
         QGuiApplication::restoreOverrideCursor();
     d = TDrag();
+}
+
+void TControl::SetDragKind(TDragKind v)
+{
+    if (IsEnumMember(v))
+        FDragKind = v;
+}
+
+void TControl::SetDragMode(TDragMode v)
+{
+    if (IsEnumMember(v))
+        FDragMode = v;
 }
 
 void TControl::BeginDrag(bool Immediate, int Threshold)

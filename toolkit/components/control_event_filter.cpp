@@ -19,6 +19,11 @@ bool TControlLink::eventFilter(QObject* watched, QEvent* e)
     // A failed handler of the control's own event ends that event; the
     // parent's events go on to the parent.
     return GuardEvent(own, [&] {
+        // Qt reports a hidden parent's new size only when it is shown. (A
+        // new parent is measured afresh when the control has moved in.)
+        if (FParent && !FParent->isVisible() && e->type() != QEvent::ParentAboutToChange &&
+            e->type() != QEvent::ParentChange)
+            FControl->FollowParent();
         if (own)
             return WidgetEvent(e);
         if (watched == FParent)

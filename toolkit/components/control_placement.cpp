@@ -1,7 +1,10 @@
 // Placement: alignment to the parent's edges, anchors that follow the
 // parent's resizing, size constraints and automatic size.
 #include "KeplerControls/control.h"
+#include "enum_member.h"
 
+#include <QCoreApplication>
+#include <QResizeEvent>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -42,6 +45,9 @@ TAnchorFlags TControl::AnchorFlags() const
 
 void TControl::SetAnchorFlags(TAnchorFlags v)
 {
+    using namespace StandardTypes;
+    if (v.toInt() & ~(afLeft | afTop | afRight | afBottom))
+        return;
     TAnchors a;
     for (const TAnchorKind k : {akLeft, akTop, akRight, akBottom})
         if (v.testFlag(StandardTypes::TAnchorFlag(1 << k)))
@@ -51,7 +57,7 @@ void TControl::SetAnchorFlags(TAnchorFlags v)
 
 void TControl::SetAlign(TAlign v)
 {
-    if (v == FAlign)
+    if (!IsEnumMember(v) || v == FAlign)
         return;
     FAlign = v;
     if (QWidget* parent = FWidget->parentWidget())
@@ -60,6 +66,9 @@ void TControl::SetAlign(TAlign v)
 
 void TControl::SetAnchors(TAnchors v)
 {
+    // Only the four edges are anchors.
+    if (v.Bits & ~TAnchors{akLeft, akTop, akRight, akBottom}.Bits)
+        return;
     FAnchors = v;
     RecordPlacement();
 }
@@ -68,6 +77,39 @@ void TControl::RecordPlacement()
 {
     QWidget* parent = FWidget->parentWidget();
     RecordPlacementIn(parent ? parent->size() : QSize());
+    FParentSizeSeen = parent ? parent->size() : QSize();
+}
+
+void TControl::FollowParent()
+{
+    QWidget* parent = FWidget->parentWidget();
+    if (!parent || FBeingPlaced || parent->size() == FParentSizeSeen)
+        return;
+    ParentResized(FParentSizeSeen);
+}
+
+int TControl::Left() const
+{
+    const_cast<TControl*>(this)->FollowParent();
+    return FWidget->x();
+}
+
+int TControl::Top() const
+{
+    const_cast<TControl*>(this)->FollowParent();
+    return FWidget->y();
+}
+
+int TControl::Width() const
+{
+    const_cast<TControl*>(this)->FollowParent();
+    return FWidget->width();
+}
+
+int TControl::Height() const
+{
+    const_cast<TControl*>(this)->FollowParent();
+    return FWidget->height();
 }
 
 void TControl::RecordPlacementIn(const QSize& parentSize)
@@ -80,7 +122,16 @@ void TControl::RecordPlacementIn(const QSize& parentSize)
 void TControl::PlaceAt(const QRect& r)
 {
     FBeingPlaced = true;
+    const QSize before = FWidget->size();
     FWidget->setGeometry(r);
+    // A hidden control would hear of its new size only when shown, and a
+    // size it then keeps of its own (a least height, say) would look like
+    // a placement by hand and become the reference. It is told now, while
+    // the placement is still anchoring's.
+    if (!FWidget->isVisible() && FWidget->size() != before) {
+        QResizeEvent resized(FWidget->size(), before);
+        QCoreApplication::sendEvent(FWidget, &resized);
+    }
     FBeingPlaced = false;
     // The control may have kept a size of its own (its limits).
     FAnchoredAt = FWidget->geometry();
@@ -161,6 +212,7 @@ void TControl::ParentResized(const QSize& oldSize)
     QWidget* parent = FWidget->parentWidget();
     if (!parent || FBeingPlaced)
         return;
+    FParentSizeSeen = parent->size();
     if (FAlign != alNone) {
         if (FAlign != alCustom)
             AlignControls(parent);

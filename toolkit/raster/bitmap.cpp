@@ -107,6 +107,15 @@ void TBitmap::Swap(TBitmap& other)
     FStored.swap(other.FStored);
 }
 
+TStoredPicture TBitmap::TakeStored()
+{
+    if (!FStored)
+        return {};
+    TStoredPicture stored = std::move(*FStored);
+    FStored.reset();
+    return stored;
+}
+
 void TBitmap::SetStored(TStoredPicture stored)
 {
     FStored = std::make_unique<TStoredPicture>(std::move(stored));

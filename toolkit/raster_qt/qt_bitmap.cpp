@@ -30,10 +30,10 @@ namespace {
 
 // How Qt shows each of the 256 indices of a palette picture, read from a
 // strip of all of them converted as Qt converts pictures.
-std::vector<std::uint32_t> ShownIndices(const QImage& image)
+std::vector<std::uint32_t> ShownIndices(const QList<QRgb>& colorTable)
 {
     QImage strip(256, 1, QImage::Format_Indexed8);
-    strip.setColorTable(image.colorTable());
+    strip.setColorTable(colorTable);
     for (int i = 0; i < 256; ++i)
         strip.scanLine(0)[i] = uchar(i);
     const QImage shown = strip.convertToFormat(QImage::Format_RGB32);
@@ -69,7 +69,7 @@ void AssignImage(TBitmap& bitmap, const QImage& image)
         // Straight into the bitmap: a converted copy of a picture of the
         // largest size allowed would need its memory once more.
         Resize(bitmap, image.width(), image.height());
-        ShowIndices(bitmap, ShownIndices(image), image.constBits(), image.bytesPerLine());
+        ShowIndices(bitmap, ShownIndices(image.colorTable()), image.constBits(), image.bytesPerLine());
         return;
     }
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
@@ -95,10 +95,17 @@ void AssignStoredImage(TBitmap& bitmap, QImage stored, int bitsPerPixel)
     picture.Indices.resize(std::size_t(w) * std::size_t(h));
     for (int y = 0; y < h; ++y)
         std::memcpy(picture.Indices.data() + std::size_t(y) * std::size_t(w), stored.constScanLine(y), std::size_t(w));
-    const std::vector<std::uint32_t> lookup = ShownIndices(stored);
     stored = QImage();
-    Resize(bitmap, w, h);
-    ShowIndices(bitmap, lookup, picture.Indices.data(), w);
+    AssignIndexedPicture(bitmap, w, h, std::move(picture));
+}
+
+void AssignIndexedPicture(TBitmap& bitmap, int width, int height, TStoredPicture picture)
+{
+    const std::vector<std::uint32_t> lookup =
+        ShownIndices(QList<QRgb>(picture.Palette.begin(), picture.Palette.end()));
+    picture.Indexed = true;
+    Resize(bitmap, width, height);
+    ShowIndices(bitmap, lookup, picture.Indices.data(), width);
     bitmap.SetStored(std::move(picture));
 }
 

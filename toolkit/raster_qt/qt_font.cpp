@@ -50,6 +50,14 @@ QFont ToQFont(const TFont& font)
     return f;
 }
 
+QFont QFontAsGiven(const QFont& given, const TFont& now)
+{
+    const TFont described = FontFromQFont(given);
+    if (described.Name() == now.Name() && described.Height() == now.Height() && described.Style() == now.Style())
+        return given;
+    return ToQFont(now);
+}
+
 namespace {
 
 bool HasFamily(const QString& name)

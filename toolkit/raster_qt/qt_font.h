@@ -15,6 +15,14 @@ QFont ToQFont(const TFont& font);
 // colour and character set are the defaults.
 TFont FontFromQFont(const QFont& q);
 
+// The Qt font to report for a description last given as the Qt font
+// `given`: `given` itself, in the unit it came in (a size in points stays
+// in points, as Designer and .ui files keep sizes only in points), for as
+// long as the description still says what `given` says (family, size and
+// style); once the description was changed another way, the description
+// as ToQFont makes it.
+QFont QFontAsGiven(const QFont& given, const TFont& now);
+
 // The font's name as Qt text.
 inline QString FontName(const TFont& font) { return QString::fromStdString(font.Name()); }
 

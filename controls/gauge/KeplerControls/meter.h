@@ -262,10 +262,11 @@ public:
     // LimWatchPsvColor as a QColor.
     QColor LimWatchPsvColorQColor() const;
     void SetLimWatchPsvColorQColor(const QColor& v);
-    // FontCaption as a QFont.
+    // FontCaption as a QFont, in the unit it was given: a QFont in points
+    // reads back in points until the caption font is changed another way.
     QFont FontCaptionQFont() const;
     void SetFontCaptionQFont(const QFont& v);
-    // Font as a QFont.
+    // Font as a QFont, in the unit the widget's font was given.
     QFont FontQFont() const;
 
 public slots:
@@ -427,7 +428,10 @@ public:
     const TMeterValues& FaceValues() const { return *this; }
 
 protected:
-    void WidgetFontChanged() override { FFont.Assign(WidgetFont()); }
+    // A font that reaches the gauge the Qt way (its parent's while
+    // ParentFont is set, a style sheet's, setFont) shows on the face at
+    // once, as a setter's change does.
+    void WidgetFontChanged() override;
     bool RaiseDragSignal(const TDragSignal& d) override;
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -490,6 +494,8 @@ private:
     TBitmap AuxACBmp;
     TBitmap AuxACMaskBmp;
 
+    // The caption font as last given the Qt way, which keeps its unit.
+    QFont FFontCaptionGiven;
     TMeterFaceComposer FComposer;
     TBitmap FFace;          // the face last composed
     bool FFaceFresh = false; // composed by a setter, not yet shown

@@ -9,27 +9,29 @@ namespace Kepler {
 // Designer, style sheets and QObject::setProperty); the using-declarations
 // below make the names members of Kepler too (Kepler::TMeterLayout,
 // Kepler::mlCirc90). One declaration per member, not `using enum`, so that
-// the header stays usable by C++17 programs.
+// the header stays usable by C++17 programs. Each has int as its underlying
+// type: a number that is no member, as Qt's property system may pass one
+// in, is still a value of the type, and the gauge's setters refuse it.
 namespace MeterTypes {
 Q_NAMESPACE_EXPORT(KEPLERCONTROLS_EXPORT)
 
 // Sweep of the scale, always symmetric about the upward vertical.
-enum TMeterLayout { mlCirc90, mlCirc120, mlCirc180, mlCirc270, mlCirc300, mlCirc360 };
+enum TMeterLayout : int { mlCirc90, mlCirc120, mlCirc180, mlCirc270, mlCirc300, mlCirc360 };
 Q_ENUM_NS(TMeterLayout)
 
 // How a background image fills the control: once at its own size in the
 // top-left corner, stretched over the whole control, or repeated as tiles.
-enum TBkgFill { bfSimple, bfStretch, bfTile };
+enum TBkgFill : int { bfSimple, bfStretch, bfTile };
 Q_ENUM_NS(TBkgFill)
 
 // Colours of the frame's light and grey lines: fixed white and grey, or the
 // system's button highlight and shadow colours.
-enum TColorScheme { csBWG, csSystem };
+enum TColorScheme : int { csBWG, csSystem };
 Q_ENUM_NS(TColorScheme)
 
 // Frame drawn along the control's border: none, a plain line, lowered, raised,
 // embossed or engraved.
-enum TFrameStyle { fsNone, fsSimple, fsLowered, fsRaised, fsEmbossed, fsEngraved };
+enum TFrameStyle : int { fsNone, fsSimple, fsLowered, fsRaised, fsEmbossed, fsEngraved };
 Q_ENUM_NS(TFrameStyle)
 } // namespace MeterTypes
 

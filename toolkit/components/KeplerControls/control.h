@@ -29,20 +29,24 @@ class TControlLink;
 namespace StandardTypes {
 Q_NAMESPACE
 
+// The enumerations have int as their underlying type, so that a number
+// that is no member, as Qt's property system may pass one in, is still a
+// value of the type and can be refused by the setter.
+
 // Where a control keeps itself inside its parent when the parent resizes:
 // along one edge at its own height or width, filling what the edge-aligned
 // controls leave, or where it was put (alNone, alCustom).
-enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+enum TAlign : int { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 Q_ENUM_NS(TAlign)
 
 // dmAutomatic: a left press starts dragging the control at once.
-enum TDragMode { dmManual, dmAutomatic };
+enum TDragMode : int { dmManual, dmAutomatic };
 Q_ENUM_NS(TDragMode)
-enum TDragKind { dkDrag, dkDock }; // a plain drag or a dock drag
+enum TDragKind : int { dkDrag, dkDock }; // a plain drag or a dock drag
 Q_ENUM_NS(TDragKind)
 
 // Anchors as Qt flags, for the Qt property Anchors: one bit per edge.
-enum TAnchorFlag { afLeft = 1, afTop = 2, afRight = 4, afBottom = 8 };
+enum TAnchorFlag : int { afLeft = 1, afTop = 2, afRight = 4, afBottom = 8 };
 Q_DECLARE_FLAGS(TAnchorFlags, TAnchorFlag)
 Q_FLAG_NS(TAnchorFlags)
 } // namespace StandardTypes
@@ -179,13 +183,28 @@ public:
 
     // Where the control keeps itself in its parent (alNone).
     TAlign Align() const { return FAlign; }
+    // A number that is no member of TAlign is refused, as by the setters of
+    // every enumeration property.
     void SetAlign(TAlign v);
     // The parent's edges whose distance the control keeps (akLeft, akTop).
     TAnchors Anchors() const { return FAnchors; }
     void SetAnchors(TAnchors v);
-    // The same edges as Qt flags, for the Qt property Anchors.
+    // The same edges as Qt flags, for the Qt property Anchors; flags with
+    // bits of no edge are refused.
     TAnchorFlags AnchorFlags() const;
     void SetAnchorFlags(TAnchorFlags v);
+    // Position and size in the parent. Qt tells no one of a parent resized
+    // while it is hidden until it is shown; these readers first apply the
+    // anchors to such a resize, as does any event of the control or of its
+    // hidden parent, so that anchored controls follow a hidden parent at once.
+    int Left() const;
+    int Top() const; // see Left()
+    int Width() const; // see Left()
+    int Height() const; // see Left()
+    // Applies alignment and anchors to a parent whose size changed without
+    // a resize event (a hidden parent); nothing when it did not.
+    void FollowParent();
+
     // The control's size limits.
     TSizeConstraints& Constraints() { return FConstraints; }
     const TSizeConstraints& Constraints() const { return FConstraints; }
@@ -246,11 +265,11 @@ public:
     // Docking has no counterpart for plain Qt widgets: a dock drag moves
     // like a drag and reports through OnStartDock and OnEndDock.
     TDragKind DragKind() const { return FDragKind; }
-    void SetDragKind(TDragKind v) { FDragKind = v; }
+    void SetDragKind(TDragKind v);
     // Whether a left press starts dragging at once (dmAutomatic) or the program
     // calls BeginDrag() (dmManual, the default).
     TDragMode DragMode() const { return FDragMode; }
-    void SetDragMode(TDragMode v) { FDragMode = v; }
+    void SetDragMode(TDragMode v);
     // Starts dragging the control: at once, or once the pointer has moved
     // Threshold pixels (negative: the platform's drag distance).
     void BeginDrag(bool Immediate, int Threshold = -1);
@@ -351,6 +370,8 @@ private:
     // was cut at 0.
     QRect FPlacedAt;
     QSize FPlacedIn;
+    // The parent's size that alignment and anchoring last accounted for.
+    QSize FParentSizeSeen;
     // The geometry last recorded or given by anchoring. Qt reports the moves
     // of a hidden control only when it is shown; a geometry that still
     // equals this one was not placed by hand.

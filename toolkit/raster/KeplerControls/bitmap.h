@@ -71,6 +71,9 @@ public:
     // the caller has set already. Drawing changes only the pixels shown.
     // Resizing forgets the stored picture.
     void SetStored(TStoredPicture stored);
+    // Hands the stored picture over and forgets it (a default one when
+    // there is none); the pixels shown stay.
+    TStoredPicture TakeStored();
     // The picture given to SetStored; null when there is none.
     const TStoredPicture* Stored() const { return FStored.get(); }
     // Bits per pixel of the stored picture: the file's, or 32.
