@@ -11,6 +11,7 @@
 #include "spin_edit_accessible.h"
 #include "text_to_int.h"
 #include "timer_speed_button.h"
+#include "widget_limit.h"
 
 #include <QClipboard>
 #include <QDialog>
@@ -261,7 +262,7 @@ void TSpinEdit::SetFont(const TFont& f)
 
 void TSpinEdit::SetBounds(int left, int top, int width, int height)
 {
-    setGeometry(left, top, width, height);
+    setGeometry(WithinWidgetLimit(left, top, width, height));
     PlaceButton();
 }
 

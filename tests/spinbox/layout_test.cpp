@@ -3,6 +3,9 @@
 #include "spin_fixture.h"
 #include "timer_speed_button.h"
 
+#include <algorithm>
+#include <limits>
+
 using namespace Kepler;
 
 namespace {
@@ -118,3 +121,41 @@ TEST(SpinLayoutHints, SpinBoxAndPairShowAtTheirNaturalSizeInALayout)
     // The pair inside the spin box sits at its right edge.
     EXPECT_EQ(edit->Button()->geometry().right(), edit->width() - 4);
 }
+
+// Qt adds position and size in plain int: bounds beyond its widget limit
+// are brought within it, so that x plus width cannot overflow.
+TEST(SpinLayoutBounds, SetBoundsStaysWithinQtsWidgetLimit)
+{
+    constexpr int Max = std::numeric_limits<int>::max();
+    constexpr int Min = std::numeric_limits<int>::min();
+    constexpr int Limit = QWIDGETSIZE_MAX;
+    struct Case {
+        const char* Name;
+        int Left, Top, Width, Height;
+        QRect Expected; // for the pair; the spin box's height is at least its minimum
+    };
+    const Case cases[] = {
+        {"largest position", Max, Max, 61, 22, {Limit, Limit, 61, 22}},
+        {"smallest position", Min, Min, 61, 22, {-Limit, -Limit, 61, 22}},
+        {"just past the limit", Limit + 1, -Limit - 1, 61, 22, {Limit, -Limit, 61, 22}},
+        {"ordinary place", 12, -34, 61, 22, {12, -34, 61, 22}},
+        {"largest size", Max, Max, Max, Max, {Limit, Limit, Limit, Limit}},
+        {"smallest size", Min, Max, Min, Min, {-Limit, Limit, TSpinButton::MinimumWidth, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TSpinButton pair;
+        pair.SetBounds(c.Left, c.Top, c.Width, c.Height);
+        EXPECT_EQ(pair.geometry(), c.Expected);
+        EXPECT_LE(pair.UpButton()->geometry().bottom(), c.Expected.height());
+
+        TSpinEdit spin;
+        spin.SetBounds(c.Left, c.Top, c.Width, c.Height);
+        EXPECT_EQ(spin.pos(), c.Expected.topLeft());
+        EXPECT_EQ(spin.width(), std::max(0, std::min(c.Width, Limit)));
+        EXPECT_EQ(spin.height(), std::max(spin.MinimumHeight(), std::min(std::max(c.Height, 0), Limit)));
+        // The pair stays inside the spin box's right edge.
+        EXPECT_EQ(spin.Button()->x() + spin.Button()->width(), spin.width() - 3);
+    }
+}
+
