@@ -530,12 +530,17 @@ void TSpinEdit::keyReleaseEvent(QKeyEvent* e)
 // typed keys, character by character. Control characters that pass the
 // filter act as typed ones do in the edit: they never become text. What
 // remains is cut to MaxLength; a commit of which nothing remains changes
-// nothing, not even the text it was to replace.
+// nothing, not even the text it was to replace. A read-only spin box takes
+// a commit as it takes typed keys: filter and OnKeyPress see it, the text
+// does not change, and no composition shows.
 void TSpinEdit::inputMethodEvent(QInputMethodEvent* e)
 {
     const QString commit = e->commitString();
     if (commit.isEmpty()) {
-        QLineEdit::inputMethodEvent(e);
+        if (isReadOnly())
+            e->ignore();
+        else
+            QLineEdit::inputMethodEvent(e);
         return;
     }
     QString kept;
@@ -550,6 +555,10 @@ void TSpinEdit::inputMethodEvent(QInputMethodEvent* e)
         emit KeyPress(key);
         if (key != 0 && QChar(key).isPrint())
             kept += QChar(key);
+    }
+    if (isReadOnly()) {
+        e->ignore();
+        return;
     }
     const qsizetype removed = selectedText().size() + std::max(0, e->replacementLength());
     kept = FitMaxLength(kept, removed);
