@@ -284,11 +284,15 @@ int TSpinEdit::MinimumHeight() const
     return f + std::min(s, f) / 4 + 4 * ThinBorder + 2;
 }
 
+// Right to left, the spin box is its own mirror image: the pair sits inside
+// the left edge and the text lies right of it, as in Qt's own spin boxes.
 TRect TSpinEdit::TextRect() const
 {
     const int bw = FButton ? FButton->width() : 0;
     const int clientWidth = width() - 2 * EditBorder;
     const int clientHeight = height() - 2 * EditBorder;
+    if (isRightToLeft())
+        return {bw + 2, 0, clientWidth, clientHeight + 1};
     return {0, 0, clientWidth - bw - 2, clientHeight + 1};
 }
 
@@ -303,7 +307,10 @@ void TSpinEdit::PlaceButton()
             return; // the resize came back here already
     }
     const int bw = FButton->width();
-    FButton->SetBounds(EditBorder + width() - bw - 5, EditBorder, bw, height() - 5);
+    const int left = EditBorder + width() - bw - 5;
+    // Mirrored, the pair's left edge lies as far from the spin box's left
+    // edge as its right edge lies from the right edge otherwise.
+    FButton->SetBounds(isRightToLeft() ? width() - left - bw : left, EditBorder, bw, height() - 5);
     UpdateTextRect();
 }
 
@@ -313,6 +320,11 @@ void TSpinEdit::UpdateTextRect()
     QStyleOptionFrame opt;
     initStyleOption(&opt);
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this);
+    if (isRightToLeft()) {
+        const int textLeft = EditBorder + r.Left; // widget coordinates
+        setTextMargins(std::max(0, textLeft - contents.x()), 0, 0, 0);
+        return;
+    }
     const int textRight = EditBorder + r.Right; // widget coordinates, exclusive
     setTextMargins(0, 0, std::max(0, contents.x() + contents.width() - textRight), 0);
 }
@@ -321,7 +333,8 @@ bool TSpinEdit::event(QEvent* e)
 {
     return GuardEvent(true, [&] {
         const bool result = QLineEdit::event(e);
-        if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
+        if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange ||
+            e->type() == QEvent::LayoutDirectionChange)
             PlaceButton();
         return result;
     });

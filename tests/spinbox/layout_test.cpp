@@ -159,3 +159,50 @@ TEST(SpinLayoutBounds, SetBoundsStaysWithinQtsWidgetLimit)
     }
 }
 
+// Right to left, the spin box is mirrored as Qt's own spin boxes are: the
+// pair inside the left edge, the text right of it. Back at left to right,
+// every pixel is as it was.
+TEST_F(SpinFixture, RightToLeftMirrorsPairAndText)
+{
+    Spin->SetFont(TFont()); // the main window's font, which fits 22 pixels
+    Spin->SetBounds(10, 10, 61, 22);
+    Spin->SetValue(7);
+    const QImage leftToRight = Spin->grab().toImage();
+    const QRect pairLeftToRight = Spin->Button()->geometry();
+    ASSERT_EQ(pairLeftToRight, QRect(2 + 41, 2, 15, 17));
+
+    Window->setLayoutDirection(Qt::RightToLeft);
+    QApplication::processEvents();
+    ASSERT_TRUE(Spin->isRightToLeft());
+    // The pair is as far from the left edge as it was from the right edge.
+    EXPECT_EQ(Spin->Button()->geometry(), QRect(61 - 2 - 41 - 15, 2, 15, 17));
+    EXPECT_EQ(Spin->TextRect(), (TRect{17, 0, 57, 19}));
+    EXPECT_GT(Spin->textMargins().left(), 0);
+    EXPECT_EQ(Spin->textMargins().right(), 0);
+    // The digit is drawn right of the pair, and the pair's arrows are the
+    // same pixels as before, moved.
+    const QImage rightToLeft = Spin->grab().toImage();
+    const QRect pair = Spin->Button()->geometry();
+    EXPECT_EQ(rightToLeft.copy(pair), leftToRight.copy(pairLeftToRight));
+    int textLeft = rightToLeft.width();
+    int textRight = -1;
+    for (int y = 4; y < 18; ++y)
+        for (int x = 2; x < 59; ++x)
+            if (!pair.adjusted(-1, 0, 1, 0).contains(x, y) && qGray(rightToLeft.pixel(x, y)) < 128) {
+                textLeft = std::min(textLeft, x);
+                textRight = std::max(textRight, x);
+            }
+    EXPECT_GT(textLeft, pair.right() + 1);
+    EXPECT_LE(textRight, 58);
+
+    // A press on the mirrored pair still steps.
+    QTest::mouseClick(Spin->Button()->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(Spin->Value(), 8);
+    Spin->SetValue(7);
+    FocusOther();
+
+    Window->setLayoutDirection(Qt::LeftToRight);
+    QApplication::processEvents();
+    EXPECT_EQ(Spin->Button()->geometry(), pairLeftToRight);
+    EXPECT_EQ(Spin->grab().toImage(), leftToRight);
+}

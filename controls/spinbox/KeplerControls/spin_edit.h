@@ -126,7 +126,8 @@ public:
     std::int32_t ClampValue(std::int32_t v) const;
     // The least height that shows a line of text in the font.
     int MinimumHeight() const;
-    // The rectangle the text is laid out in, in client coordinates.
+    // The rectangle the text is laid out in, in client coordinates: left of
+    // the button pair, or right of it when the layout runs right to left.
     TRect TextRect() const;
 
     // Whether a typed character may enter the text: digits, signs, the locale's
