@@ -44,7 +44,7 @@ public:
     // Calls OnChange with this layout when a handler is assigned.
     void Changed();
     // The eleven settings are equal; the change links are not compared.
-    friend bool operator==(const TNeedleLayout& a, const TNeedleLayout& b);
+    friend KEPLERCONTROLS_EXPORT bool operator==(const TNeedleLayout& a, const TNeedleLayout& b);
 
     // Length in pixels of the arrow head's flanks.
     int HeadSize() const { return FSize1; }

@@ -27,7 +27,7 @@ class TControlLink;
 // and setProperty see their member names; the using-declarations make the
 // names members of Kepler too.
 namespace StandardTypes {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(KEPLERCONTROLS_EXPORT)
 
 // Where a control keeps itself inside its parent when the parent resizes:
 // along one edge at its own height or width, filling what the edge-aligned
