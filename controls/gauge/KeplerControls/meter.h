@@ -106,6 +106,7 @@ class KEPLERCONTROLS_EXPORT TMeter : public QWidget,
     Q_PROPERTY(double ScaleRadius READ ScaleRadius STORED false)
 
 public:
+    // Creates a gauge of 297 by 209 pixels with every property at its default.
     explicit TMeter(QWidget* AOwner = nullptr);
     ~TMeter() override;
 

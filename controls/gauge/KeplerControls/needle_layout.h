@@ -32,6 +32,7 @@ public:
     // Handler called with the layout after one of its settings changed.
     using TChangeEvent = std::function<void(TNeedleLayout* Sender)>;
 
+    // A layout with every setting zero or False.
     TNeedleLayout() = default;
     // Copies the settings, not the change link.
     TNeedleLayout(const TNeedleLayout& other);

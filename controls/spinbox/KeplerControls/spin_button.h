@@ -42,7 +42,7 @@ class KEPLERCONTROLS_EXPORT TSpinButton : public QWidget, public TControl {
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 
 public:
-    static constexpr int MinimumWidth = 15;
+    static constexpr int MinimumWidth = 15; // the least width in pixels; a narrower pair is widened
 
     // Creates the pair, 20 by 25 pixels, with the built-in arrow glyphs.
     explicit TSpinButton(QWidget* parent = nullptr);

@@ -61,6 +61,7 @@ class KEPLERCONTROLS_EXPORT TSpinEdit : public QLineEdit, public TControl {
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 
 public:
+    // Creates a spin box showing "0", without limits, with its button pair.
     explicit TSpinEdit(QWidget* parent = nullptr);
     ~TSpinEdit() override;
 
