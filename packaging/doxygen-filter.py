@@ -7,7 +7,8 @@ comment. Here such a comment becomes documentation (///) of every member of
 its block, each of which shows it (the reader and writer of a property
 alike), and a comment at the end of a declaration's line documents that
 declaration. A comment above Qt's macros (Q_PROPERTY and the like) speaks of
-them and documents nothing, and section rules (// ---) stay plain comments.
+them and documents nothing, nor does one followed by a blank line, which
+speaks of a section; section rules (// ---) stay plain comments.
 Reimplemented Qt event handlers, deleted functions and destructors without a
 comment of their own are left out. Every line stays where it was, so that
 Doxygen's warnings and the reference's locations name the header's lines.
@@ -108,7 +109,11 @@ def prefixed(line, doc):
 
 def main(path):
     with open(path, encoding="utf-8") as f:
-        lines = f.read().split("\n")
+        text = f.read()
+    if not path.endswith(".h"):
+        sys.stdout.write(text)  # the main page's examples keep their comments
+        return
+    lines = text.split("\n")
     # Line for line: Doxygen's warnings and the reference's locations name
     # the header's own lines.
     out = []
@@ -133,6 +138,10 @@ def main(path):
         comment = [f"{COMMENT.match(line).group(1)}///" + (f" {t}" if t else "")
                    for line, t in zip(lines[start:i], texts)]
         start, end, members = block_after(lines, i, indent)
+        if not members:
+            out.extend(lines[start - len(texts):start])  # about a section: no member's own
+            i = start
+            continue
         comment[-1] += group_of(lines[start:end])
         out.extend(comment)
         # Every member of the block shows the comment: each has its summary.

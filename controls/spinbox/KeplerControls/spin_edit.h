@@ -96,7 +96,7 @@ public:
     // Applies a font description; Qt's font() reads the font in use.
     void SetFont(const TFont& f);
 
-    // The signal EndDrag sits beside TControl's EndDrag(bool).
+    // Ends a drag (TControl's EndDrag), kept beside the signal of that name.
     using TControl::EndDrag;
 
 public slots:
@@ -104,6 +104,7 @@ public slots:
     // SIGNAL/SLOT) works from any signal carrying an int, such as
     // QSlider::valueChanged. Spelled int, as those signals are: the same
     // type as std::int32_t, under the name the meta object matches.
+
     // Writes the clamped value; the text is replaced only when it differs.
     void SetValue(int v);
     // Text that is not a number reads as the new minimum from now on.
@@ -193,6 +194,8 @@ signals:
     void KeyUp(int& Key, TShiftState Shift);
     // The drag and dock events; a DragOver receiver may set Accept as a
     // handler does.
+
+    // After OnDragDrop: Source was dropped on the spin box at (X, Y).
     void DragDrop(QObject* Source, int X, int Y);
     // After OnDragOver: Source is dragged over the spin box; a receiver may set Accept.
     void DragOver(QObject* Source, int X, int Y, Kepler::TDragState State, bool& Accept);

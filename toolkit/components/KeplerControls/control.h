@@ -227,7 +227,7 @@ public:
     // hint for a status line), shown only while ShowHint is set.
     const QString& Hint() const { return FHint; }
     void SetHint(const QString& v);
-    // Clears ParentShowHint.
+    // Whether the hint shows as a tooltip; setting it clears ParentShowHint.
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool v);
     // Takes ShowHint from the parent; a parent that is not one of these
