@@ -26,6 +26,24 @@ endif()
 
 set(KEPLER_DOC_OUT ${PROJECT_BINARY_DIR}/api-reference)
 set(KEPLER_DOC_MAINPAGE ${PROJECT_SOURCE_DIR}/packaging/api-mainpage.md)
+set(KEPLER_DOC_LAYOUT ${PROJECT_SOURCE_DIR}/packaging/DoxygenLayout.xml)
+
+# The first page's pictures: gauges of several styles and the window of its
+# example, drawn by a small program on the controls' library each time the
+# reference is made, so that they show the library as it is.
+set(KEPLER_DOC_IMAGES ${KEPLER_DOC_OUT}/images)
+add_executable(api_pictures ${PROJECT_SOURCE_DIR}/packaging/api_pictures.cpp)
+target_link_libraries(api_pictures PRIVATE KeplerControls Qt6::Widgets kepler_warnings)
+# Nothing here needs moc; with AUTOMOC on, this target, made after the
+# library, had CMake leave the layers' moc objects out of libKeplerControls.
+set_target_properties(api_pictures PROPERTIES AUTOMOC OFF)
+set(kepler_doc_pictures ${KEPLER_DOC_IMAGES}/gauges.png ${KEPLER_DOC_IMAGES}/getting-started.png)
+add_custom_command(OUTPUT ${kepler_doc_pictures}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+          $<TARGET_FILE:api_pictures> ${KEPLER_DOC_IMAGES}
+  DEPENDS api_pictures
+  COMMENT "Drawing the API reference's pictures"
+  VERBATIM)
 # Reads the headers' plain comments as documentation.
 set(KEPLER_DOC_FILTER ${PROJECT_SOURCE_DIR}/packaging/doxygen-filter.py)
 set(kepler_doc_headers ${KEPLER_CONTROLS_PUBLIC_HEADERS})
@@ -50,9 +68,10 @@ endif()
 configure_file(${PROJECT_SOURCE_DIR}/packaging/Doxyfile.in ${KEPLER_DOC_OUT}/Doxyfile @ONLY)
 
 add_custom_command(OUTPUT ${kepler_doc_outputs}
-  COMMAND ${CMAKE_COMMAND} -E rm -rf ${KEPLER_DOC_OUT}/html
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${KEPLER_DOC_OUT}/html ${KEPLER_DOC_OUT}/xml
   COMMAND ${KEPLER_DOXYGEN} ${KEPLER_DOC_OUT}/Doxyfile
-  DEPENDS ${kepler_doc_headers} ${KEPLER_DOC_MAINPAGE} ${KEPLER_DOC_FILTER} ${KEPLER_DOC_OUT}/Doxyfile
+  DEPENDS ${kepler_doc_headers} ${KEPLER_DOC_MAINPAGE} ${KEPLER_DOC_FILTER} ${KEPLER_DOC_LAYOUT}
+          ${kepler_doc_pictures} ${KEPLER_DOC_OUT}/Doxyfile
   WORKING_DIRECTORY ${KEPLER_DOC_OUT}
   COMMENT "Making the API reference with Doxygen"
   VERBATIM)

@@ -4,6 +4,7 @@
 #include "rounding.h"
 #include "KeplerControls/mouse_input.h"
 #include "saturating.h"
+#include "widget_limit.h"
 
 #include <QMouseEvent>
 #include <QMoveEvent>
@@ -90,24 +91,11 @@ void TMeter::CalcMeterGeometry()
     FFaceFresh = false;
 }
 
-namespace {
-
-// Qt forms edges as position plus size, and adds the parents' offsets, in
-// plain int. Sizes beyond its widget limit are cut to it anyway; positions
-// are kept within the same bound, so that none of those sums can overflow.
-int WithinWidgetLimit(int v, int lowest)
-{
-    return std::clamp(v, lowest, QWIDGETSIZE_MAX);
-}
-
-} // namespace
-
 void TMeter::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
     // A placement by hand counts in the parent's present size.
     FollowParent();
-    setGeometry(WithinWidgetLimit(ALeft, -QWIDGETSIZE_MAX), WithinWidgetLimit(ATop, -QWIDGETSIZE_MAX),
-                WithinWidgetLimit(AWidth, 0), WithinWidgetLimit(AHeight, 0));
+    setGeometry(WithinWidgetLimit(ALeft, ATop, AWidth, AHeight));
     CalcMeterGeometry();
 }
 

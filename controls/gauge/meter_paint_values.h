@@ -1,5 +1,6 @@
 #pragma once
 #include "KeplerControls/canvas.h"
+#include "KeplerControls/meter_face.h"
 #include "meter_ticks.h"
 #include "rounding.h"
 #include "saturating.h"
@@ -48,5 +49,8 @@ struct TMeterPaintValues {
                 SaturateToInt32(std::int64_t(cy) - RoundHalfEven(R * std::sin(a)))};
     }
 };
+
+// What a paint computes before drawing anything, for a face of W by H.
+TMeterPaintValues ComputePaintValues(int W, int H, const TMeterSettings& s, const TMeterValues& v);
 
 } // namespace Kepler

@@ -6,6 +6,7 @@
 #include "spin_glyphs.h"
 #include "spin_half_accessible.h"
 #include "timer_speed_button.h"
+#include "widget_limit.h"
 
 #include <QMetaMethod>
 #include <QKeyEvent>
@@ -176,8 +177,9 @@ QSize TSpinButton::minimumSizeHint() const
 
 void TSpinButton::SetBounds(int left, int top, int width, int height)
 {
-    width = LayOutHalves(width, height);
-    setGeometry(left, top, width, height);
+    QRect r = WithinWidgetLimit(left, top, width, height);
+    r.setWidth(LayOutHalves(r.width(), r.height()));
+    setGeometry(r);
 }
 
 bool TSpinButton::event(QEvent* e)

@@ -11,6 +11,7 @@
 #include "spin_edit_accessible.h"
 #include "text_to_int.h"
 #include "timer_speed_button.h"
+#include "widget_limit.h"
 
 #include <QClipboard>
 #include <QDialog>
@@ -261,7 +262,7 @@ void TSpinEdit::SetFont(const TFont& f)
 
 void TSpinEdit::SetBounds(int left, int top, int width, int height)
 {
-    setGeometry(left, top, width, height);
+    setGeometry(WithinWidgetLimit(left, top, width, height));
     PlaceButton();
 }
 
@@ -283,11 +284,15 @@ int TSpinEdit::MinimumHeight() const
     return f + std::min(s, f) / 4 + 4 * ThinBorder + 2;
 }
 
+// Right to left, the spin box is its own mirror image: the pair sits inside
+// the left edge and the text lies right of it, as in Qt's own spin boxes.
 TRect TSpinEdit::TextRect() const
 {
     const int bw = FButton ? FButton->width() : 0;
     const int clientWidth = width() - 2 * EditBorder;
     const int clientHeight = height() - 2 * EditBorder;
+    if (isRightToLeft())
+        return {bw + 2, 0, clientWidth, clientHeight + 1};
     return {0, 0, clientWidth - bw - 2, clientHeight + 1};
 }
 
@@ -302,7 +307,10 @@ void TSpinEdit::PlaceButton()
             return; // the resize came back here already
     }
     const int bw = FButton->width();
-    FButton->SetBounds(EditBorder + width() - bw - 5, EditBorder, bw, height() - 5);
+    const int left = EditBorder + width() - bw - 5;
+    // Mirrored, the pair's left edge lies as far from the spin box's left
+    // edge as its right edge lies from the right edge otherwise.
+    FButton->SetBounds(isRightToLeft() ? width() - left - bw : left, EditBorder, bw, height() - 5);
     UpdateTextRect();
 }
 
@@ -312,6 +320,11 @@ void TSpinEdit::UpdateTextRect()
     QStyleOptionFrame opt;
     initStyleOption(&opt);
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this);
+    if (isRightToLeft()) {
+        const int textLeft = EditBorder + r.Left; // widget coordinates
+        setTextMargins(std::max(0, textLeft - contents.x()), 0, 0, 0);
+        return;
+    }
     const int textRight = EditBorder + r.Right; // widget coordinates, exclusive
     setTextMargins(0, 0, std::max(0, contents.x() + contents.width() - textRight), 0);
 }
@@ -320,7 +333,8 @@ bool TSpinEdit::event(QEvent* e)
 {
     return GuardEvent(true, [&] {
         const bool result = QLineEdit::event(e);
-        if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
+        if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange ||
+            e->type() == QEvent::LayoutDirectionChange)
             PlaceButton();
         return result;
     });
@@ -529,12 +543,17 @@ void TSpinEdit::keyReleaseEvent(QKeyEvent* e)
 // typed keys, character by character. Control characters that pass the
 // filter act as typed ones do in the edit: they never become text. What
 // remains is cut to MaxLength; a commit of which nothing remains changes
-// nothing, not even the text it was to replace.
+// nothing, not even the text it was to replace. A read-only spin box takes
+// a commit as it takes typed keys: filter and OnKeyPress see it, the text
+// does not change, and no composition shows.
 void TSpinEdit::inputMethodEvent(QInputMethodEvent* e)
 {
     const QString commit = e->commitString();
     if (commit.isEmpty()) {
-        QLineEdit::inputMethodEvent(e);
+        if (isReadOnly())
+            e->ignore();
+        else
+            QLineEdit::inputMethodEvent(e);
         return;
     }
     QString kept;
@@ -549,6 +568,10 @@ void TSpinEdit::inputMethodEvent(QInputMethodEvent* e)
         emit KeyPress(key);
         if (key != 0 && QChar(key).isPrint())
             kept += QChar(key);
+    }
+    if (isReadOnly()) {
+        e->ignore();
+        return;
     }
     const qsizetype removed = selectedText().size() + std::max(0, e->replacementLength());
     kept = FitMaxLength(kept, removed);

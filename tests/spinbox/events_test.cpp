@@ -298,3 +298,56 @@ TEST_F(SpinFixture, ComposedTextIsFilteredCharacterByCharacter)
         EXPECT_EQ(Beeps, c.Beeps) << QString::fromUtf16(c.Commit).toStdString();
     }
 }
+
+// A read-only spin box takes composed text as it takes typed keys: the
+// filter and OnKeyPress see each character, refused ones sound the alert,
+// and the text stays as it is, whatever the commit was to replace. No
+// composition shows either.
+TEST_F(SpinFixture, ReadOnlyRefusesComposedText)
+{
+    struct Case {
+        const char16_t* Commit;
+        int ReplaceFrom, ReplaceLength; // relative to the cursor, at the end
+        int Beeps;
+    };
+    const Case cases[] = {
+        {u"12", 0, 0, 0},
+        {u"7", -1, 1, 0}, // would replace the "5"
+        {u"1a", 0, 0, 1},
+    };
+    FocusSpin();
+    Spin->SetReadOnly(true);
+    for (const Case& c : cases) {
+        const QString commitText = QString::fromUtf16(c.Commit);
+        SCOPED_TRACE(commitText.toStdString());
+        Spin->SetText("5");
+        Spin->end(false);
+        Beeps = 0;
+        int presses = 0;
+        Spin->OnKeyPress = [&](QObject*, char16_t&) { ++presses; };
+        QInputMethodEvent commit;
+        commit.setCommitString(commitText, c.ReplaceFrom, c.ReplaceLength);
+        QApplication::sendEvent(Spin, &commit);
+        EXPECT_EQ(Spin->Text(), "5");
+        EXPECT_EQ(Beeps, c.Beeps);
+        EXPECT_EQ(presses, commitText.size() - c.Beeps);
+
+        // Typed keys in a read-only spin box do the same.
+        Beeps = 0;
+        presses = 0;
+        QTest::keyClicks(Spin, commitText);
+        EXPECT_EQ(Spin->Text(), "5");
+        EXPECT_EQ(Beeps, c.Beeps);
+        EXPECT_EQ(presses, commitText.size() - c.Beeps);
+    }
+    QInputMethodEvent composing(QStringLiteral("9"), {});
+    QApplication::sendEvent(Spin, &composing);
+    EXPECT_EQ(Spin->displayText(), "5");
+    EXPECT_EQ(Spin->Text(), "5");
+
+    Spin->SetReadOnly(false);
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("3"));
+    QApplication::sendEvent(Spin, &commit);
+    EXPECT_EQ(Spin->Text(), "53");
+}

@@ -3,6 +3,9 @@
 #include "spin_fixture.h"
 #include "timer_speed_button.h"
 
+#include <algorithm>
+#include <limits>
+
 using namespace Kepler;
 
 namespace {
@@ -117,4 +120,89 @@ TEST(SpinLayoutHints, SpinBoxAndPairShowAtTheirNaturalSizeInALayout)
     EXPECT_TRUE(edit->rect().contains(edit->Button()->geometry()));
     // The pair inside the spin box sits at its right edge.
     EXPECT_EQ(edit->Button()->geometry().right(), edit->width() - 4);
+}
+
+// Qt adds position and size in plain int: bounds beyond its widget limit
+// are brought within it, so that x plus width cannot overflow.
+TEST(SpinLayoutBounds, SetBoundsStaysWithinQtsWidgetLimit)
+{
+    constexpr int Max = std::numeric_limits<int>::max();
+    constexpr int Min = std::numeric_limits<int>::min();
+    constexpr int Limit = QWIDGETSIZE_MAX;
+    struct Case {
+        const char* Name;
+        int Left, Top, Width, Height;
+        QRect Expected; // for the pair; the spin box's height is at least its minimum
+    };
+    const Case cases[] = {
+        {"largest position", Max, Max, 61, 22, {Limit, Limit, 61, 22}},
+        {"smallest position", Min, Min, 61, 22, {-Limit, -Limit, 61, 22}},
+        {"just past the limit", Limit + 1, -Limit - 1, 61, 22, {Limit, -Limit, 61, 22}},
+        {"ordinary place", 12, -34, 61, 22, {12, -34, 61, 22}},
+        {"largest size", Max, Max, Max, Max, {Limit, Limit, Limit, Limit}},
+        {"smallest size", Min, Max, Min, Min, {-Limit, Limit, TSpinButton::MinimumWidth, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TSpinButton pair;
+        pair.SetBounds(c.Left, c.Top, c.Width, c.Height);
+        EXPECT_EQ(pair.geometry(), c.Expected);
+        EXPECT_LE(pair.UpButton()->geometry().bottom(), c.Expected.height());
+
+        TSpinEdit spin;
+        spin.SetBounds(c.Left, c.Top, c.Width, c.Height);
+        EXPECT_EQ(spin.pos(), c.Expected.topLeft());
+        EXPECT_EQ(spin.width(), std::max(0, std::min(c.Width, Limit)));
+        EXPECT_EQ(spin.height(), std::max(spin.MinimumHeight(), std::min(std::max(c.Height, 0), Limit)));
+        // The pair stays inside the spin box's right edge.
+        EXPECT_EQ(spin.Button()->x() + spin.Button()->width(), spin.width() - 3);
+    }
+}
+
+// Right to left, the spin box is mirrored as Qt's own spin boxes are: the
+// pair inside the left edge, the text right of it. Back at left to right,
+// every pixel is as it was.
+TEST_F(SpinFixture, RightToLeftMirrorsPairAndText)
+{
+    Spin->SetFont(TFont()); // the main window's font, which fits 22 pixels
+    Spin->SetBounds(10, 10, 61, 22);
+    Spin->SetValue(7);
+    const QImage leftToRight = Spin->grab().toImage();
+    const QRect pairLeftToRight = Spin->Button()->geometry();
+    ASSERT_EQ(pairLeftToRight, QRect(2 + 41, 2, 15, 17));
+
+    Window->setLayoutDirection(Qt::RightToLeft);
+    QApplication::processEvents();
+    ASSERT_TRUE(Spin->isRightToLeft());
+    // The pair is as far from the left edge as it was from the right edge.
+    EXPECT_EQ(Spin->Button()->geometry(), QRect(61 - 2 - 41 - 15, 2, 15, 17));
+    EXPECT_EQ(Spin->TextRect(), (TRect{17, 0, 57, 19}));
+    EXPECT_GT(Spin->textMargins().left(), 0);
+    EXPECT_EQ(Spin->textMargins().right(), 0);
+    // The digit is drawn right of the pair, and the pair's arrows are the
+    // same pixels as before, moved.
+    const QImage rightToLeft = Spin->grab().toImage();
+    const QRect pair = Spin->Button()->geometry();
+    EXPECT_EQ(rightToLeft.copy(pair), leftToRight.copy(pairLeftToRight));
+    int textLeft = rightToLeft.width();
+    int textRight = -1;
+    for (int y = 4; y < 18; ++y)
+        for (int x = 2; x < 59; ++x)
+            if (!pair.adjusted(-1, 0, 1, 0).contains(x, y) && qGray(rightToLeft.pixel(x, y)) < 128) {
+                textLeft = std::min(textLeft, x);
+                textRight = std::max(textRight, x);
+            }
+    EXPECT_GT(textLeft, pair.right() + 1);
+    EXPECT_LE(textRight, 58);
+
+    // A press on the mirrored pair still steps.
+    QTest::mouseClick(Spin->Button()->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(Spin->Value(), 8);
+    Spin->SetValue(7);
+    FocusOther();
+
+    Window->setLayoutDirection(Qt::LeftToRight);
+    QApplication::processEvents();
+    EXPECT_EQ(Spin->Button()->geometry(), pairLeftToRight);
+    EXPECT_EQ(Spin->grab().toImage(), leftToRight);
 }

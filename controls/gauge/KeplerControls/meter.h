@@ -106,6 +106,7 @@ class KEPLERCONTROLS_EXPORT TMeter : public QWidget,
     Q_PROPERTY(double ScaleRadius READ ScaleRadius STORED false)
 
 public:
+    // Creates a gauge of 297 by 209 pixels with every property at its default.
     explicit TMeter(QWidget* AOwner = nullptr);
     ~TMeter() override;
 
@@ -239,6 +240,8 @@ public:
     // The colour and font properties as Qt's types. A system colour reads as
     // the colour it resolves to now; a QColor written is stored as a plain
     // RGB colour, its alpha dropped; an invalid one changes nothing.
+
+    // ColorBakG as a QColor.
     QColor ColorBakGQColor() const;
     void SetColorBakGQColor(const QColor& v);
     // ColorCover as a QColor.
@@ -273,6 +276,8 @@ public slots:
     // What a developer wires to other widgets' signals: as slots they can be
     // connected by name, as in Designer's signal editor, from any signal
     // carrying a double (QDoubleSpinBox::valueChanged, for one).
+
+    // Sets the primary needle's value, clamped into the bounds, and repaints.
     void SetValue(double v);
     // Sets the secondary needle's value, clamped into the bounds, and repaints.
     void SetValueSec(double v);
@@ -310,6 +315,7 @@ public:
     TMouseMoveInMeterEvent OnMouseMoveInMeter;
     // OnBeforeDrawScaleLabel, OnBeforeDrawNeedle and OnMeterRendered come
     // from TMeterPaintEvents.
+
     TNotifyEvent OnClick;    // left button pressed and released over the gauge
     // Called on a double click on the gauge.
     TNotifyEvent OnDblClick;
@@ -324,6 +330,8 @@ signals:
     // Beside the On... events, each raised after its handler. The change
     // signals report the value-like properties that a setter changed,
     // side effects included, once the setter is done.
+
+    // The primary needle's value changed.
     void ValueChanged(double Value);
     // The secondary needle's value changed.
     void ValueSecChanged(double ValueSec);
@@ -347,6 +355,8 @@ signals:
     void MouseMoveInMeter(bool WithinRange, TShiftState Shift, double MeterValue);
     // Receivers of the painting signals may change the label and the flag
     // as a handler can.
+
+    // After OnBeforeDrawScaleLabel; a receiver may change the label.
     void BeforeDrawScaleLabel(TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY);
     // After OnBeforeDrawNeedle; a receiver that sets NeedleDrawn draws the needle itself.
     void BeforeDrawNeedle(TCanvas& Canvas, bool& NeedleDrawn);
@@ -364,6 +374,8 @@ signals:
     void MouseMove(TShiftState Shift, int X, int Y);
     // The drag and dock events; a DragOver receiver may set Accept as a
     // handler does.
+
+    // After OnDragDrop: Source was dropped on the gauge at (X, Y).
     void DragDrop(QObject* Source, int X, int Y);
     // After OnDragOver: Source is dragged over the gauge; a receiver may set Accept.
     void DragOver(QObject* Source, int X, int Y, Kepler::TDragState State, bool& Accept);
@@ -377,7 +389,7 @@ signals:
     void StartDock();
 
 public:
-    // The signal EndDrag sits beside TControl's EndDrag(bool).
+    // Ends a drag (TControl's EndDrag), kept beside the signal of that name.
     using TControl::EndDrag;
 
     // --- geometry and pointer input -----------------------------------------

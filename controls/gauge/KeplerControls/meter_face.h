@@ -16,8 +16,6 @@ class QObject;
 
 namespace Kepler {
 
-struct TMeterPaintValues;
-
 using TmtBeforeDrawScaleLabelEvent = std::function<void(
     QObject* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>; // a scale label is about to be drawn at (ChartX, ChartY); the handler may change it
 using TBeforeDrawNeedleEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& NeedleDrawn)>; // a needle is about to be drawn; setting NeedleDrawn skips the gauge's own
@@ -114,9 +112,6 @@ struct TMeterPaintEvents {
 // Computes the derived geometry (sweep, radius, centre) of a W by H control
 // from the layout and the rims as they stand.
 KEPLERCONTROLS_EXPORT void CalcMeterGeometry(TMeterSettings& s, int W, int H);
-
-// What a paint computes before drawing anything, for a face of W by H.
-TMeterPaintValues ComputePaintValues(int W, int H, const TMeterSettings& s, const TMeterValues& v);
 
 // Composes gauge faces. The part of the face that does not depend on the
 // values (background, bands, scale line, ticks, labels and caption) is kept

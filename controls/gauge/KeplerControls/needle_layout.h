@@ -32,6 +32,7 @@ public:
     // Handler called with the layout after one of its settings changed.
     using TChangeEvent = std::function<void(TNeedleLayout* Sender)>;
 
+    // A layout with every setting zero or False.
     TNeedleLayout() = default;
     // Copies the settings, not the change link.
     TNeedleLayout(const TNeedleLayout& other);
@@ -44,7 +45,7 @@ public:
     // Calls OnChange with this layout when a handler is assigned.
     void Changed();
     // The eleven settings are equal; the change links are not compared.
-    friend bool operator==(const TNeedleLayout& a, const TNeedleLayout& b);
+    friend KEPLERCONTROLS_EXPORT bool operator==(const TNeedleLayout& a, const TNeedleLayout& b);
 
     // Length in pixels of the arrow head's flanks.
     int HeadSize() const { return FSize1; }

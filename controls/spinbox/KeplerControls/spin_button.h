@@ -42,7 +42,7 @@ class KEPLERCONTROLS_EXPORT TSpinButton : public QWidget, public TControl {
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 
 public:
-    static constexpr int MinimumWidth = 15;
+    static constexpr int MinimumWidth = 15; // the least width in pixels; a narrower pair is widened
 
     // Creates the pair, 20 by 25 pixels, with the built-in arrow glyphs.
     explicit TSpinButton(QWidget* parent = nullptr);
@@ -86,13 +86,14 @@ public:
     // Moves the focus mark to the given half while the pair is a tab stop that can take the focus.
     void MoveFocusMark(TTimerSpeedButton* half);
 
-    // The signal EndDrag sits beside TControl's EndDrag(bool).
+    // Ends a drag (TControl's EndDrag), kept beside the signal of that name.
     using TControl::EndDrag;
-    // Each event calls its handler and then emits its signal.
     // Its size when built on its own; in a spin box it is narrower.
     QSize sizeHint() const override;
     // 15 by 17 pixels.
     QSize minimumSizeHint() const override;
+
+    // Each event calls its handler and then emits its signal.
 
     // Called when the up half clicks, on release and on every repeat while held.
     TNotifyEvent OnUpClick;
@@ -114,6 +115,8 @@ signals:
     void Exit();
     // The drag and dock events; a DragOver receiver may set Accept as a
     // handler does.
+
+    // After OnDragDrop: Source was dropped on the pair at (X, Y).
     void DragDrop(QObject* Source, int X, int Y);
     // After OnDragOver: Source is dragged over the pair; a receiver may set Accept.
     void DragOver(QObject* Source, int X, int Y, Kepler::TDragState State, bool& Accept);

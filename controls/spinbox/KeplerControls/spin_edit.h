@@ -61,6 +61,7 @@ class KEPLERCONTROLS_EXPORT TSpinEdit : public QLineEdit, public TControl {
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 
 public:
+    // Creates a spin box showing "0", without limits, with its button pair.
     explicit TSpinEdit(QWidget* parent = nullptr);
     ~TSpinEdit() override;
 
@@ -95,7 +96,7 @@ public:
     // Applies a font description; Qt's font() reads the font in use.
     void SetFont(const TFont& f);
 
-    // The signal EndDrag sits beside TControl's EndDrag(bool).
+    // Ends a drag (TControl's EndDrag), kept beside the signal of that name.
     using TControl::EndDrag;
 
 public slots:
@@ -103,6 +104,7 @@ public slots:
     // SIGNAL/SLOT) works from any signal carrying an int, such as
     // QSlider::valueChanged. Spelled int, as those signals are: the same
     // type as std::int32_t, under the name the meta object matches.
+
     // Writes the clamped value; the text is replaced only when it differs.
     void SetValue(int v);
     // Text that is not a number reads as the new minimum from now on.
@@ -126,7 +128,8 @@ public:
     std::int32_t ClampValue(std::int32_t v) const;
     // The least height that shows a line of text in the font.
     int MinimumHeight() const;
-    // The rectangle the text is laid out in, in client coordinates.
+    // The rectangle the text is laid out in, in client coordinates: left of
+    // the button pair, or right of it when the layout runs right to left.
     TRect TextRect() const;
 
     // Whether a typed character may enter the text: digits, signs, the locale's
@@ -191,6 +194,8 @@ signals:
     void KeyUp(int& Key, TShiftState Shift);
     // The drag and dock events; a DragOver receiver may set Accept as a
     // handler does.
+
+    // After OnDragDrop: Source was dropped on the spin box at (X, Y).
     void DragDrop(QObject* Source, int X, int Y);
     // After OnDragOver: Source is dragged over the spin box; a receiver may set Accept.
     void DragOver(QObject* Source, int X, int Y, Kepler::TDragState State, bool& Accept);

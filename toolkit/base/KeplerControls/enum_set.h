@@ -10,6 +10,7 @@ struct TEnumSet {
     // The members as bits.
     std::uint32_t Bits = 0;
 
+    // The empty set.
     TEnumSet() = default;
     // The set of the given members.
     TEnumSet(std::initializer_list<E> members)
@@ -25,8 +26,8 @@ struct TEnumSet {
     void Exclude(E m) { Bits &= ~(1u << m); }
     // Whether the set has no member.
     bool Empty() const { return Bits == 0; }
-    friend bool operator==(TEnumSet a, TEnumSet b) { return a.Bits == b.Bits; }
-    friend bool operator!=(TEnumSet a, TEnumSet b) { return a.Bits != b.Bits; }
+    friend bool operator==(TEnumSet a, TEnumSet b) { return a.Bits == b.Bits; } // the same members
+    friend bool operator!=(TEnumSet a, TEnumSet b) { return a.Bits != b.Bits; } // not the same members
 };
 
 } // namespace Kepler

@@ -27,7 +27,7 @@ class TControlLink;
 // and setProperty see their member names; the using-declarations make the
 // names members of Kepler too.
 namespace StandardTypes {
-Q_NAMESPACE
+Q_NAMESPACE_EXPORT(KEPLERCONTROLS_EXPORT)
 
 // The enumerations have int as their underlying type, so that a number
 // that is no member, as Qt's property system may pass one in, is still a
@@ -246,7 +246,7 @@ public:
     // hint for a status line), shown only while ShowHint is set.
     const QString& Hint() const { return FHint; }
     void SetHint(const QString& v);
-    // Clears ParentShowHint.
+    // Whether the hint shows as a tooltip; setting it clears ParentShowHint.
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool v);
     // Takes ShowHint from the parent; a parent that is not one of these

@@ -26,6 +26,7 @@ struct TStoredPicture {
 // and save it without a copy). A new or resized bitmap is white.
 class KEPLERCONTROLS_EXPORT TBitmap {
 public:
+    // An empty bitmap, 0 by 0 pixels.
     TBitmap();
     // A white bitmap of the given size.
     TBitmap(int width, int height);

@@ -15,9 +15,10 @@ class TBitmap;
 struct TPoint {
     int X = 0; // horizontal position
     int Y = 0; // vertical position
-    // Written out, not defaulted: the header is also read as C++17.
+    // Both coordinates equal. Written out, not defaulted: the header is also
+    // read as C++17.
     friend bool operator==(const TPoint& a, const TPoint& b) { return a.X == b.X && a.Y == b.Y; }
-    friend bool operator!=(const TPoint& a, const TPoint& b) { return !(a == b); }
+    friend bool operator!=(const TPoint& a, const TPoint& b) { return !(a == b); } // a coordinate differs
 };
 
 // A box given by its corners; the right and bottom edges are excluded
@@ -29,11 +30,12 @@ struct TRect {
     int Bottom = 0; // bottom edge, excluded
     int Width() const { return Right - Left; }   // right minus left
     int Height() const { return Bottom - Top; }  // bottom minus top
+    // All four edges equal.
     friend bool operator==(const TRect& a, const TRect& b)
     {
         return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
     }
-    friend bool operator!=(const TRect& a, const TRect& b) { return !(a == b); }
+    friend bool operator!=(const TRect& a, const TRect& b) { return !(a == b); } // an edge differs
 };
 
 enum TBrushStyle { bsSolid, bsClear }; // a brush fills (bsSolid) or leaves things as they are (bsClear)

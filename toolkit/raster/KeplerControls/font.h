@@ -21,6 +21,7 @@ public:
     // Height of a new font: 11-pixel characters.
     static constexpr int DefaultHeight = -11;
 
+    // Tahoma with 11-pixel characters, plain, in the window-text colour.
     TFont();
 
     // Family name, UTF-8.
