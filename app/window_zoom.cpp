@@ -1,6 +1,7 @@
 #include "window_zoom.h"
 
 #include "screen_scale.h"
+#include "zoom_note.h"
 #include "zoom_steps.h"
 
 #include <QAction>
@@ -39,6 +40,9 @@ TWindowZoom::TWindowZoom(QMainWindow& window) : QObject(&window), FWindow(window
     FLeaveFullScreen->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(FLeaveFullScreen, &QAction::triggered, this, [this] { ToggleFullScreen(); });
 
+    // The zoom shows for a moment when it changes, and always to assistive technology.
+    FNote = new TZoomNote(window.centralWidget());
+
     // Ctrl+wheel zooms wherever the pointer is in the window, also over the
     // controls that take the wheel themselves.
     qApp->installEventFilter(this);
@@ -74,12 +78,15 @@ void TWindowZoom::SetZoom(int percent)
 {
     if (FFullScreen)
         return; // the screen sets the size; the zoom applies again after full screen
-    percent = ZoomStepToUse(percent, LargestFittingZoom());
-    if (percent == FZoom)
-        return;
-    FZoom = percent;
-    ApplyScale(FZoom / 100.0);
-    QSettings().setValue(ZoomSetting, FZoom);
+    const int largest = LargestFittingZoom();
+    percent = ZoomStepToUse(percent, largest);
+    if (percent != FZoom) {
+        FZoom = percent;
+        ApplyScale(FZoom / 100.0);
+        QSettings().setValue(ZoomSetting, FZoom);
+    }
+    // Also when the zoom stays: at the largest step the note says so.
+    FNote->ShowZoom(FZoom, largest);
 }
 
 void TWindowZoom::ZoomIn()
@@ -100,9 +107,11 @@ void TWindowZoom::ResetZoom()
 void TWindowZoom::RestoreSavedZoom()
 {
     const int wanted = QSettings().value(ZoomSetting, ZoomSteps[0]).toInt();
-    FZoom = ZoomStepToUse(wanted, LargestFittingZoom());
+    const int largest = LargestFittingZoom();
+    FZoom = ZoomStepToUse(wanted, largest);
     if (FZoom != ZoomSteps[0])
         ApplyScale(FZoom / 100.0);
+    FNote->SetZoom(FZoom, largest);
 }
 
 void TWindowZoom::ApplyScale(double factor)

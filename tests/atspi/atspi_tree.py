@@ -59,7 +59,12 @@ EXPECTED = [
     ("spin button", "Zeitschritte in Tagen", {"value": (1, 1, 30)}),
     ("push button", "Wert erhöhen", {}),
     ("push button", "Wert verringern", {}),
+    # The zoom, in per cent, up to the largest step the 1024 by 768 screen allows.
+    ("status bar", "Zoom", {"value": (100, 100, 125)}),
 ]
+
+# What the picture offers beside its menu.
+PICTURE_ACTIONS = ("Bild kopieren", "Bild speichern unter \u2026", "ShowMenu")
 
 # Roles that only group others and need no name of their own.
 STRUCTURE = {"menu bar", "popup menu", "filler", "panel"}
@@ -251,6 +256,63 @@ def check_info_box(app, frame):
     del menu
 
 
+def key(*names):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *names], check=False)
+
+
+def focused(node):
+    import pyatspi
+    return node.getState().contains(pyatspi.STATE_FOCUSED)
+
+
+def open_menus(app):
+    return [n for n, _ in walk(app) if n.getRoleName() == "popup menu"
+            and any(c is not None and c.name == "Bild kopieren" for c in n)]
+
+
+def check_picture_keyboard(app, frame):
+    """The picture is reached by Tab after the two readouts, without a click
+    (the window has the keyboard from the start, also with no window
+    manager), its menu opens on the Menu key and on Shift+F10, and its
+    actions copy and save it."""
+    picture = find(frame, "image", "Bahnbild")
+    mean = find(frame, "text", "mittlere Anomalie")
+    if not wait_for("the focus in the first readout", lambda: focused(mean), timeout=10):
+        return
+    key("Tab", "Tab")
+    if not wait_for("Tab, Tab to bring the focus to the picture", lambda: focused(picture), timeout=5):
+        return
+    print("ok: Tab reaches the picture after the two readouts, with no click first")
+    for keys in (["Menu"], ["shift+F10"]):
+        key(*keys)
+        if not wait_for(f"{keys[0]} to open the picture's menu", lambda: open_menus(app), timeout=5):
+            continue
+        items = [c.name for c in open_menus(app)[0] if c is not None]
+        if items != ["Bild kopieren", "Bild speichern unter \u2026"]:
+            fail(f"the picture's menu holds {items}")
+        key("Escape")
+        wait_for("the menu to close", lambda: not open_menus(app), timeout=5)
+        print(f"ok: {keys[0]} opens the picture's menu: {items}")
+    names = actions_of(picture)
+    for action in PICTURE_ACTIONS:
+        if action not in names:
+            fail(f"the picture has no action '{action}': {names}")
+    if "Bild kopieren" in names:
+        press(picture, "Bild kopieren")
+        r = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "image/png"],
+                           capture_output=True, timeout=10)
+        if r.returncode != 0 or not r.stdout.startswith(b"\x89PNG"):
+            fail("the action 'Bild kopieren' put no picture on the clipboard")
+        else:
+            print(f"ok: the action 'Bild kopieren' puts a PNG of {len(r.stdout)} bytes on the clipboard")
+    if "ShowMenu" in names:
+        press(picture, "ShowMenu")
+        if wait_for("the action 'ShowMenu' to open the menu", lambda: open_menus(app), timeout=5):
+            key("Escape")
+            wait_for("the menu to close", lambda: not open_menus(app), timeout=5)
+            print("ok: the action 'ShowMenu' opens the picture's menu")
+
+
 # Run in a second process: presses "Infos" by its AT-SPI action.
 OPEN_MENU = """
 import sys
@@ -293,6 +355,7 @@ def main():
             if frame is not None:
                 frame = check_tree(app)
             if frame is not None:
+                check_picture_keyboard(app, frame)
                 check_spin_halves(frame)
                 check_delay(frame)
                 check_info_box(app, frame)
