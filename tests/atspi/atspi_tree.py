@@ -265,16 +265,26 @@ def focused(node):
     return node.getState().contains(pyatspi.STATE_FOCUSED)
 
 
-def open_menus(app):
-    return [n for n, _ in walk(app) if n.getRoleName() == "popup menu"
-            and any(c is not None and c.name == "Bild kopieren" for c in n)]
+def popups(pid):
+    """The program's shown popup windows (menus), as the X server sees them:
+    Qt shows no popup among the application's accessible children."""
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "xvfb"))
+    import x_program
+    return x_program.Screen().open_popups(pid)
 
 
-def check_picture_keyboard(app, frame):
+def clipboard_png():
+    r = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "image/png"],
+                       capture_output=True, timeout=10)
+    return r.stdout if r.returncode == 0 and r.stdout.startswith(b"\x89PNG") else None
+
+
+def check_picture_keyboard(pid, frame):
     """The picture is reached by Tab after the two readouts, without a click
     (the window has the keyboard from the start, also with no window
-    manager), its menu opens on the Menu key and on Shift+F10, and its
-    actions copy and save it."""
+    manager), its menu opens on the Menu key and on Shift+F10 and copies
+    the picture from the keyboard, and its accessible actions copy it and
+    open its menu."""
     picture = find(frame, "image", "Bahnbild")
     mean = find(frame, "text", "mittlere Anomalie")
     if not wait_for("the focus in the first readout", lambda: focused(mean), timeout=10):
@@ -283,33 +293,35 @@ def check_picture_keyboard(app, frame):
     if not wait_for("Tab, Tab to bring the focus to the picture", lambda: focused(picture), timeout=5):
         return
     print("ok: Tab reaches the picture after the two readouts, with no click first")
-    for keys in (["Menu"], ["shift+F10"]):
-        key(*keys)
-        if not wait_for(f"{keys[0]} to open the picture's menu", lambda: open_menus(app), timeout=5):
+    for keys in ("Menu", "shift+F10"):
+        key(keys)
+        if not wait_for(f"{keys} to open the picture's menu", lambda: popups(pid), timeout=5):
             continue
-        items = [c.name for c in open_menus(app)[0] if c is not None]
-        if items != ["Bild kopieren", "Bild speichern unter \u2026"]:
-            fail(f"the picture's menu holds {items}")
         key("Escape")
-        wait_for("the menu to close", lambda: not open_menus(app), timeout=5)
-        print(f"ok: {keys[0]} opens the picture's menu: {items}")
+        wait_for("the menu to close", lambda: not popups(pid), timeout=5)
+        print(f"ok: {keys} opens the picture's menu, Escape closes it")
+    subprocess.run(["xclip", "-i", "-selection", "clipboard", "/dev/null"], check=False)
+    key("Menu")
+    if wait_for("the Menu key to open the picture's menu", lambda: popups(pid), timeout=5):
+        key("Down", "Return")
+        if wait_for("Menu, Down, Return to copy the picture", clipboard_png, timeout=5):
+            print("ok: Menu, Down, Return copies the picture")
     names = actions_of(picture)
     for action in PICTURE_ACTIONS:
         if action not in names:
             fail(f"the picture has no action '{action}': {names}")
+    print("ok: the picture's actions: " + ", ".join(names))
     if "Bild kopieren" in names:
+        subprocess.run(["xclip", "-i", "-selection", "clipboard", "/dev/null"], check=False)
         press(picture, "Bild kopieren")
-        r = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "image/png"],
-                           capture_output=True, timeout=10)
-        if r.returncode != 0 or not r.stdout.startswith(b"\x89PNG"):
-            fail("the action 'Bild kopieren' put no picture on the clipboard")
-        else:
-            print(f"ok: the action 'Bild kopieren' puts a PNG of {len(r.stdout)} bytes on the clipboard")
+        png = wait_for("the action 'Bild kopieren' to put a picture on the clipboard", clipboard_png, timeout=5)
+        if png:
+            print(f"ok: the action 'Bild kopieren' puts a PNG of {len(png)} bytes on the clipboard")
     if "ShowMenu" in names:
         press(picture, "ShowMenu")
-        if wait_for("the action 'ShowMenu' to open the menu", lambda: open_menus(app), timeout=5):
+        if wait_for("the action 'ShowMenu' to open the menu", lambda: popups(pid), timeout=5):
             key("Escape")
-            wait_for("the menu to close", lambda: not open_menus(app), timeout=5)
+            wait_for("the menu to close", lambda: not popups(pid), timeout=5)
             print("ok: the action 'ShowMenu' opens the picture's menu")
 
 
@@ -355,7 +367,7 @@ def main():
             if frame is not None:
                 frame = check_tree(app)
             if frame is not None:
-                check_picture_keyboard(app, frame)
+                check_picture_keyboard(proc.pid, frame)
                 check_spin_halves(frame)
                 check_delay(frame)
                 check_info_box(app, frame)
