@@ -136,8 +136,9 @@ TPictureBox::TPictureBox(int width, int height, QWidget* parent)
     setFixedSize(width, height);
     // Every pixel comes from the buffer: no background to clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Reached by Tab, so that its menu is open to the keyboard too.
-    setFocusPolicy(Qt::StrongFocus);
+    // Reached by Tab, so that its menu is open to the keyboard too; a click
+    // leaves the focus where it was, as before.
+    setFocusPolicy(Qt::TabFocus);
     if (parent)
         parent->installEventFilter(this);
 }

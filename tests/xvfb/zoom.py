@@ -36,6 +36,9 @@ RUN_CYCLES = 80
 # The picture in the client area.
 PICTURE = (33, 64, 433, 433)
 
+# How long the note of the zoom shows after a change, fading included.
+NOTE_SECONDS = 2.0
+
 failures = []
 
 
@@ -63,12 +66,12 @@ class Checks:
         extra.update(env or {})
         program, main = xp.start(program or self.program, self.path("stderr") + ".txt", self.screen,
                                  args=args, env_extra=extra)
-        # With no window manager the keys go where the pointer last clicked:
-        # a click on the window's bare background gives it the keyboard.
-        # Then the focus leaves the readout, whose blinking cursor would make
-        # two looks at the same window differ, for the Start button.
+        # The window has the keyboard from the start; a click on its bare
+        # background changes nothing. Then the focus leaves the readout,
+        # whose blinking cursor would make two looks at the same window
+        # differ, past the picture for the Start button.
         xp.click(*main.client(5, 5))
-        xp.key("Tab", "Tab")
+        xp.key("Tab", "Tab", "Tab")
         return program, main
 
     def end(self, program, main):
@@ -84,11 +87,13 @@ class Checks:
         """Waits until the window is `width` wide and its picture stands
         still (two screenshots alike); returns the last screenshot."""
         end = time.monotonic() + timeout
+        # The note of the zoom, shown at each change, is gone by then.
+        faded = time.monotonic() + NOTE_SECONDS
         last = None
         while time.monotonic() < end:
             g = self.geometry(program)
             if g and g[2] == width:
-                time.sleep(0.3)
+                time.sleep(max(0.3, faded - time.monotonic()))
                 shot = self.grab(program, "look")
                 if last and same(last, shot):
                     return shot
