@@ -211,8 +211,11 @@ bool TPictureBox::SavePicture(const QString& fileName, QString* why) const
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
         return Failed(why, SaveFailure(errno, fileName, file.errorString()));
+    // A small picture stays in the file's buffer until it is flushed; a
+    // failure there (a full disk) would not stop commit() from putting the
+    // cut-off file in the old one's place, so it is flushed and checked here.
     errno = 0;
-    if (file.write(png) != png.size()) {
+    if (file.write(png) != png.size() || !file.flush()) {
         const int error = errno;
         const QString text = file.errorString();
         file.cancelWriting();

@@ -108,14 +108,14 @@ class Saver:
         self.screen = xp.Screen()
         self.count = 0
 
-    def save(self, target, expect_question):
+    def save(self, target, expect_question, args=()):
         """Starts the program, asks it through the picture's menu to save
         as `target` (answering "Ja" when it asks to replace a file), and
         returns the error box's text (None when no box came) and whether a
         screenshot of the box was kept."""
         self.count += 1
         program, main = xp.start(self.program_path, os.path.join(self.work, f"stderr-{self.count}.txt"),
-                                 self.screen, args=("--report-boxes",))
+                                 self.screen, args=("--report-boxes", *args))
         try:
             return self._save(program, main, target, expect_question)
         finally:
@@ -155,11 +155,12 @@ class Saver:
         return text
 
 
-def failing_save(saver, case, target, reason, existing=None):
+def failing_save(saver, case, target, reason, existing=None, args=()):
     """A save to `target` must fail with a box naming the file and `reason`;
-    `existing`, a file already there, must stay as it was."""
+    `existing`, a file already there, must stay as it was. args go to the
+    driver."""
     before = digest(existing) if existing else None
-    text = saver.save(target, expect_question=existing is not None)
+    text = saver.save(target, expect_question=existing is not None, args=args)
     if existing:
         after = digest(existing)
         check(after == before, f"{case}: the picture already there is untouched "
@@ -238,6 +239,12 @@ def main():
                                    capture_output=True)
                     failing_save(saver, "full disk", old, "Auf dem Datenträger ist nicht genug Platz frei.",
                                  existing=old)
+                    # A nearly white picture, just after Start, makes a PNG
+                    # small enough to be written only when the file closes:
+                    # that late failure must be caught too.
+                    failing_save(saver, "full disk, a small picture", old,
+                                 "Auf dem Datenträger ist nicht genug Platz frei.", existing=old,
+                                 args=("--start", "0", "--hold-after", "1"))
         else:
             os.makedirs(read_only)
             old_picture(os.path.join(read_only, "bahn.png"))
