@@ -339,7 +339,11 @@ def save_failing(s, where, x, y):
     xp.xdotool("type", "--delay", 2, "--", target)
     xp.key("Return")
     if before is not None:
-        time.sleep(0.8)
+        # Qt asks whether to replace the picture, in a box of the dialog's title.
+        end = time.monotonic() + 10
+        while time.monotonic() < end and sum(
+                e[1] == SAVE_DIALOG_TITLE for e in s.screen.windows(s.program.pid)) < 2:
+            time.sleep(0.1)
         xp.key("alt+j")
     if s.wait_window(SAVE_ERROR_TITLE, 10) is None:
         if s.program.exit_status() is None:

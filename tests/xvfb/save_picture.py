@@ -138,7 +138,7 @@ class Saver:
         xp.key("Return")
         if expect_question:
             # Qt's question whether to replace the file, in the dialog's title.
-            time.sleep(1.0)
+            wait_for(lambda: sum(e[1] == DIALOG_TITLE for e in self.screen.windows(program.pid)) >= 2, 10)
             xp.key("alt+j")
         box = self.screen.wait_for_window(program, ERROR_TITLE, 10)
         if box is None:
