@@ -302,7 +302,8 @@ void TForm1::CreateControls()
 
 void TForm1::SetTabOrder()
 {
-    QWidget* order[] = {EdtmA, EdtwA, BtnStart, BtnStop, ScrollBarV, SpinEdit1, EdtStart};
+    // The picture comes after the readouts: its menu copies and saves it.
+    QWidget* order[] = {EdtmA, EdtwA, ImgCanvas, BtnStart, BtnStop, ScrollBarV, SpinEdit1, EdtStart};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -28,6 +28,9 @@ int RunProgram(int& argc, char** argv, const std::function<void(TForm1&)>& whenS
     // The zoom of the last start, before the window is first seen.
     form.Zoom().RestoreSavedZoom();
     form.show();
+    // The keyboard belongs to the window from the start: in a session
+    // without a window manager (a kiosk) nobody else would give it the keys.
+    form.activateWindow();
     if (whenShown)
         whenShown(form);
     return app.exec();

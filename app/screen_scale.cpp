@@ -50,8 +50,15 @@ void RefreshWindowScale(QWidget& window)
     const QSize size = window.size();
     const QSize minimum = window.minimumSize();
     const QSize maximum = window.maximumSize();
-    window.setFixedSize(size + QSize(1, 1));
-    window.setFixedSize(size);
+    if (minimum == maximum) {
+        window.setFixedSize(size + QSize(1, 1));
+        window.setFixedSize(size);
+    } else {
+        // A window of free size (full screen) stays free: a window manager
+        // would take a fixed size, even for a moment, as the end of full screen.
+        window.resize(size + QSize(1, 1));
+        window.resize(size);
+    }
     window.setMinimumSize(minimum);
     window.setMaximumSize(maximum);
     // ... and the backing store, kept by logical size as well, its new pixels.

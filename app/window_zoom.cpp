@@ -1,6 +1,7 @@
 #include "window_zoom.h"
 
 #include "screen_scale.h"
+#include "zoom_note.h"
 #include "zoom_steps.h"
 
 #include <QAction>
@@ -12,6 +13,9 @@
 #include <QSettings>
 #include <QWheelEvent>
 #include <QWindow>
+#include <QtGui/private/qhighdpiscaling_p.h>
+#include <qpa/qplatformscreen.h>
+#include <qpa/qplatformwindow.h>
 
 #include <algorithm>
 #include <cmath>
@@ -39,6 +43,9 @@ TWindowZoom::TWindowZoom(QMainWindow& window) : QObject(&window), FWindow(window
     FLeaveFullScreen->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(FLeaveFullScreen, &QAction::triggered, this, [this] { ToggleFullScreen(); });
 
+    // The zoom shows for a moment when it changes, and always to assistive technology.
+    FNote = new TZoomNote(window.centralWidget());
+
     // Ctrl+wheel zooms wherever the pointer is in the window, also over the
     // controls that take the wheel themselves.
     qApp->installEventFilter(this);
@@ -55,31 +62,47 @@ QAction* TWindowZoom::AddKey(const QString& text, QList<QKeySequence> keys, void
     return action;
 }
 
+namespace {
+
+// The window manager's frame around the window, in device pixels; none
+// before the window is shown or without a window manager.
+QMargins FrameInDevicePixels(const QWidget& window)
+{
+    const QWindow* handle = window.windowHandle();
+    if (!window.isVisible() || !handle || !handle->handle())
+        return {};
+    return handle->handle()->frameMargins();
+}
+
+} // namespace
+
 int TWindowZoom::LargestFittingZoom() const
 {
     QScreen* screen = FWindow.screen();
-    if (!screen)
+    if (!screen || !screen->handle())
         return ZoomSteps[0];
-    const double now = FZoom / 100.0;
-    // Sizes in the screen's logical pixels at the zoom now in force; the
-    // window manager's frame keeps its size in screen pixels at any zoom.
+    // The window keeps its size in logical pixels at any zoom; the zoom
+    // changes how many device pixels a logical one takes. All else is
+    // measured in device pixels, where the frame keeps its size.
     const QSize content = FWindow.isVisible() ? FWindow.size() : FWindow.sizeHint();
-    const QSize frame = FWindow.isVisible() ? FWindow.frameGeometry().size() - FWindow.size() : QSize();
-    const QSize room = screen->availableGeometry().size() - frame;
-    return LargestFittingZoomStep(content, QSize(int(std::floor(room.width() * now)),
-                                                 int(std::floor(room.height() * now))));
+    const double scale = QHighDpiScaling::factor(screen) / (FZoom / 100.0);
+    return LargestFittingZoomStep(content, scale, FrameInDevicePixels(FWindow),
+                                  screen->handle()->availableGeometry().size());
 }
 
 void TWindowZoom::SetZoom(int percent)
 {
     if (FFullScreen)
         return; // the screen sets the size; the zoom applies again after full screen
-    percent = ZoomStepToUse(percent, LargestFittingZoom());
-    if (percent == FZoom)
-        return;
-    FZoom = percent;
-    ApplyScale(FZoom / 100.0);
-    QSettings().setValue(ZoomSetting, FZoom);
+    const int largest = LargestFittingZoom();
+    percent = ZoomStepToUse(percent, largest);
+    if (percent != FZoom) {
+        FZoom = percent;
+        ApplyScale(FZoom / 100.0);
+        QSettings().setValue(ZoomSetting, FZoom);
+    }
+    // Also when the zoom stays: at the largest step the note says so.
+    FNote->ShowZoom(FZoom, largest);
 }
 
 void TWindowZoom::ZoomIn()
@@ -100,9 +123,11 @@ void TWindowZoom::ResetZoom()
 void TWindowZoom::RestoreSavedZoom()
 {
     const int wanted = QSettings().value(ZoomSetting, ZoomSteps[0]).toInt();
-    FZoom = ZoomStepToUse(wanted, LargestFittingZoom());
+    const int largest = LargestFittingZoom();
+    FZoom = ZoomStepToUse(wanted, largest);
     if (FZoom != ZoomSteps[0])
         ApplyScale(FZoom / 100.0);
+    FNote->SetZoom(FZoom, largest);
 }
 
 void TWindowZoom::ApplyScale(double factor)
@@ -112,17 +137,29 @@ void TWindowZoom::ApplyScale(double factor)
     RefreshWindowScale(FWindow);
     if (!FWindow.isVisible() || FFullScreen)
         return;
-    // A window that grew past the screen's edge comes back onto it.
-    const QRect room = FScreen->availableGeometry();
-    QRect frame = FWindow.frameGeometry();
-    if (frame.right() > room.right())
-        frame.moveRight(room.right());
-    if (frame.bottom() > room.bottom())
-        frame.moveBottom(room.bottom());
-    frame.moveLeft(std::max(frame.left(), room.left()));
-    frame.moveTop(std::max(frame.top(), room.top()));
-    if (frame.topLeft() != FWindow.frameGeometry().topLeft())
-        FWindow.move(frame.topLeft());
+    // A window that grew past the screen's edge comes back onto it, frame
+    // and all. Measured in device pixels: in logical ones the frame's
+    // rounding could leave it a pixel or two past the edge.
+    QWindow* handle = FWindow.windowHandle();
+    if (!handle || !handle->handle() || !FScreen->handle())
+        return;
+    const double deviceScale = QHighDpiScaling::factor(FScreen);
+    const QRect room = FScreen->handle()->availableGeometry();
+    for (int tries = 0; tries < 2; ++tries) {
+        const QRect frame = handle->handle()->geometry().marginsAdded(handle->handle()->frameMargins());
+        const QPoint by = MoveIntoRoom(frame, room);
+        if (by.isNull())
+            return;
+        // The place asked for in logical pixels, which Qt does not yet know
+        // at the new scale: from the device pixels, rounded away from the edge.
+        const QPoint target = handle->handle()->geometry().topLeft() + by - FScreen->handle()->geometry().topLeft();
+        const auto logical = [deviceScale](int device, int move) {
+            const double exact = device / deviceScale;
+            return int(move < 0 ? std::floor(exact) : move > 0 ? std::ceil(exact) : std::round(exact));
+        };
+        handle->setPosition(FScreen->geometry().topLeft() +
+                            QPoint(logical(target.x(), by.x()), logical(target.y(), by.y())));
+    }
 }
 
 void TWindowZoom::ToggleFullScreen()
@@ -138,22 +175,28 @@ void TWindowZoom::EnterFullScreen()
     QScreen* screen = FWindow.screen();
     if (!screen)
         return;
-    FNormalPos = FWindow.pos();
+    // Where the window's inside stood: the frame is the window manager's,
+    // and gone in full screen.
+    FNormalPos = FWindow.geometry().topLeft();
     const QSize content = FWindow.size();
     const double now = FZoom / 100.0;
     // The screen in the window's pixels at 100 %.
     const QSizeF whole = QSizeF(screen->geometry().size()) * now;
     const double factor = FillingFactor(content, QSize(int(whole.width()), int(whole.height())));
     FFullScreen = true;
-    FWindow.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    // A window manager makes only a window of free size full screen: the
+    // fixed size goes first, and no minimum is left for it to keep.
+    FWindow.layout()->setSizeConstraint(QLayout::SetNoConstraint);
     FWindow.setMinimumSize(0, 0);
     FWindow.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     FScreen = screen;
     SetScreenZoom(screen, factor);
-    FWindow.showFullScreen();
     // Without a window manager nobody else makes the window fill the screen.
     FWindow.setGeometry(screen->geometry());
     RefreshWindowScale(FWindow);
+    // Asked for last: a window manager ends full screen for a window that
+    // changes its size after it (the change of scale above).
+    FWindow.showFullScreen();
     // The content, menu bar and all, in the middle of the screen; the
     // margins show the window's colour.
     const QSize room = screen->geometry().size() - content;
@@ -167,12 +210,16 @@ void TWindowZoom::LeaveFullScreen()
 {
     FWindow.removeAction(FLeaveFullScreen);
     FFullScreen = false;
-    FWindow.setContentsMargins(0, 0, 0, 0);
+    // Out of full screen first: a window manager would take the fixed size
+    // of a window still full screen as the end of it, and place it anew.
     FWindow.showNormal();
+    FWindow.setContentsMargins(0, 0, 0, 0);
     FWindow.layout()->setSizeConstraint(QLayout::SetFixedSize);
     FWindow.layout()->activate();
     ApplyScale(FZoom / 100.0);
-    FWindow.move(FNormalPos);
+    // Back exactly where it was, however often it went to full screen.
+    if (QWindow* handle = FWindow.windowHandle())
+        handle->setPosition(FNormalPos);
 }
 
 void TWindowZoom::FollowScreen(QScreen* screen)

@@ -5,6 +5,7 @@
 class QAction;
 class QMainWindow;
 class QScreen;
+class TZoomNote;
 
 // Zoom and full screen of the program's window, for a projector or a large
 // screen in front of a class: Ctrl+Plus, Ctrl+Minus, Ctrl+0 and Ctrl with
@@ -51,4 +52,5 @@ private:
     QPoint FNormalPos;
     QAction* FLeaveFullScreen = nullptr;
     QScreen* FScreen = nullptr;
+    TZoomNote* FNote = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "zoom_steps.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 int LargerZoomStep(int percent, int largest)
@@ -26,6 +27,31 @@ int LargestFittingZoomStep(QSize size, QSize room)
         if (size.width() * step <= room.width() * 100 && size.height() * step <= room.height() * 100)
             largest = step;
     return largest;
+}
+
+int LargestFittingZoomStep(QSize size, double scale, QMargins frame, QSize room)
+{
+    const QSize extra(frame.left() + frame.right(), frame.top() + frame.bottom());
+    int largest = ZoomSteps[0];
+    for (int step : ZoomSteps) {
+        const double factor = scale * step / 100.0;
+        const QSize shown(int(std::lround(size.width() * factor)), int(std::lround(size.height() * factor)));
+        if (shown.width() + extra.width() <= room.width() && shown.height() + extra.height() <= room.height())
+            largest = step;
+    }
+    return largest;
+}
+
+QPoint MoveIntoRoom(const QRect& frame, const QRect& room)
+{
+    QPoint by;
+    if (frame.right() > room.right())
+        by.rx() = room.right() - frame.right();
+    if (frame.bottom() > room.bottom())
+        by.ry() = room.bottom() - frame.bottom();
+    by.rx() = std::max(by.x(), room.left() - frame.left());
+    by.ry() = std::max(by.y(), room.top() - frame.top());
+    return by;
 }
 
 int ZoomStepToUse(int wanted, int largest)

@@ -1,20 +1,25 @@
 // Runs the program for screenshots, measurements and tests of the real
 // window, without a person at the controls. Not installed.
 //
-//   keplerprobleme-driver [--start DELAY_MS] [--hold-after CYCLES] [--quit-after-first-paint] [Qt options]
+//   keplerprobleme-driver [--start DELAY_MS] [--hold-after CYCLES] [--quit-after-first-paint]
+//                         [--report-boxes] [Qt options]
 //
 // --start DELAY_MS sets the delay regulator to DELAY_MS milliseconds and
 // presses Start once the window is up; --hold-after CYCLES holds that run
 // once it has drawn CYCLES cycles: the window keeps showing that moment and
 // stays responsive, and "held" is written on standard output, until the
 // program is ended. --quit-after-first-paint ends the program as soon as its
-// window has painted itself once. Unlike the program, the driver passes
+// window has painted itself once. --report-boxes writes the title and text
+// of every message box on standard output as it is shown, each line of the
+// text after "box| " and the box ended by "box.", so that a test outside
+// reads what the box tells the user. Unlike the program, the driver passes
 // what else it is given on to Qt.
 #include "desktop_run.h"
 #include "form1.h"
 #include "program_start.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -41,6 +46,25 @@ protected:
     }
 };
 
+class TReportBoxes : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box && event->type() == QEvent::Show) {
+            std::printf("box: %s\n", box->windowTitle().toUtf8().constData());
+            for (const QString& line : box->text().split(QLatin1Char('\n')))
+                std::printf("box| %s\n", line.toUtf8().constData());
+            std::puts("box.");
+            std::fflush(stdout);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 template <class T>
 T& Control(TForm1& form, const char* name)
 {
@@ -55,7 +79,7 @@ T& Control(TForm1& form, const char* name)
 [[noreturn]] void Usage()
 {
     std::fputs("usage: keplerprobleme-driver [--start DELAY_MS] [--hold-after CYCLES] [--quit-after-first-paint]"
-               " [Qt options]\n",
+               " [--report-boxes] [Qt options]\n",
                stderr);
     std::exit(2);
 }
@@ -80,6 +104,7 @@ int main(int argc, char* argv[])
     std::optional<int> startDelay;
     std::optional<int> holdAfter;
     bool quitAfterFirstPaint = false;
+    bool reportBoxes = false;
     // Our options are taken out; the rest goes to Qt.
     int kept = 1;
     for (int i = 1; i < argc; ++i) {
@@ -89,6 +114,8 @@ int main(int argc, char* argv[])
             holdAfter = NumberOption(argc, argv, i, 1, 100000);
         } else if (std::strcmp(argv[i], "--quit-after-first-paint") == 0) {
             quitAfterFirstPaint = true;
+        } else if (std::strcmp(argv[i], "--report-boxes") == 0) {
+            reportBoxes = true;
         } else {
             argv[kept++] = argv[i];
         }
@@ -118,5 +145,7 @@ int main(int argc, char* argv[])
         }
         if (quitAfterFirstPaint)
             form.installEventFilter(new TQuitAfterFirstPaint(&form));
+        if (reportBoxes)
+            qApp->installEventFilter(new TReportBoxes(&form));
     });
 }

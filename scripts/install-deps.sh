@@ -14,7 +14,7 @@ packages=(
   xvfb xauth x11-utils imagemagick python3 librsvg2-bin
   desktop-file-utils appstream dpkg-dev faketime lintian
   locales dbus at-spi2-core python3-pyatspi xdotool python3-xlib
-  qt6-base-private-dev xclip
+  qt6-base-private-dev xclip openbox
 )
 
 missing=()

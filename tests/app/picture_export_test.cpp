@@ -1,12 +1,19 @@
+#include "injected_platform.h"
 #include "picture_box.h"
 
 #include "KeplerControls/colors.h"
 #include "qt_bitmap.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace Kepler;
@@ -52,6 +59,76 @@ TEST_F(PictureExportTest, SaveIntoAMissingFolderFails)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     EXPECT_FALSE(Box.SavePicture(dir.filePath(QStringLiteral("fehlt/bahn.png"))));
+}
+
+// A save that cannot be done says why, in German, naming the folder; the
+// file of that name, where there is one, stays as it was.
+TEST_F(PictureExportTest, AFailedSaveSaysWhy)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile plain(dir.filePath(QStringLiteral("liste.txt")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.write("kein Ordner");
+    plain.close();
+    struct Case {
+        QString FileName;
+        QString Why;
+    } const cases[] = {
+        {dir.filePath(QStringLiteral("fehlt/bahn.png")),
+         QStringLiteral("Den Ordner \u201E%1\u201C gibt es nicht.").arg(dir.filePath(QStringLiteral("fehlt")))},
+        // A file where a folder should be.
+        {dir.filePath(QStringLiteral("liste.txt/bahn.png")),
+         QStringLiteral("Den Ordner \u201E%1\u201C gibt es nicht.").arg(plain.fileName())},
+    };
+    for (const Case& c : cases) {
+        QString why;
+        EXPECT_FALSE(Box.SavePicture(c.FileName, &why)) << c.FileName.toStdString();
+        EXPECT_EQ(why, c.Why);
+    }
+    QFile kept(plain.fileName());
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("kein Ordner"));
+}
+
+// Saving over a picture replaces it whole; no temporary file stays behind.
+TEST_F(PictureExportTest, SaveReplacesAnOlderPictureWhole)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fileName = dir.filePath(QStringLiteral("bahn.png"));
+    QImage older(3, 3, QImage::Format_RGB32);
+    older.fill(Qt::black);
+    ASSERT_TRUE(older.save(fileName, "PNG"));
+    ASSERT_TRUE(Box.SavePicture(fileName));
+    EXPECT_EQ(QImage(fileName, "PNG").convertToFormat(QImage::Format_RGB32), Expected());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("bahn.png")});
+}
+
+TEST(PictureSaveNameTest, TodaysDateInTheSuggestedName)
+{
+    EXPECT_EQ(TPictureBox::SuggestedFileName({2026, 12, 8}), QStringLiteral("Keplerprobleme-2026-12-08.png"));
+    EXPECT_EQ(TPictureBox::SuggestedFileName({2027, 1, 31}), QStringLiteral("Keplerprobleme-2027-01-31.png"));
+}
+
+// "Bild speichern unter" opens in the picture folder (or home) with
+// today's name suggested, not in the program's working folder.
+TEST_F(PictureExportTest, TheSaveDialogSuggestsFolderAndName)
+{
+    InjectedPlatform platform({2026, 12, 8});
+    QString folder;
+    QString name;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        folder = dialog->directory().absolutePath();
+        if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name = edit->text();
+        dialog->reject();
+    });
+    Box.SavePictureAs();
+    EXPECT_EQ(folder, QDir(TPictureBox::FirstSaveFolder()).absolutePath());
+    EXPECT_EQ(name, QStringLiteral("Keplerprobleme-2026-12-08.png"));
 }
 
 } // namespace

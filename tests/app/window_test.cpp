@@ -3,11 +3,15 @@
 #include "info_text.h"
 #include "injected_platform.h"
 #include "picture_box.h"
+#include "window_zoom.h"
+#include "zoom_note.h"
 
 #include "KeplerControls/meter.h"
 #include "KeplerControls/spin_edit.h"
 #include "qt_font.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +21,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QTest>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace Kepler;
 
@@ -161,7 +167,7 @@ TEST_F(WindowTest, RegulatorsButtonsAndTabOrder)
     EXPECT_EQ(Controls.BtnStart->text(), QStringLiteral("Start"));
     EXPECT_EQ(Controls.BtnStop->text(), QStringLiteral("Stop"));
 
-    const QWidget* order[] = {Controls.EdtmA, Controls.EdtwA, Controls.BtnStart, Controls.BtnStop,
+    const QWidget* order[] = {Controls.EdtmA, Controls.EdtwA, Controls.ImgCanvas, Controls.BtnStart, Controls.BtnStop,
                               Controls.ScrollBarV, Controls.SpinEdit1, Controls.EdtStart};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget* next = order[i - 1]->nextInFocusChain();
@@ -247,6 +253,47 @@ TEST_F(WindowTest, OpeningInfosShowsTheModalBox)
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     EXPECT_EQ(buttons, 1);
     EXPECT_TRUE(modal);
+}
+
+// The zoom shows for a moment where it hides nothing: not the picture, not
+// a control, not a label; assistive technology reads it as a value and
+// hears each change.
+TEST_F(WindowTest, ZoomNoteShowsTheZoomClearOfEverything)
+{
+    auto* note = Form.findChild<TZoomNote*>(QStringLiteral("ZoomNote"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->parentWidget(), Controls.Client);
+    EXPECT_EQ(note->geometry(), TZoomNote::Place);
+    for (QWidget* w : Controls.Client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w == note)
+            continue;
+        EXPECT_FALSE(w->geometry().intersects(note->geometry())) << w->objectName().toStdString();
+    }
+    EXPECT_TRUE(note->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_EQ(note->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(note->Opacity(), 0.0);
+
+    std::vector<int> heard;
+    Platform.OnAnnounce = [&](QAccessibleEvent& e) {
+        if (e.type() == QAccessible::ValueChanged && e.object() == note)
+            heard.push_back(static_cast<QAccessibleValueChangeEvent&>(e).value().toInt());
+    };
+    note->ShowZoom(150, 300);
+    EXPECT_EQ(note->Opacity(), 1.0);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(note);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::StatusBar);
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("Zoom"));
+    EXPECT_EQ(a->text(QAccessible::Value), QStringLiteral("150\u00a0%"));
+    ASSERT_NE(a->valueInterface(), nullptr);
+    EXPECT_EQ(a->valueInterface()->currentValue().toInt(), 150);
+    EXPECT_EQ(a->valueInterface()->minimumValue().toInt(), 100);
+    EXPECT_EQ(a->valueInterface()->maximumValue().toInt(), 300);
+    note->ShowZoom(150, 300); // the same zoom again: shown, not heard twice
+    EXPECT_EQ(heard, std::vector<int>{150});
+    // It fades out by itself.
+    QTest::qWait(2200);
+    EXPECT_EQ(note->Opacity(), 0.0);
 }
 
 TEST_F(WindowTest, HilfeDoesNothing)

@@ -36,6 +36,46 @@ TEST(ZoomStepsTest, LargestStepThatFitsTheScreen)
     EXPECT_EQ(LargestFittingZoomStep(window, {600, 400}), 100); // even 100 % is too large
 }
 
+// With a window manager's frame, in the screen's device pixels, rounded as
+// Qt rounds the window's size: on a 768 high screen 125 % of a window 595
+// high is 744, which fits under a title bar of 20 and a border of 1 each,
+// but not under a frame 3 pixels higher.
+TEST(ZoomStepsTest, TheFrameCountsInDevicePixels)
+{
+    const QSize window(618, 595);
+    struct Case {
+        double Scale;
+        QMargins Frame;
+        QSize Room;
+        int Largest;
+    } const cases[] = {
+        {1.0, {1, 20, 1, 1}, {1024, 768}, 125},  // 744 + 21 = 765
+        {1.0, {1, 23, 1, 1}, {1024, 768}, 125},  // 744 + 24 = 768: exactly
+        {1.0, {1, 24, 1, 1}, {1024, 768}, 100},  // 744 + 25 = 769: one too many
+        {1.0, {}, {1024, 744}, 125},             // no window manager: 743.75 shows as 744
+        {1.0, {}, {1024, 743}, 100},
+        {1.0, {1, 20, 1, 1}, {1920, 1080}, 175}, // 1041 + 21
+        {1.5, {2, 30, 2, 2}, {1920, 1080}, 100}, // the desktop's own scale: 893 + 32 fits, 1116 + 32 not
+        {2.0, {}, {3840, 2160}, 175},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LargestFittingZoomStep(window, c.Scale, c.Frame, c.Room), c.Largest)
+            << c.Scale << " " << c.Frame.top() << " " << c.Room.height();
+}
+
+// A window that grew past the screen's edge comes back onto it, frame and all.
+TEST(ZoomStepsTest, MovesTheFrameIntoTheRoom)
+{
+    const QRect screen(0, 0, 1024, 768);
+    // The frame of the window at 125 % that ended 2 pixels below the screen.
+    EXPECT_EQ(MoveIntoRoom(QRect(249, 5, 775, 765), screen), QPoint(0, -2));
+    EXPECT_EQ(MoveIntoRoom(QRect(300, 0, 775, 765), screen), QPoint(-51, 0));
+    EXPECT_EQ(MoveIntoRoom(QRect(-5, -3, 100, 100), screen), QPoint(5, 3));
+    EXPECT_EQ(MoveIntoRoom(QRect(10, 10, 100, 100), screen), QPoint(0, 0));
+    // Larger than the room: its top left corner stays on the screen.
+    EXPECT_EQ(MoveIntoRoom(QRect(10, 10, 2000, 100), screen), QPoint(-10, 0));
+}
+
 TEST(ZoomStepsTest, StartsAtTheSavedStepAsFarAsTheScreenAllows)
 {
     EXPECT_EQ(ZoomStepToUse(200, 300), 200);

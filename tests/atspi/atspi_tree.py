@@ -59,7 +59,12 @@ EXPECTED = [
     ("spin button", "Zeitschritte in Tagen", {"value": (1, 1, 30)}),
     ("push button", "Wert erhöhen", {}),
     ("push button", "Wert verringern", {}),
+    # The zoom, in per cent, up to the largest step the 1024 by 768 screen allows.
+    ("status bar", "Zoom", {"value": (100, 100, 125)}),
 ]
+
+# What the picture offers beside its menu.
+PICTURE_ACTIONS = ("Bild kopieren", "Bild speichern unter \u2026", "ShowMenu")
 
 # Roles that only group others and need no name of their own.
 STRUCTURE = {"menu bar", "popup menu", "filler", "panel"}
@@ -251,6 +256,75 @@ def check_info_box(app, frame):
     del menu
 
 
+def key(*names):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *names], check=False)
+
+
+def focused(node):
+    import pyatspi
+    return node.getState().contains(pyatspi.STATE_FOCUSED)
+
+
+def popups(pid):
+    """The program's shown popup windows (menus), as the X server sees them:
+    Qt shows no popup among the application's accessible children."""
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "xvfb"))
+    import x_program
+    return x_program.Screen().open_popups(pid)
+
+
+def clipboard_png():
+    r = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "image/png"],
+                       capture_output=True, timeout=10)
+    return r.stdout if r.returncode == 0 and r.stdout.startswith(b"\x89PNG") else None
+
+
+def check_picture_keyboard(pid, frame):
+    """The picture is reached by Tab after the two readouts, without a click
+    (the window has the keyboard from the start, also with no window
+    manager), its menu opens on the Menu key and on Shift+F10 and copies
+    the picture from the keyboard, and its accessible actions copy it and
+    open its menu."""
+    picture = find(frame, "image", "Bahnbild")
+    mean = find(frame, "text", "mittlere Anomalie")
+    if not wait_for("the focus in the first readout", lambda: focused(mean), timeout=10):
+        return
+    key("Tab", "Tab")
+    if not wait_for("Tab, Tab to bring the focus to the picture", lambda: focused(picture), timeout=5):
+        return
+    print("ok: Tab reaches the picture after the two readouts, with no click first")
+    for keys in ("Menu", "shift+F10"):
+        key(keys)
+        if not wait_for(f"{keys} to open the picture's menu", lambda: popups(pid), timeout=5):
+            continue
+        key("Escape")
+        wait_for("the menu to close", lambda: not popups(pid), timeout=5)
+        print(f"ok: {keys} opens the picture's menu, Escape closes it")
+    subprocess.run(["xclip", "-i", "-selection", "clipboard", "/dev/null"], check=False)
+    key("Menu")
+    if wait_for("the Menu key to open the picture's menu", lambda: popups(pid), timeout=5):
+        key("Down", "Return")
+        if wait_for("Menu, Down, Return to copy the picture", clipboard_png, timeout=5):
+            print("ok: Menu, Down, Return copies the picture")
+    names = actions_of(picture)
+    for action in PICTURE_ACTIONS:
+        if action not in names:
+            fail(f"the picture has no action '{action}': {names}")
+    print("ok: the picture's actions: " + ", ".join(names))
+    if "Bild kopieren" in names:
+        subprocess.run(["xclip", "-i", "-selection", "clipboard", "/dev/null"], check=False)
+        press(picture, "Bild kopieren")
+        png = wait_for("the action 'Bild kopieren' to put a picture on the clipboard", clipboard_png, timeout=5)
+        if png:
+            print(f"ok: the action 'Bild kopieren' puts a PNG of {len(png)} bytes on the clipboard")
+    if "ShowMenu" in names:
+        press(picture, "ShowMenu")
+        if wait_for("the action 'ShowMenu' to open the menu", lambda: popups(pid), timeout=5):
+            key("Escape")
+            wait_for("the menu to close", lambda: not popups(pid), timeout=5)
+            print("ok: the action 'ShowMenu' opens the picture's menu")
+
+
 # Run in a second process: presses "Infos" by its AT-SPI action.
 OPEN_MENU = """
 import sys
@@ -293,6 +367,7 @@ def main():
             if frame is not None:
                 frame = check_tree(app)
             if frame is not None:
+                check_picture_keyboard(proc.pid, frame)
                 check_spin_halves(frame)
                 check_delay(frame)
                 check_info_box(app, frame)

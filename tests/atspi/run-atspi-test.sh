@@ -19,6 +19,10 @@ for p in /usr/bin/python3 python3; do
   fi
 done
 [ -n "$python" ] || { echo "SKIPPED: no Python with pyatspi (package python3-pyatspi)"; exit 77; }
+# The keyboard's way to the picture's menu is pressed, and its copy read back.
+for tool in xdotool xclip; do
+  command -v "$tool" >/dev/null || { echo "missing: $tool (bash scripts/install-deps.sh installs it)"; exit 1; }
+done
 
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT

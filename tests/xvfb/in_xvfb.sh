@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs a test that works the real program's window by hand (random_use.py,
-# infos_keys.py) in a virtual X server of its own, with no window manager,
-# under the German locale de_DE.UTF-8.
-# Usage: in_xvfb.sh [--screen WIDTHxHEIGHT] SCRIPT PROGRAM [SCRIPT ARGUMENTS...]
+# infos_keys.py) in a virtual X server of its own, with no window manager
+# (as in a kiosk session) or with openbox (--wm), under the German locale
+# de_DE.UTF-8.
+# Usage: in_xvfb.sh [--screen WIDTHxHEIGHT] [--wm] SCRIPT PROGRAM [SCRIPT ARGUMENTS...]
 # SCRIPT is a file name beside this one; it gets PROGRAM, a scratch folder
 # and the remaining arguments. Exit 77 (skipped) only when xvfb-run is
 # missing; a missing tool or locale fails and says what to install.
@@ -12,6 +13,12 @@ screen_size=1024x768
 if [ "${1:-}" = --screen ]; then
   screen_size=${2:?usage: in_xvfb.sh --screen WIDTHxHEIGHT SCRIPT PROGRAM [ARGS...]}
   shift 2
+fi
+wm=()
+if [ "${1:-}" = --wm ]; then
+  command -v openbox >/dev/null || { echo "missing: openbox (bash scripts/install-deps.sh installs it)"; exit 1; }
+  wm=(bash "$(cd "$(dirname "$0")" && pwd)/with_openbox.sh")
+  shift
 fi
 script=${1:?usage: in_xvfb.sh SCRIPT PROGRAM [ARGS...]}
 program=${2:?usage: in_xvfb.sh SCRIPT PROGRAM [ARGS...]}
@@ -44,4 +51,4 @@ export XDG_CONFIG_HOME=$work/config
 # A display number of its own, so parallel tests do not race for one;
 # -noreset keeps the server when the last client but ours leaves.
 xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 ${screen_size}x24 -noreset" \
-  "$python" -B "$here/$script" "$program" "$work" "$@"
+  "${wm[@]}" "$python" -B "$here/$script" "$program" "$work" "$@"

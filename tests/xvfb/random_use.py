@@ -2,7 +2,12 @@
 """Random use of the real program, as by a class let loose on it: clicks and
 double clicks on every control, keys, text typed into every edit, the
 "Infos" list and box in every order, context menus, held spin buttons,
-drags on the delay regulator, storms of Start presses and Stop.
+drags on the delay regulator, storms of Start presses and Stop, and saves
+of the picture where they must fail: into a missing folder, a read-only
+disk and a full one. Each failed save must show the German error box "Bild
+nicht gespeichert", which is then closed, and leave the picture already
+there untouched. The read-only and the full disk are small tmpfs mounts,
+which need root; without it they are left out, and the script says so.
 
 The actions follow from the seed alone, never from what the program shows,
 so the same seed gives the same sequence and a failure can be replayed.
@@ -24,8 +29,10 @@ passed, 1 otherwise.
 """
 import argparse
 import collections
+import hashlib
 import os
 import random
+import subprocess
 import sys
 import time
 
@@ -97,14 +104,68 @@ def point_in(rng, rect):
     return left + rng.randrange(max(width, 1)), top + rng.randrange(max(height, 1))
 
 
+SAVE_DIALOG_TITLE = "Bild speichern unter"
+SAVE_ERROR_TITLE = "Bild nicht gespeichert"
+
+
+def file_digest(path):
+    try:
+        with open(path, "rb") as f:
+            return hashlib.sha256(f.read()).hexdigest()
+    except OSError:
+        return None
+
+
+class SaveTargets:
+    """Where a save must fail, each with the picture already there (or
+    None): a missing folder always; a read-only disk and a full one where
+    mounting is allowed."""
+
+    def __init__(self, workdir):
+        self.workdir = workdir
+        self.mounted = []
+        self.targets = {"missing": (os.path.join(workdir, "fehlt", "bahn.png"), None)}
+        if os.geteuid() != 0:
+            print("saves into a read-only and a full disk left out: mounting them needs root", flush=True)
+            return
+        for name, size in (("read-only", "1m"), ("full", "64k")):
+            folder = os.path.join(workdir, name)
+            os.makedirs(folder, exist_ok=True)
+            r = subprocess.run(["mount", "-t", "tmpfs", "-o", f"size={size}", "tmpfs", folder],
+                               capture_output=True, text=True)
+            if r.returncode != 0:
+                print(f"saves into the {name} disk left out: cannot mount a tmpfs ({r.stderr.strip()})",
+                      flush=True)
+                continue
+            self.mounted.append(folder)
+            old = os.path.join(folder, "bahn.png")
+            subprocess.run(["convert", "-size", "16x16", "xc:#3060c0", f"PNG24:{old}"], check=True)
+            if name == "read-only":
+                subprocess.run(["mount", "-o", "remount,ro", folder], check=True)
+            else:
+                subprocess.run(["dd", "if=/dev/zero", f"of={os.path.join(folder, 'filler')}", "bs=4k"],
+                               capture_output=True)
+            self.targets[name] = (old, file_digest(old))
+
+    def release(self):
+        for folder in self.mounted:
+            subprocess.run(["umount", "-l", folder], check=False)
+
+
 class Session:
     """One round: the program, its window, and what has been done to it."""
 
-    def __init__(self, program, main, screen):
+    def __init__(self, program, main, screen, save_targets=None):
         self.program = program
         self.main = main
         self.screen = screen
         self.last_right_click = main.client(300, 300)
+        self.save_targets = save_targets
+        # What an action saw go wrong, for the next check to report.
+        self.problem = None
+
+    def wait_window(self, title, timeout):
+        return self.screen.wait_for_window(self.program, title, timeout)
 
     def at(self, x, y):
         return self.main.client(x, y)
@@ -121,8 +182,14 @@ def next_action(rng, spare_menu=False):
     menu = 0 if spare_menu else 1
     kind = rng.choices(
         ["click", "double", "right", "popup", "key", "type-edit", "type", "infos", "hold",
-         "drag", "wheel", "storm", "stop", "pause", "outside", "menubar"],
-        weights=[18, 6, 5, 4, 18, 8, 3, 7 * menu, 4, 4, 3, 4, 4, 5, 1, 1 * menu])[0]
+         "drag", "wheel", "storm", "stop", "pause", "outside", "menubar", "save"],
+        weights=[18, 6, 5, 4, 18, 8, 3, 7 * menu, 4, 4, 3, 4, 4, 5, 1, 1 * menu, 2])[0]
+
+    if kind == "save":
+        where = rng.choice(["missing", "read-only", "full"])
+        x, y = point_in(rng, (40, 70, 400, 400))
+        return f"save the picture into the {where} folder (right-click at ({x},{y}))", \
+            lambda s: save_failing(s, where, x, y)
 
     if kind in ("click", "double"):
         name = rng.choice(list(CONTROLS))
@@ -254,6 +321,44 @@ def next_action(rng, spare_menu=False):
             lambda s: xp.click(s.main.x + dx, s.main.y + max(s.main.menu_height // 2, 1)))
 
 
+def save_failing(s, where, x, y):
+    """Right-click on the picture, "Bild speichern unter …", a name where
+    saving fails, "Ja" to replacing the picture there: the error box must
+    come and close on Return, and the picture there stay as it was. When
+    the dialog does not come (a box or menu of the program's is in the
+    way), the keys go nowhere and nothing is asked of the program."""
+    target, before = s.save_targets.targets.get(where, s.save_targets.targets["missing"])
+    xp.key("Escape")
+    xp.click(*s.at(x, y), button=3)
+    time.sleep(0.3)
+    xp.key("Down", "Down", "Return")
+    if s.wait_window(SAVE_DIALOG_TITLE, 5) is None:
+        return
+    time.sleep(0.3)
+    xp.key("ctrl+a")
+    xp.xdotool("type", "--delay", 2, "--", target)
+    xp.key("Return")
+    if before is not None:
+        # Qt asks whether to replace the picture, in a box of the dialog's title.
+        end = time.monotonic() + 10
+        while time.monotonic() < end and sum(
+                e[1] == SAVE_DIALOG_TITLE for e in s.screen.windows(s.program.pid)) < 2:
+            time.sleep(0.1)
+        xp.key("alt+j")
+    if s.wait_window(SAVE_ERROR_TITLE, 10) is None:
+        if s.program.exit_status() is None:
+            s.problem = f"saving into the {where} folder showed no box '{SAVE_ERROR_TITLE}'"
+        return
+    xp.key("Return")
+    end = time.monotonic() + 5
+    while time.monotonic() < end and s.screen.window_titled(s.program.pid, SAVE_ERROR_TITLE):
+        time.sleep(0.1)
+    if s.screen.window_titled(s.program.pid, SAVE_ERROR_TITLE):
+        s.problem = f"the box '{SAVE_ERROR_TITLE}' did not close on Return"
+    if before is not None and file_digest(target) != before:
+        s.problem = f"a failed save into the {where} folder changed the picture there"
+
+
 def mib(kib):
     return f"{kib / 1024:.1f} MiB"
 
@@ -271,17 +376,19 @@ class Round:
         self.problem = None
         self.elapsed = 0.0
 
-    def run(self, path, workdir, screen):
+    def run(self, path, workdir, screen, save_targets):
         rng = random.Random(self.seed)
         history = collections.deque(maxlen=30)
         stderr_path = os.path.join(workdir, f"stderr-{self.seed}.txt")
         try:
-            program, main = xp.start(path, stderr_path, screen)
+            # A save dialog opened by chance writes into the scratch folder.
+            program, main = xp.start(path, stderr_path, screen,
+                                     env_extra={"HOME": os.path.join(workdir, "home")})
         except xp.Failure as e:
             self.problem = f"at start: {e}"
             print(f"seed {self.seed}: FAILED {self.problem}")
             return
-        session = Session(program, main, screen)
+        session = Session(program, main, screen, save_targets)
         began = time.monotonic()
         next_check = began
         try:
@@ -318,6 +425,8 @@ class Round:
             program.close()
 
     def check(self, s):
+        if s.problem:
+            return s.problem
         rss = s.program.rss_kib()
         if rss is not None:
             self.rss.append(rss)
@@ -376,6 +485,8 @@ def main():
         parser.error("give either --seeds, or --seed with --total")
 
     screen = xp.Screen()
+    os.makedirs(os.path.join(args.workdir, "home"), exist_ok=True)
+    save_targets = SaveTargets(args.workdir)
     rounds = []
     began = time.monotonic()
     seeds = [int(s) for s in args.seeds.split(",")] if args.seeds else None
@@ -390,8 +501,13 @@ def main():
                 break
             seed, seconds = args.seed + len(rounds), min(args.round, left)
         r = Round(seed, seconds, args.actions, args.ping_timeout, args.verbose, args.spare_menu)
-        r.run(args.program, args.workdir, screen)
+        try:
+            r.run(args.program, args.workdir, screen, save_targets)
+        except BaseException:
+            save_targets.release()
+            raise
         rounds.append(r)
+    save_targets.release()
 
     failed = [r for r in rounds if r.problem]
     samples = [k for r in rounds for k in r.rss]

@@ -151,15 +151,48 @@ class Screen:
         except error.XError:
             return None
 
+    def managed(self):
+        """The windows a window manager manages (_NET_CLIENT_LIST); none
+        without one."""
+        try:
+            p = self.root.get_full_property(self.d.intern_atom("_NET_CLIENT_LIST"), Xatom.WINDOW)
+        except error.XError:
+            return []
+        return [self.d.create_resource_object("window", i) for i in p.value] if p is not None else []
+
+    def place(self, window):
+        """Where a window's inside is on the screen: x, y, width, height."""
+        g = window.get_geometry()
+        t = window.translate_coords(self.root, 0, 0)
+        return -t.x, -t.y, g.width, g.height
+
+    def frame_extents(self, window):
+        """The window manager's frame around a window: left, right, top, bottom."""
+        p = window.get_full_property(self.d.intern_atom("_NET_FRAME_EXTENTS"), Xatom.CARDINAL)
+        return tuple(p.value) if p is not None else (0, 0, 0, 0)
+
+    def wm_state(self, window):
+        """The names in the window's _NET_WM_STATE."""
+        p = window.get_full_property(self.d.intern_atom("_NET_WM_STATE"), Xatom.ATOM)
+        return [self.d.get_atom_name(a) for a in p.value] if p is not None else []
+
     def windows(self, pid):
         """The program's shown top-level windows: (window, title, x, y, width,
         height, override_redirect). With no window manager they are the
-        root's children, and their places are on the screen."""
+        root's children; with one, also the windows it manages, inside the
+        frames it put around them. The places are on the screen."""
         found = []
         try:
             children = self.root.query_tree().children
         except error.XError:
             return found
+        for w in self.managed():
+            try:
+                if w.get_attributes().map_state != X.IsViewable or self._pid(w) != pid:
+                    continue
+                found.append((w, self._title(w), *self.place(w), False))
+            except error.XError:
+                continue
         for w in children:
             try:
                 attrs = w.get_attributes()

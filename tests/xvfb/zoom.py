@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Zoom of the real program's window, as a teacher uses it in front of a
 class: Ctrl+Plus, Ctrl+Minus, Ctrl+0 and Ctrl with the wheel, kept for the
-next start, and the picture copied for a worksheet. Every look is a
+next start, and the picture copied for a worksheet; keys that work with no
+click first (a kiosk session without a window manager), and the note that
+shows the zoom for a moment. Every look is a
 screenshot of the window compared to the pixel with ImageMagick.
 
 Run inside an X server of at least 1300 by 1300 pixels (see in_xvfb.sh):
@@ -36,6 +38,11 @@ RUN_CYCLES = 80
 # The picture in the client area.
 PICTURE = (33, 64, 433, 433)
 
+# How long the note of the zoom shows after a change, fading included, and
+# where it stands in the client area.
+NOTE_SECONDS = 2.0
+NOTE = (518, 6, 92, 36)
+
 failures = []
 
 
@@ -63,12 +70,12 @@ class Checks:
         extra.update(env or {})
         program, main = xp.start(program or self.program, self.path("stderr") + ".txt", self.screen,
                                  args=args, env_extra=extra)
-        # With no window manager the keys go where the pointer last clicked:
-        # a click on the window's bare background gives it the keyboard.
-        # Then the focus leaves the readout, whose blinking cursor would make
-        # two looks at the same window differ, for the Start button.
+        # The window has the keyboard from the start; a click on its bare
+        # background changes nothing. Then the focus leaves the readout,
+        # whose blinking cursor would make two looks at the same window
+        # differ, past the picture for the Start button.
         xp.click(*main.client(5, 5))
-        xp.key("Tab", "Tab")
+        xp.key("Tab", "Tab", "Tab")
         return program, main
 
     def end(self, program, main):
@@ -84,11 +91,13 @@ class Checks:
         """Waits until the window is `width` wide and its picture stands
         still (two screenshots alike); returns the last screenshot."""
         end = time.monotonic() + timeout
+        # The note of the zoom, shown at each change, is gone by then.
+        faded = time.monotonic() + NOTE_SECONDS
         last = None
         while time.monotonic() < end:
             g = self.geometry(program)
             if g and g[2] == width:
-                time.sleep(0.3)
+                time.sleep(max(0.3, faded - time.monotonic()))
                 shot = self.grab(program, "look")
                 if last and same(last, shot):
                     return shot
@@ -187,6 +196,39 @@ def zoom_steps_and_display_scale(c):
     check(main.width == width, "after a restart at 100 % the window starts at 100 %")
     c.end(program, main)
     return at100
+
+
+def mean_brightness(png, rect):
+    x, y, w, h = rect
+    r = subprocess.run(["convert", png, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-colorspace", "Gray",
+                        "-format", "%[fx:mean]", "info:"], capture_output=True, text=True, check=True)
+    return float(r.stdout)
+
+
+def keys_from_the_start_and_note(c):
+    """With no window manager (a kiosk session) the window has the keyboard
+    from the start: Ctrl+Plus works with no click first. The zoom shows for
+    a moment as a dark note in the window's top right corner, clear of the
+    picture, and fades out."""
+    program, main = xp.start(c.program, c.path("stderr") + ".txt", c.screen,
+                             env_extra={"XDG_CONFIG_HOME": os.path.join(c.work, "kiosk")})
+    width, height = main.width, main.height
+    xp.key("ctrl+plus")
+    end = time.monotonic() + 5
+    while time.monotonic() < end and c.geometry(program)[2] != scaled(width, 1.25):
+        time.sleep(0.05)
+    check(c.geometry(program)[2] == scaled(width, 1.25), "Ctrl+Plus with no click first: 125 %")
+    time.sleep(0.3)
+    shot = c.grab(program, "note")
+    c.keep(shot, "zoom-note.png")
+    menu = scaled(height, 1.25) - scaled(xp.CLIENT_HEIGHT, 1.25)
+    note = (scaled(NOTE[0], 1.25), menu + scaled(NOTE[1], 1.25), scaled(NOTE[2], 1.25), scaled(NOTE[3], 1.25))
+    shown = mean_brightness(shot, note)
+    check(shown < 0.5, f"the note of the zoom shows, dark, in the top right corner (brightness {shown:.2f})")
+    time.sleep(NOTE_SECONDS + 0.5)
+    faded = mean_brightness(c.grab(program, "faded"), note)
+    check(faded > 0.9, f"the note fades out, leaving the window's colour (brightness {faded:.2f})")
+    c.end(program, main)
 
 
 def wheel(c, at100):
@@ -340,6 +382,7 @@ def main():
             return 1 if failures else 0
         if not a.driver:
             parser.error("--driver is needed")
+        keys_from_the_start_and_note(c)
         at100 = zoom_steps_and_display_scale(c)
         if a.before:
             same_as_before(c, at100, a.before)
