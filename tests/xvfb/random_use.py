@@ -332,7 +332,7 @@ def save_failing(s, where, x, y):
     xp.click(*s.at(x, y), button=3)
     time.sleep(0.3)
     xp.key("Down", "Down", "Return")
-    if s.wait_window(SAVE_DIALOG_TITLE, 5) is None:
+    if s.wait_window(SAVE_DIALOG_TITLE, 10) is None:
         return
     time.sleep(0.3)
     xp.key("ctrl+a")
