@@ -45,6 +45,8 @@ TWindowZoom::TWindowZoom(QMainWindow& window) : QObject(&window), FWindow(window
 
     // The zoom shows for a moment when it changes, and always to assistive technology.
     FNote = new TZoomNote(window.centralWidget());
+    connect(FNote, &TZoomNote::ZoomInWanted, this, &TWindowZoom::ZoomIn);
+    connect(FNote, &TZoomNote::ZoomOutWanted, this, &TWindowZoom::ZoomOut);
 
     // Ctrl+wheel zooms wherever the pointer is in the window, also over the
     // controls that take the wheel themselves.

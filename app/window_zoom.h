@@ -9,9 +9,11 @@ class TZoomNote;
 
 // Zoom and full screen of the program's window, for a projector or a large
 // screen in front of a class: Ctrl+Plus, Ctrl+Minus, Ctrl+0 and Ctrl with
-// the mouse wheel step the zoom (ZoomSteps); F11 shows the window's content
-// as large as the screen allows, centred, and F11 or Escape return to the
-// window as it was. The zoom chosen is kept for the user's next start.
+// the mouse wheel step the zoom (ZoomSteps), each change shown for a moment
+// by a note (TZoomNote); F11 shows the window's content as large as the
+// screen allows, centred, as a full screen the window manager knows, and F11
+// or Escape return to the window as it was, where it was. The zoom chosen is
+// kept for the user's next start.
 class TWindowZoom : public QObject {
     Q_OBJECT
 public:
@@ -49,6 +51,7 @@ private:
     // Ctrl+wheel in eighths of a degree not yet turned into a step.
     int FWheelRest = 0;
     bool FFullScreen = false;
+    // Where the window's inside stood before full screen, in logical pixels.
     QPoint FNormalPos;
     QAction* FLeaveFullScreen = nullptr;
     QScreen* FScreen = nullptr;

@@ -48,6 +48,17 @@ public:
         return QAccessibleWidget::text(t);
     }
 
+    QStringList actionNames() const override { return {increaseAction(), decreaseAction()}; }
+
+    void doAction(const QString& name) override
+    {
+        // Queued: the caller has its answer before the window changes size.
+        if (name == increaseAction())
+            QMetaObject::invokeMethod(Note(), &TZoomNote::ZoomInWanted, Qt::QueuedConnection);
+        else if (name == decreaseAction())
+            QMetaObject::invokeMethod(Note(), &TZoomNote::ZoomOutWanted, Qt::QueuedConnection);
+    }
+
     QVariant currentValue() const override { return Note()->Percent(); }
     void setCurrentValue(const QVariant&) override {}
     QVariant maximumValue() const override { return Note()->LargestPercent(); }

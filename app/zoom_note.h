@@ -6,7 +6,8 @@ class QVariantAnimation;
 // A short note of the window's zoom ("150 %") that shows when the zoom
 // changes and fades out, in the window's top right corner, clear of the
 // picture and the controls. Assistive technology reads it as a status bar
-// "Zoom" whose value is the zoom in per cent, and hears each change.
+// "Zoom" whose value is the zoom in per cent, hears each change, and can
+// step it up and down by the value's actions.
 class TZoomNote : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +26,11 @@ public:
 
     // Where the note stands in the client area, as designed.
     static const QRect Place;
+
+signals:
+    // Assistive technology asks for the next step up or down.
+    void ZoomInWanted();
+    void ZoomOutWanted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

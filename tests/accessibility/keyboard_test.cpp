@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -43,8 +45,10 @@ protected:
 TEST_F(KeyboardTest, TabWalksTheControlsInOrderAndWrapsAround)
 {
     EXPECT_EQ(QApplication::focusWidget(), Controls.EdtmA);
-    const QWidget* forward[] = {Controls.EdtwA,      Controls.BtnStart,  Controls.BtnStop, Controls.ScrollBarV,
-                                Controls.SpinEdit1,  Controls.EdtStart,  Controls.EdtmA};
+    // The picture comes after the readouts: its menu copies and saves it.
+    const QWidget* forward[] = {Controls.EdtwA,     Controls.ImgCanvas, Controls.BtnStart,
+                                Controls.BtnStop,   Controls.ScrollBarV, Controls.SpinEdit1,
+                                Controls.EdtStart,  Controls.EdtmA};
     for (const QWidget* expected : forward) {
         Press(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), expected) << expected->metaObject()->className();
@@ -59,6 +63,7 @@ TEST_F(KeyboardTest, TabWalksTheControlsInOrderAndWrapsAround)
 TEST_F(KeyboardTest, SpaceStartsARunAndSpaceOnStopEndsIt)
 {
     // Tab to Start, Space; while the run goes, Tab to Stop and Space.
+    Press(Qt::Key_Tab);
     Press(Qt::Key_Tab);
     Press(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), Controls.BtnStart);
@@ -78,6 +83,27 @@ TEST_F(KeyboardTest, SpaceStartsARunAndSpaceOnStopEndsIt)
     EXPECT_EQ(Controls.EdtStart->text(), QStringLiteral("8.12.2026"));
     EXPECT_NE(Controls.EdtmA->text(), QStringLiteral("0°"));
     EXPECT_EQ(Simulation().RunState, RunStateStopped);
+}
+
+// On the picture Shift+F10 opens its menu, as the Menu key does, with
+// "Bild kopieren" and "Bild speichern unter …"; a click does not take the
+// focus from where it is.
+TEST_F(KeyboardTest, ShiftF10OpensThePicturesMenu)
+{
+    EXPECT_EQ(Controls.ImgCanvas->focusPolicy(), Qt::TabFocus);
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Controls.ImgCanvas);
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* a : menu->actions())
+                items << a->text();
+            menu->close();
+        }
+    });
+    Press(Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(items, (QStringList{QStringLiteral("Bild kopieren"), QStringLiteral("Bild speichern unter \u2026")}));
 }
 
 TEST_F(KeyboardTest, ArrowKeysMoveTheDelayRegulator)

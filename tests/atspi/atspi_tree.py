@@ -209,6 +209,19 @@ def check_spin_halves(frame):
     print("ok: the spin box's halves press it up and down")
 
 
+def check_zoom(frame):
+    """The zoom's value steps up and down by its actions, as Ctrl+Plus and
+    Ctrl+Minus do; on this screen 125 % is the largest step."""
+    zoom = find(frame, "status bar", "Zoom")
+    for action, value in (("Increase", 125), ("Increase", 125), ("Decrease", 100)):
+        press(zoom, action)
+        time.sleep(0.5)
+        if not wait_for(f"'{action}' to bring the zoom to {value}",
+                        lambda: value_of(zoom)[0] == value, timeout=5):
+            return
+    print("ok: the zoom's actions step it to 125 % and back to 100 %")
+
+
 def check_delay(frame):
     bar = find(frame, "scroll bar", "Verzögerung")
     bar.queryValue().currentValue = 250
@@ -370,6 +383,7 @@ def main():
                 check_picture_keyboard(proc.pid, frame)
                 check_spin_halves(frame)
                 check_delay(frame)
+                check_zoom(frame)
                 check_info_box(app, frame)
     finally:
         proc.terminate()
