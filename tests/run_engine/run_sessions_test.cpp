@@ -1,5 +1,6 @@
 // Every recorded session replayed through the engine alone: the face gives
 // it time as the window's message loop once did, with a hand-driven clock.
+#include "recorded_rows_check.h"
 #include "run_sessions.h"
 #include "table_face.h"
 
@@ -85,22 +86,9 @@ class RunSessionsTest : public ::testing::TestWithParam<TSession> {};
 
 TEST_P(RunSessionsTest, ShowsWhatTheRunLoopShowed)
 {
-    static const TTable table = ReadTable(KEPLER_RUN_SESSIONS_TABLE);
-    const auto recorded = table.find(GetParam().Name);
-    ASSERT_NE(recorded, table.end()) << "no rows recorded";
-    const std::vector<std::string> rows = Replay(GetParam());
-    EXPECT_EQ(rows.size(), recorded->second.size());
-    for (std::size_t i = 0; i < std::min(rows.size(), recorded->second.size()); ++i)
-        ASSERT_EQ(rows[i], recorded->second[i]) << "row " << i + 1;
+    ExpectRecordedRows(GetParam().Name, Replay(GetParam()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Recorded, RunSessionsTest, ::testing::ValuesIn(Sessions()),
-                         [](const auto& info) {
-                             std::string name = info.param.Name;
-                             for (char& c : name)
-                                 if (c == '-')
-                                     c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Recorded, RunSessionsTest, ::testing::ValuesIn(Sessions()), SessionTestName);
 
 } // namespace
