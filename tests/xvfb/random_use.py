@@ -357,7 +357,9 @@ def save_failing(s, where, x, y):
             s.problem = f"a failed save into the {where} folder changed the picture there"
         return
     xp.key("Return")
-    end = time.monotonic() + 5
+    # As long as the box took to come: a sanitizer build on a busy machine
+    # needs seconds for what is instant otherwise.
+    end = time.monotonic() + 20
     while time.monotonic() < end and s.screen.window_titled(s.program.pid, SAVE_ERROR_TITLE):
         time.sleep(0.1)
     if s.screen.window_titled(s.program.pid, SAVE_ERROR_TITLE):
