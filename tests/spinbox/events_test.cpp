@@ -317,14 +317,16 @@ TEST_F(SpinFixture, ReadOnlyRefusesComposedText)
     };
     FocusSpin();
     Spin->SetReadOnly(true);
+    // The handler stays assigned after the loop, so its counter must too.
+    int presses = 0;
+    Spin->OnKeyPress = [&presses](QObject*, char16_t&) { ++presses; };
     for (const Case& c : cases) {
         const QString commitText = QString::fromUtf16(c.Commit);
         SCOPED_TRACE(commitText.toStdString());
         Spin->SetText("5");
         Spin->end(false);
         Beeps = 0;
-        int presses = 0;
-        Spin->OnKeyPress = [&](QObject*, char16_t&) { ++presses; };
+        presses = 0;
         QInputMethodEvent commit;
         commit.setCommitString(commitText, c.ReplaceFrom, c.ReplaceLength);
         QApplication::sendEvent(Spin, &commit);
