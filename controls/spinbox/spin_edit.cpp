@@ -5,11 +5,10 @@
 #include "KeplerControls/canvas.h"
 #include "event_signals.h"
 #include "KeplerControls/mouse_input.h"
-#include "saturating.h"
 #include "show_exception.h"
 #include "KeplerControls/spin_button.h"
 #include "spin_edit_accessible.h"
-#include "text_to_int.h"
+#include "spin_value.h"
 #include "timer_speed_button.h"
 #include "widget_limit.h"
 
@@ -21,7 +20,6 @@
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMenu>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -109,7 +107,8 @@ bool WindowTakesKey(const QKeyEvent& e, const QWidget& w)
 
 TSpinEdit::TSpinEdit(QWidget* parent)
     : QLineEdit(parent),
-      TControl(this, clWindow)
+      TControl(this, clWindow),
+      FValue(std::make_unique<TSpinValue>())
 {
     // Before the first text is set, which already asks for the interface.
     InstallSpinEditAccessibility();
@@ -147,90 +146,6 @@ TSpinEdit::TSpinEdit(QWidget* parent)
 TSpinEdit::~TSpinEdit()
 {
     FButton = nullptr; // Qt destroys the pair with the other children
-}
-
-std::int32_t TSpinEdit::Value() const
-{
-    return TextToInt(text()).value_or(FMinValue);
-}
-
-void TSpinEdit::SetValue(std::int32_t v)
-{
-    const QString t = QString::number(ClampValue(v));
-    if (t == text())
-        return;
-    // The notification runs after Qt has finished replacing the text, so an
-    // error a handler raises never unwinds through Qt's own code.
-    FWritingValue = true;
-    setText(t);
-    FWritingValue = false;
-    NotifyChange();
-}
-
-void TSpinEdit::SetMinValue(std::int32_t v)
-{
-    FMinValue = v;
-    NotifyValue();
-}
-
-void TSpinEdit::NotifyChange()
-{
-    RaiseNotify(OnChange, this, &TSpinEdit::Change);
-    NotifyValue();
-}
-
-void TSpinEdit::NotifyValue()
-{
-    const std::int32_t v = Value();
-    if (v == FReportedValue)
-        return;
-    FReportedValue = v;
-    emit ValueChanged(v);
-}
-
-std::int32_t TSpinEdit::ClampValue(std::int32_t v) const
-{
-    if (FMinValue == FMaxValue)
-        return v;
-    if (v < FMinValue)
-        return FMinValue;
-    if (v > FMaxValue)
-        return FMaxValue;
-    return v;
-}
-
-void TSpinEdit::StepUp(QObject*)
-{
-    if (ReadOnly()) {
-        MessageBeep();
-        return;
-    }
-    SetValue(SaturatingAdd(Value(), FIncrement));
-}
-
-void TSpinEdit::StepDown(QObject*)
-{
-    if (ReadOnly()) {
-        MessageBeep();
-        return;
-    }
-    SetValue(SaturatingSub(Value(), FIncrement));
-}
-
-bool TSpinEdit::AcceptsKeyChar(char16_t key) const
-{
-    const QString separator = QLocale().decimalPoint();
-    const bool isSeparator = separator.size() == 1 && separator.at(0).unicode() == key;
-    const bool inSet = key <= 255 && ((key >= u'0' && key <= u'9') || key == u'+' || key == u'-' || isSeparator);
-    const bool acceptable = inSet || (key < 32 && key != u'\r');
-    if (!FEditorEnabled && acceptable && (key >= 32 || key == u'\b'))
-        return false;
-    return acceptable;
-}
-
-bool TSpinEdit::EditingAllowed() const
-{
-    return FEditorEnabled && !ReadOnly();
 }
 
 void TSpinEdit::SetMaxLength(int v)
@@ -421,10 +336,7 @@ void TSpinEdit::focusOutEvent(QFocusEvent* e)
     if (WindowLevelFocusReason(e->reason()))
         return;
     RaiseNotify(OnExit, this, &TSpinEdit::Exit);
-    // Text that is not a number reads as MinValue and stays as it is.
-    const std::int32_t v = Value();
-    if (ClampValue(v) != v)
-        SetValue(v);
+    BringValueBack();
 }
 
 void TSpinEdit::keyPressEvent(QKeyEvent* e)
