@@ -8,18 +8,21 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <cstdint>
+#include <memory>
 
 class QMenu;
 
 namespace Kepler {
 
 class TSpinButton;
+class TSpinValue;
 class TTimerSpeedButton;
 struct TRect;
 
 // A one-line edit that holds a 32-bit integer, with a pair of auto-repeating
 // up and down buttons inside its right edge. The value lives in the text:
-// reading parses it, writing replaces it.
+// reading parses it, writing replaces it; the rules for both are the value
+// model's, which the widget asks.
 //
 // Each On... event has a signal of the same name without "On" (OnChange and
 // Change()); the event's handler runs first, then the signal's receivers,
@@ -70,15 +73,15 @@ public:
 
     // The limits only take effect at the next write, step or focus loss.
     // Equal limits (0 and 0 by default) mean no limits at all.
-    std::int32_t MinValue() const { return FMinValue; }
+    std::int32_t MinValue() const;
     // Upper limit (0).
-    std::int32_t MaxValue() const { return FMaxValue; }
+    std::int32_t MaxValue() const;
     // Amount a step adds or subtracts (1).
-    std::int32_t Increment() const { return FIncrement; }
-    void SetIncrement(std::int32_t v) { FIncrement = v; }
+    std::int32_t Increment() const;
+    void SetIncrement(std::int32_t v);
     // False forbids typing, cutting and pasting, but not stepping.
-    bool EditorEnabled() const { return FEditorEnabled; }
-    void SetEditorEnabled(bool v) { FEditorEnabled = v; }
+    bool EditorEnabled() const;
+    void SetEditorEnabled(bool v);
     // A read-only spin box takes no typing and sounds the alert instead of stepping.
     bool ReadOnly() const { return isReadOnly(); }
     void SetReadOnly(bool v) { setReadOnly(v); }
@@ -110,7 +113,7 @@ public slots:
     // Text that is not a number reads as the new minimum from now on.
     void SetMinValue(int v);
     // Sets the upper limit; it takes effect at the next write, step or focus loss.
-    void SetMaxValue(int v) { FMaxValue = v; }
+    void SetMaxValue(int v);
 
 public:
     // Places the control; a height below MinimumHeight() is raised to it.
@@ -232,6 +235,8 @@ private:
     using QLineEdit::setMaxLength;
 
     bool EditingAllowed() const;
+    // On leaving: a number outside the limits is written back between them.
+    void BringValueBack();
     // The part of s that fits MaxLength once `removed` characters of the
     // text have given way to it.
     QString FitMaxLength(const QString& s, qsizetype removed) const;
@@ -248,11 +253,10 @@ private:
     void PassKeyThroughHandler(QKeyEvent* e);
     void TypeKey(QKeyEvent* e);
 
-    std::int32_t FMinValue = 0;
-    std::int32_t FMaxValue = 0;
-    std::int32_t FIncrement = 1;
+    // Limits, step and the text rules (MinValue, MaxValue, Increment,
+    // EditorEnabled).
+    std::unique_ptr<TSpinValue> FValue;
     TSpinButton* FButton = nullptr;
-    bool FEditorEnabled = true;
     bool FAutoSelect = true;
     int FMaxLength = 0;
     // Set while a left press on the text brings the focus in.

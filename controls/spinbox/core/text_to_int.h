@@ -1,7 +1,7 @@
 #pragma once
-#include <QStringView>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace Kepler {
 
@@ -10,6 +10,6 @@ namespace Kepler {
 // digits, running to the end. Decimal values must lie in the signed 32-bit
 // range; hexadecimal ones must fit in 32 bits and are taken as that bit
 // pattern, negated after a "-". Anything else is not a number.
-std::optional<std::int32_t> TextToInt(QStringView text);
+std::optional<std::int32_t> TextToInt(std::u16string_view text);
 
 } // namespace Kepler

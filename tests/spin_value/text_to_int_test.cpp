@@ -3,13 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
+#include <string>
 #include <climits>
 #include <optional>
 
 using namespace Kepler;
 
 namespace {
+
+// ASCII text as the UTF-16 the conversion reads.
+std::u16string Utf16(const char* s)
+{
+    return std::u16string(s, s + std::char_traits<char>::length(s));
+}
 
 struct Case {
     const char* Text;
@@ -58,14 +64,14 @@ const Case Cases[] = {
 TEST(TextToInt, ReadsDecimalAndHexadecimalOrNothing)
 {
     for (const Case& c : Cases)
-        EXPECT_EQ(TextToInt(QString::fromLatin1(c.Text)), c.Expected) << "text \"" << c.Text << "\"";
+        EXPECT_EQ(TextToInt(Utf16(c.Text)), c.Expected) << "text \"" << c.Text << "\"";
 }
 
 // Digits of other scripts are no decimal digits here.
 TEST(TextToInt, OnlyAsciiDigits)
 {
-    EXPECT_EQ(TextToInt(QStringLiteral("\u0663")), std::nullopt);   // Arabic-Indic three
-    EXPECT_EQ(TextToInt(QStringLiteral("\uFF17")), std::nullopt);   // fullwidth seven
+    EXPECT_EQ(TextToInt(u"\u0663"), std::nullopt);   // Arabic-Indic three
+    EXPECT_EQ(TextToInt(u"\uFF17"), std::nullopt);   // fullwidth seven
 }
 
 } // namespace

@@ -4,9 +4,8 @@ namespace Kepler {
 
 namespace {
 
-int DigitValue(QChar c, int base)
+int DigitValue(char16_t u, int base)
 {
-    const char16_t u = c.unicode();
     int d = -1;
     if (u >= u'0' && u <= u'9')
         d = u - u'0';
@@ -19,10 +18,10 @@ int DigitValue(QChar c, int base)
 
 } // namespace
 
-std::optional<std::int32_t> TextToInt(QStringView text)
+std::optional<std::int32_t> TextToInt(std::u16string_view text)
 {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
+    std::size_t i = 0;
+    const std::size_t n = text.size();
     while (i < n && text[i] == u' ')
         ++i;
     bool negative = false;
