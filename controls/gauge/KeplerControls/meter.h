@@ -17,7 +17,6 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
-#include <exception>
 #include <functional>
 #include <memory>
 
