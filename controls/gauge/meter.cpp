@@ -4,6 +4,7 @@
 #include "enum_member.h"
 #include "event_signals.h"
 #include "meter_accessible.h"
+#include "meter_model.h"
 #include "pixel_image.h"
 #include "show_exception.h"
 #include "store_if_changed.h"
@@ -13,33 +14,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <optional>
 
 namespace Kepler {
 
-namespace {
-
-// Logarithmic mode refuses bounds and thresholds below this floor. It is an
-// extended-precision constant, so a double is compared with it exactly.
-constexpr long double LogFloor = 1e-100L;
-
-bool BelowLogFloor(double v)
-{
-    return static_cast<long double>(v) < LogFloor;
-}
-
-bool AtOrBelowLogFloor(double v)
-{
-    return static_cast<long double>(v) <= LogFloor;
-}
-
-} // namespace
-
 // The settings start as a new gauge's; the constructor gives the size while
 // the rims are still 0, as the geometry of a new gauge is computed with them.
-TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner), TControl(this)
+TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner), TControl(this), FModel(std::make_unique<TMeterModel>())
 {
+    TakeModelValues();
     // Mouse moves without a held button must reach OnMouseMoveInMeter too.
     setMouseTracking(true);
     InstallMeterAccessibility();
@@ -213,181 +196,114 @@ void TMeter::SetNeedleLayoutSec(const TNeedleLayout* v)
     Paint();
 }
 
-// Sets the limit flags for a value and fires the one matching range event.
-// With equal thresholds a value equal to them counts as overflow.
-void TMeter::ClassifyValue(double v)
-{
-    if (v >= FHighThreshold) {
-        FOFL = true;
-        RaiseNotify(OnOverFlow, this, &TMeter::OverFlow);
-    } else if (v > FLowThreshold) {
-        RaiseNotify(OnNormalRange, this, &TMeter::NormalRange);
-    } else {
-        FUFL = true;
-        RaiseNotify(OnUnderFlow, this, &TMeter::UnderFlow);
+// The reports of one setter: the change signals are emitted once the
+// setter is done, re-entered setters included, unless it ends with an error.
+class TMeter::TValueChangeReport {
+public:
+    explicit TValueChangeReport(TMeter& m)
+        : FMeter(m), FBefore(m.FModel->State()), FErrors(std::uncaught_exceptions())
+    {
     }
-}
+    ~TValueChangeReport() noexcept(false)
+    {
+        if (std::uncaught_exceptions() == FErrors)
+            FMeter.ReportValueChanges(FBefore);
+    }
+    TValueChangeReport(const TValueChangeReport&) = delete;
+    TValueChangeReport& operator=(const TValueChangeReport&) = delete;
 
-namespace {
+private:
+    TMeter& FMeter;
+    TMeterModelState FBefore;
+    int FErrors;
+};
 
-// NaN falls to the minimum, as any value not at or above it does.
-double ClampIntoScale(double v, double min, double max)
+TMeterModel& TMeter::Model()
 {
-    if (v > max)
-        return max;
-    if (v >= min)
-        return v;
-    return min;
+    FModel->SetLoading(Loading());
+    return *FModel;
 }
 
-} // namespace
+void TMeter::TakeModelValues()
+{
+    const TMeterModel& m = *FModel;
+    FValue = m.Value();
+    FValue2 = m.ValueSec();
+    FMinValue = m.MeterMinValue();
+    FMaxValue = m.MeterMaxValue();
+    FLowThreshold = m.ThresholdLow();
+    FHighThreshold = m.ThresholdHigh();
+    FLogarithmic = m.Logarithmic();
+    FOFL = m.OverFlow();
+    FUFL = m.UnderFlow();
+}
+
+// The event fires after the new values and flags are stored and before the
+// repaint; a handler that sets a value again is done before it.
+void TMeter::ShowStep(const TMeterStep& step)
+{
+    TakeModelValues();
+    switch (step.Range) {
+    case TMeterRange::OverFlow:
+        RaiseNotify(OnOverFlow, this, &TMeter::OverFlow);
+        break;
+    case TMeterRange::NormalRange:
+        RaiseNotify(OnNormalRange, this, &TMeter::NormalRange);
+        break;
+    case TMeterRange::UnderFlow:
+        RaiseNotify(OnUnderFlow, this, &TMeter::UnderFlow);
+        break;
+    case TMeterRange::None:
+        break;
+    }
+    if (step.Repaint)
+        Paint();
+}
 
 void TMeter::SetValue(double v)
 {
     const TValueChangeReport report(*this);
-    if (Loading()) {
-        FValue = v;
-        return;
-    }
-    // The unclamped value is compared, so an out-of-range value set twice
-    // classifies and repaints both times.
-    if (v == FValue)
-        return;
     const double shown = FValue;
-    FValue = ClampIntoScale(v, FMinValue, FMaxValue);
-    FOFL = false;
-    FUFL = false;
-    if (FNeedleLayout.Visible())
-        ClassifyValue(FValue);
-    Paint();
-    if (FValue != shown)
+    const TMeterStep step = Model().SetValue(v, FNeedleLayout.Visible());
+    ShowStep(step);
+    if (step.Repaint && FValue != shown)
         AnnounceMeterValue(*this);
 }
 
 void TMeter::SetValueSec(double v)
 {
     const TValueChangeReport report(*this);
-    if (Loading()) {
-        FValue2 = v;
-        return;
-    }
-    if (v == FValue2)
-        return;
-    FValue2 = ClampIntoScale(v, FMinValue, FMaxValue);
-    FOFL = false;
-    FUFL = false;
-    // A hidden secondary needle shows nothing, so nothing to repaint.
-    if (!FNeedle2Layout.Visible())
-        return;
-    ClassifyValue(FValue2);
-    Paint();
+    ShowStep(Model().SetValueSec(v, FNeedle2Layout.Visible()));
 }
 
-void TMeter::SetMeterMinValue(double v) { SetBound(TScaleEnd::Lower, v); }
-void TMeter::SetMeterMaxValue(double v) { SetBound(TScaleEnd::Upper, v); }
-void TMeter::SetThresholdLow(double v) { SetThreshold(TScaleEnd::Lower, v); }
-void TMeter::SetThresholdHigh(double v) { SetThreshold(TScaleEnd::Upper, v); }
-
-// The two ends of the scale follow the same rules, mirrored: "beyond" is
-// below for the lower end and above for the upper one.
-namespace {
-
-bool Beyond(bool upper, double a, double b)
-{
-    return upper ? a > b : a < b;
-}
-
-} // namespace
-
-void TMeter::SetBound(TScaleEnd end, double v)
+void TMeter::SetMeterMinValue(double v)
 {
     const TValueChangeReport report(*this);
-    // A NaN or infinite bound would break every later comparison or fraction.
-    if (!std::isfinite(v))
-        return;
-    if (FLogarithmic && BelowLogFloor(v))
-        return;
-    const bool upper = end == TScaleEnd::Upper;
-    double& bound = upper ? FMaxValue : FMinValue;
-    double& opposite = upper ? FMinValue : FMaxValue;
-    if (Loading()) {
-        bound = v;
-        return;
-    }
-    if (v == bound)
-        return;
-    // The opposite bound is moved one unit out of the way when the new one
-    // reaches it; on a logarithmic scale a minimum that would not be
-    // positive becomes a tenth of the maximum instead. Where one unit
-    // changes nothing, the next number; beyond the largest finite number
-    // there is none, and the call is refused.
-    double other = opposite;
-    if (!Beyond(upper, v, other)) {
-        other = upper ? v - 1 : v + 1;
-        if (FLogarithmic && other <= 0)
-            other = v / 10;
-        if (!Beyond(upper, v, other))
-            other = std::nextafter(v, (upper ? -1 : 1) * std::numeric_limits<double>::infinity());
-        if (!std::isfinite(other))
-            return;
-    }
-    bound = v;
-    opposite = other;
-    for (double* d : {&FValue, &FValue2, &FLowThreshold, &FHighThreshold})
-        if (Beyond(upper, *d, bound))
-            *d = bound;
-    Paint();
+    ShowStep(Model().SetMeterMinValue(v));
 }
 
-void TMeter::SetThreshold(TScaleEnd end, double v)
+void TMeter::SetMeterMaxValue(double v)
 {
     const TValueChangeReport report(*this);
-    if (std::isnan(v))
-        return;
-    if (FLogarithmic && BelowLogFloor(v))
-        return;
-    const bool upper = end == TScaleEnd::Upper;
-    double& threshold = upper ? FHighThreshold : FLowThreshold;
-    double& opposite = upper ? FLowThreshold : FHighThreshold;
-    if (Loading()) {
-        threshold = v;
-        return;
-    }
-    if (v == threshold)
-        return;
-    threshold = v;
-    if (threshold < FMinValue)
-        threshold = FMinValue;
-    if (threshold > FMaxValue)
-        threshold = FMaxValue;
-    // The opposite threshold is pushed along, never crossed.
-    if (Beyond(upper, opposite, threshold))
-        opposite = threshold;
-    // Only the primary value is tested, whatever the needles' visibility.
-    bool& flag = upper ? FOFL : FUFL;
-    flag = false;
-    if (upper ? FValue >= threshold : FValue <= threshold) {
-        flag = true;
-        RaiseNotify(upper ? OnOverFlow : OnUnderFlow, this, upper ? &TMeter::OverFlow : &TMeter::UnderFlow);
-    }
-    Paint();
+    ShowStep(Model().SetMeterMaxValue(v));
+}
+
+void TMeter::SetThresholdLow(double v)
+{
+    const TValueChangeReport report(*this);
+    ShowStep(Model().SetThresholdLow(v));
+}
+
+void TMeter::SetThresholdHigh(double v)
+{
+    const TValueChangeReport report(*this);
+    ShowStep(Model().SetThresholdHigh(v));
 }
 
 void TMeter::SetLogarithmic(bool v)
 {
     const TValueChangeReport report(*this);
-    if (Loading()) {
-        FLogarithmic = v;
-        return;
-    }
-    if (v == FLogarithmic)
-        return;
-    // Switching on with a bound at or below the floor is refused silently.
-    if (AtOrBelowLogFloor(FMinValue) || AtOrBelowLogFloor(FMaxValue))
-        FLogarithmic = false;
-    else
-        FLogarithmic = v;
-    Paint();
+    ShowStep(Model().SetLogarithmic(v));
 }
 
 // The whole face is composed off-screen and shown in one copy, so it never
@@ -469,12 +385,8 @@ void TMeter::Loaded()
     const TValueChangeReport report(*this);
     TComponent::Loaded();
     // Only the primary value is brought into the scale; no event, no flags.
-    // A stored value that is not a number falls to the minimum, as it does
-    // when set at run time.
-    if (FValue > FMaxValue)
-        FValue = FMaxValue;
-    else if (!(FValue >= FMinValue))
-        FValue = FMinValue;
+    FModel->Loaded();
+    TakeModelValues();
     ReloadImages();
     Paint();
 }

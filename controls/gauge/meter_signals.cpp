@@ -2,9 +2,9 @@
 
 #include "event_signals.h"
 #include "meter_image_error.h"
+#include "meter_model.h"
 
 #include <QMetaMethod>
-#include <cmath>
 
 namespace Kepler {
 
@@ -12,36 +12,24 @@ namespace Kepler {
 // setters change as side effects, the painting events passed on as signals,
 // and property writes that cannot carry an error through Qt's code.
 
-namespace {
-
-bool Same(double a, double b)
+// In a fixed order, whichever setter made the change.
+void TMeter::ReportValueChanges(const TMeterModelState& before)
 {
-    return a == b || (std::isnan(a) && std::isnan(b));
-}
-
-} // namespace
-
-TMeter::TValueState TMeter::CurrentValueState() const
-{
-    return {FValue, FValue2, FMinValue, FMaxValue, FLowThreshold, FHighThreshold, FLogarithmic};
-}
-
-void TMeter::ReportValueChanges(const TValueState& before)
-{
-    const TValueState now = CurrentValueState();
-    if (!Same(before.Min, now.Min))
+    const TMeterModelState now = FModel->State();
+    const TMeterModelChanges changed = ChangesBetween(before, now);
+    if (changed.Min)
         emit MeterMinValueChanged(now.Min);
-    if (!Same(before.Max, now.Max))
+    if (changed.Max)
         emit MeterMaxValueChanged(now.Max);
-    if (before.Logarithmic != now.Logarithmic)
+    if (changed.Logarithmic)
         emit LogarithmicChanged(now.Logarithmic);
-    if (!Same(before.Low, now.Low))
+    if (changed.Low)
         emit ThresholdLowChanged(now.Low);
-    if (!Same(before.High, now.High))
+    if (changed.High)
         emit ThresholdHighChanged(now.High);
-    if (!Same(before.Value, now.Value))
+    if (changed.Value)
         emit ValueChanged(now.Value);
-    if (!Same(before.ValueSec, now.ValueSec))
+    if (changed.ValueSec)
         emit ValueSecChanged(now.ValueSec);
 }
 

@@ -17,10 +17,14 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
-#include <exception>
 #include <functional>
+#include <memory>
 
 namespace Kepler {
+
+class TMeterModel;
+struct TMeterModelState;
+struct TMeterStep;
 
 using TMouseMoveInMeterEvent =
     std::function<void(QObject* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>; // the pointer is over the gauge at MeterValue
@@ -29,9 +33,9 @@ using TMouseMoveInMeterEvent =
 // primary and a secondary needle, coloured scale bands, two limit lamps, a
 // caption and optional background and anchor images.
 //
-// The widget holds the settings, the values and the painting events, loads
-// and fires the range events; a TMeterFaceComposer composes the face from
-// them. Paint() has the face composed and kept in Face(); the widget shows
+// The widget holds the settings and painting events and loads; a Qt-free
+// model keeps the values by their rules, its reports become range events
+// and change signals, and a TMeterFaceComposer composes the face from both. Paint() has the face composed and kept in Face(); the widget shows
 // that face. Setters that repaint call Paint() synchronously, once; events
 // fire after the new value and flags are stored and before that repaint.
 class KEPLERCONTROLS_EXPORT TMeter : public QWidget,
@@ -455,44 +459,21 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    // A bound or a threshold, lower or upper: each pair is set by one rule.
-    enum class TScaleEnd { Lower, Upper };
-    void SetBound(TScaleEnd end, double v);
-    void SetThreshold(TScaleEnd end, double v);
     void CalcMeterGeometry();
     void GeometryMayHaveChanged();
     // Qt takes a size given to a hidden widget at once but reports it only
     // when the widget is shown; every geometry read catches up here first.
     const TMeterSettings& CaughtUp() const;
-    void ClassifyValue(double v);
-    // The value-like properties, before and after a setter.
-    struct TValueState {
-        double Value, ValueSec, Min, Max, Low, High;
-        bool Logarithmic;
-    };
-    TValueState CurrentValueState() const;
-    void ReportValueChanges(const TValueState& before);
+    // The value model, told the loading state before every use.
+    TMeterModel& Model();
+    // Copies the model's values and flags into what the face is composed from.
+    void TakeModelValues();
+    // Shows what a model setter did: the range event, then the repaint.
+    void ShowStep(const TMeterStep& step);
+    void ReportValueChanges(const TMeterModelState& before);
     // Reports what the setter it guards changed once that setter is done,
     // unless it ends with an error.
-    class TValueChangeReport {
-    public:
-        explicit TValueChangeReport(TMeter& m)
-            : FMeter(m), FBefore(m.CurrentValueState()), FErrors(std::uncaught_exceptions())
-        {
-        }
-        ~TValueChangeReport() noexcept(false)
-        {
-            if (std::uncaught_exceptions() == FErrors)
-                FMeter.ReportValueChanges(FBefore);
-        }
-        TValueChangeReport(const TValueChangeReport&) = delete;
-        TValueChangeReport& operator=(const TValueChangeReport&) = delete;
-
-    private:
-        TMeter& FMeter;
-        TValueState FBefore;
-        int FErrors;
-    };
+    class TValueChangeReport;
     bool PaintSignalsConnected() const;
     TMeterPaintEvents PaintEventsWithSignals();
     void ReloadImages();
@@ -514,6 +495,8 @@ private:
     bool FInPaintEvent = false;
     QRect FGeometryComputedFor; // position and size the geometry was computed with
     TClickTracker FClick; // a left press that a release over the gauge turns into a click
+    // Values, bounds, thresholds and limit flags and the rules that set them.
+    std::unique_ptr<TMeterModel> FModel;
 };
 
 } // namespace Kepler
