@@ -1,5 +1,6 @@
 #include "KeplerControls/colors.h"
 #include "qt_colors.h"
+#include "system_colors.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,26 @@ TEST(Colors, SystemColoursComeFromThePalette)
               FromQColor(pal.color(QPalette::Active, QPalette::WindowText)));
     EXPECT_TRUE(IsSystemColor(clBtnFace));
     EXPECT_FALSE(IsSystemColor(clWhite));
+}
+
+// A program without Qt's face draws the system colours as the desktop's
+// default palette shows them, so a picture looks the same with either.
+TEST(Colors, TheClassicColoursAreTheDefaultPalettes)
+{
+    const QPalette pal = QGuiApplication::palette();
+    const TSystemColors* face = SystemColors();
+    SetSystemColors(nullptr);
+    const struct {
+        TColor System;
+        QPalette::ColorRole Role;
+    } cases[] = {
+        {clWindow, QPalette::Base},        {clWindowText, QPalette::WindowText},
+        {clBtnFace, QPalette::Button},     {clBtnShadow, QPalette::Dark},
+        {clBtnHighlight, QPalette::Light},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ColorToRGB(c.System), FromQColor(pal.color(QPalette::Active, c.Role))) << c.System;
+    SetSystemColors(face);
 }
 
 } // namespace

@@ -7,16 +7,18 @@ namespace {
 
 const TSystemColors* registered = nullptr;
 
-// The colours of a classic desktop, for a program without a palette to ask.
+// The system colours as the desktop's default palette shows them, for a
+// program without a palette to ask: a picture drawn here then looks as it
+// does on the desktop.
 TColor ClassicSystemColor(TColor c)
 {
     switch (c) {
     case clWindow: return clWhite;
     case clWindowText: return clBlack;
-    case clBtnShadow: return RGB(160, 160, 160);
+    case clBtnShadow: return RGB(159, 159, 159);
     case clBtnHighlight: return clWhite;
     case clBtnFace:
-    default: return RGB(240, 240, 240);
+    default: return RGB(239, 239, 239);
     }
 }
 
