@@ -6,6 +6,9 @@ namespace Kepler {
 namespace {
 
 const TSystemColors* registered = nullptr;
+// Counts the changes of the registered source and of its colours.
+std::uint64_t version = 0;
+std::uint64_t sourceVersionSeen = 0;
 
 // The system colours as the desktop's default palette shows them, for a
 // program without a palette to ask: a picture drawn here then looks as it
@@ -24,7 +27,22 @@ TColor ClassicSystemColor(TColor c)
 
 } // namespace
 
-void SetSystemColors(const TSystemColors* source) { registered = source; }
+void SetSystemColors(const TSystemColors* source)
+{
+    registered = source;
+    sourceVersionSeen = source ? source->Version() : 0;
+    ++version;
+}
+
+std::uint64_t SystemColorsVersion()
+{
+    const std::uint64_t sourceVersion = registered ? registered->Version() : 0;
+    if (sourceVersion != sourceVersionSeen) {
+        sourceVersionSeen = sourceVersion;
+        ++version;
+    }
+    return version;
+}
 
 const TSystemColors* SystemColors() { return registered; }
 
