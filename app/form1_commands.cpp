@@ -4,6 +4,7 @@
 
 #include "info_text.h"
 #include "picture_box.h"
+#include "platform.h"
 
 #include "KeplerControls/canvas.h"
 #include "KeplerControls/meter.h"
@@ -12,7 +13,6 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QScrollBar>
 
@@ -82,7 +82,7 @@ int TForm1::DelayMs() const
 
 std::string TForm1::DecimalSeparator() const
 {
-    return QLocale().decimalPoint().toStdString();
+    return Platform().DecimalSeparator();
 }
 
 void TForm1::SetMeanText(const std::string& text)

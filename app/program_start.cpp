@@ -6,6 +6,7 @@
 #include "window_zoom.h"
 
 #include "platform.h"
+#include "qt_raster_face.h"
 
 #include "simulation_state.h"
 
@@ -15,6 +16,8 @@ using namespace Kepler;
 
 int RunProgram(int& argc, char** argv, const std::function<void(TForm1&)>& whenShown)
 {
+    // The pictures draw with Qt's text and palette from the start.
+    RegisterQtRasterFace();
     // The simulation takes the date before any window exists.
     InitSimulationState(Platform().LocalDate());
     // The window follows each screen's pixel density. A ratio such as 1.5

@@ -51,9 +51,6 @@ if(NOT KEPLERCONTROLS_SHARED)
   foreach(part IN LISTS KEPLER_SPIN_GLYPH_TARGETS)
     target_link_libraries(KeplerControls INTERFACE "$<TARGET_OBJECTS:$<TARGET_NAME:${part}>>")
   endforeach()
-  # Likewise the raster layer's start-up file, which registers Qt's text
-  # engine and palette and which nothing calls either.
-  target_link_options(KeplerControls INTERFACE "LINKER:--undefined=kepler_raster_qt_start")
 endif()
 add_library(KeplerControls::KeplerControls ALIAS KeplerControls)
 target_link_libraries(KeplerControls PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets)

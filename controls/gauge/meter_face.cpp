@@ -2,9 +2,8 @@
 
 #include "meter_face_steps.h"
 #include "rounding.h"
+#include "system_colors.h"
 
-#include <QGuiApplication>
-#include <QPalette>
 #include <cstring>
 #include <numbers>
 
@@ -110,7 +109,7 @@ struct TMeterFaceComposer::TStaticKey {
     TStaticKey(int w, int h, const TMeterSettings& s, bool withLabels)
         : W(w), H(h), WithLabels(withLabels), Settings(s),
           Picture(!s.FBakGndFName.isEmpty() && s.BackGroundPicture ? s.BackGroundPicture->ContentKey() : 0),
-          Palette(qGuiApp ? QGuiApplication::palette().cacheKey() : 0)
+          Palette(qint64(SystemColorsVersion()))
     {
         // A copied font carries the gauge's change handler along; the key
         // only compares.

@@ -8,6 +8,8 @@
 // without that locale fails here instead of silently falling back to "C".
 #include <gtest/gtest.h>
 
+#include "qt_raster_face.h"
+
 #include <QApplication>
 #include <QLocale>
 
@@ -42,6 +44,8 @@ int main(int argc, char** argv)
             TestLocale, std::setlocale(LC_NUMERIC, nullptr));
         return 1;
     }
+    // As in the program, pictures draw with Qt's text and palette.
+    Kepler::RegisterQtRasterFace();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -132,7 +132,7 @@ TEST_F(RasterWithoutQt, SystemColoursComeFromTheRegisteredSource)
 {
     Canvas.Brush().SetColor(clBtnFace);
     Canvas.FillRect({0, 0, 1, 1});
-    EXPECT_EQ(Bitmap.Pixel(0, 0), RGB(240, 240, 240)); // a classic desktop's
+    EXPECT_EQ(Bitmap.Pixel(0, 0), RGB(239, 239, 239)); // the desktop's default palette's
     EXPECT_EQ(ColorToRGB(clWindowText), clBlack);
 
     TFixedSystemColors fixed;

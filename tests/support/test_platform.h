@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class TTestPlatform : public Kepler::TPlatform {
@@ -32,6 +33,7 @@ public:
     std::function<void(int timeoutMs)> OnWaitForMessages;
     std::function<void(QAccessibleEvent& event)> OnAnnounce;
     std::function<void(const QString& text)> OnShowError;
+    std::optional<std::string> Separator;
 
     void AdvanceTimers(int ms)
     {
@@ -85,7 +87,14 @@ public:
             OnAnnounce(event);
         Kepler::TPlatform::Announce(event);
     }
-    void ShowError(const QString& text) override { OnShowError ? OnShowError(text) : Kepler::TPlatform::ShowError(text); }
+    void ShowError(const std::string& text) override
+    {
+        OnShowError ? OnShowError(QString::fromStdString(text)) : Kepler::TPlatform::ShowError(text);
+    }
+    std::string DecimalSeparator() override
+    {
+        return Separator ? *Separator : Kepler::TPlatform::DecimalSeparator();
+    }
     std::unique_ptr<Kepler::TTimerEngine> CreateTimer(std::function<void()> tick) override
     {
         if (!FManualTimers)

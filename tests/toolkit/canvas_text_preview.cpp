@@ -4,6 +4,7 @@
 #include "KeplerControls/canvas.h"
 #include "qt_bitmap.h"
 #include "qt_font.h"
+#include "qt_raster_face.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    RegisterQtRasterFace();
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s out.png\n", argv[0]);
         return 2;

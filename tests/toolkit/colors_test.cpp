@@ -1,5 +1,8 @@
 #include "KeplerControls/colors.h"
 #include "qt_colors.h"
+#include "qt_raster_face.h"
+#include "text_engine.h"
+#include "system_colors.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +55,59 @@ TEST(Colors, SystemColoursComeFromThePalette)
               FromQColor(pal.color(QPalette::Active, QPalette::WindowText)));
     EXPECT_TRUE(IsSystemColor(clBtnFace));
     EXPECT_FALSE(IsSystemColor(clWhite));
+}
+
+// A program without Qt's face draws the system colours as the desktop's
+// default palette shows them, so a picture looks the same with either.
+TEST(Colors, TheClassicColoursAreTheDefaultPalettes)
+{
+    const QPalette pal = QGuiApplication::palette();
+    const TSystemColors* face = SystemColors();
+    SetSystemColors(nullptr);
+    const struct {
+        TColor System;
+        QPalette::ColorRole Role;
+    } cases[] = {
+        {clWindow, QPalette::Base},        {clWindowText, QPalette::WindowText},
+        {clBtnFace, QPalette::Button},     {clBtnShadow, QPalette::Dark},
+        {clBtnHighlight, QPalette::Light},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ColorToRGB(c.System), FromQColor(pal.color(QPalette::Active, c.Role))) << c.System;
+    SetSystemColors(face);
+}
+
+// The Qt face is registered at start; registering it again later leaves
+// whatever a program registered since in place.
+TEST(Colors, TheQtFaceIsRegisteredOnce)
+{
+    const TSystemColors* face = SystemColors();
+    ASSERT_NE(face, nullptr);
+    EXPECT_NE(TextEngine(), nullptr);
+    class TFixed : public TSystemColors {
+    public:
+        TColor Resolve(TColor) const override { return clRed; }
+    } fixed;
+    SetSystemColors(&fixed);
+    RegisterQtRasterFace();
+    EXPECT_EQ(SystemColors(), &fixed);
+    SetSystemColors(face);
+}
+
+// A new palette makes kept drawings with system colours out of date.
+TEST(Colors, ANewPaletteChangesTheSystemColoursVersion)
+{
+    const QPalette saved = QGuiApplication::palette();
+    const std::uint64_t before = SystemColorsVersion();
+    EXPECT_EQ(SystemColorsVersion(), before);
+    QPalette changed = saved;
+    changed.setColor(QPalette::Button, QColor(10, 20, 30));
+    QGuiApplication::setPalette(changed);
+    const std::uint64_t after = SystemColorsVersion();
+    EXPECT_NE(after, before);
+    EXPECT_EQ(ColorToRGB(clBtnFace), RGB(10, 20, 30));
+    QGuiApplication::setPalette(saved);
+    EXPECT_NE(SystemColorsVersion(), after);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "KeplerControls/control.h"
 #include "control_link.h"
+#include "qt_raster_face.h"
 
 #include <QWidget>
 
@@ -9,6 +10,8 @@ TControl::TControl(QWidget* self, TColor defaultColor)
     : FWidget(self),
       FColor(defaultColor)
 {
+    // A control draws with Qt's text and palette, in whatever program uses it.
+    RegisterQtRasterFace();
     FLink = std::make_unique<TControlLink>(this);
     FConstraints.OnChange = [this] { ApplyConstraints(); };
     RecordPlacement();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
 #include <chrono>
@@ -96,16 +97,21 @@ void TPlatform::Announce(QAccessibleEvent& event)
     QAccessible::updateAccessibility(&event);
 }
 
-void TPlatform::ShowError(const QString& text)
+void TPlatform::ShowError(const std::string& text)
 {
     if (!IsWidgetApplication()) {
-        qWarning("%s", qPrintable(text));
+        qWarning("%s", text.c_str());
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), QString::fromStdString(text),
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+std::string TPlatform::DecimalSeparator()
+{
+    return QLocale().decimalPoint().toStdString();
 }
 
 } // namespace Kepler

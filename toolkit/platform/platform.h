@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 class QAccessibleEvent;
-class QString;
 
 namespace Kepler {
 
@@ -41,8 +41,11 @@ public:
     virtual std::unique_ptr<TTimerEngine> CreateTimer(std::function<void()> tick);
     // Passes an event (a value change, say) on to assistive technology.
     virtual void Announce(QAccessibleEvent& event);
-    // Shows an error message to the user and returns when it is dismissed.
-    virtual void ShowError(const QString& text);
+    // Shows an error message (UTF-8) to the user and returns when it is
+    // dismissed.
+    virtual void ShowError(const std::string& text);
+    // The user's decimal separator (UTF-8), as numbers are typed and shown.
+    virtual std::string DecimalSeparator();
 };
 
 // The installed platform; the real one until another is installed.

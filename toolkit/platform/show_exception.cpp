@@ -19,7 +19,7 @@ void ShowException(const QString& message)
     // A message box sentence ends with a full stop.
     if (!text.isEmpty() && !text.endsWith(QLatin1Char('.')))
         text += QLatin1Char('.');
-    Platform().ShowError(text);
+    Platform().ShowError(text.toStdString());
 }
 
 void ReportEventError(const QString& message)

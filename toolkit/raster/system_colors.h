@@ -1,6 +1,8 @@
 #pragma once
 #include "KeplerControls/colors.h"
 
+#include <cstdint>
+
 namespace Kepler {
 
 // Where system colours (clBtnFace and the others) come from. The raster
@@ -11,11 +13,19 @@ public:
     virtual ~TSystemColors() = default;
     // The plain colour a system colour shows as; called for system colours only.
     virtual TColor Resolve(TColor systemColor) const = 0;
+    // Changes whenever the colours Resolve gives may have changed (the
+    // palette it reads was replaced, say); a source whose colours never
+    // change keeps it.
+    virtual std::uint64_t Version() const { return 0; }
 };
 
 // Registers the source of system colours; null returns to the classic
 // desktop's colours. The source must outlive its registration.
 void SetSystemColors(const TSystemColors* source);
 const TSystemColors* SystemColors();
+// Changes whenever a system colour may resolve differently than before:
+// another source was registered, or the registered source's colours changed.
+// A kept drawing with system colours in it is current while this stays.
+std::uint64_t SystemColorsVersion();
 
 } // namespace Kepler

@@ -19,4 +19,9 @@ TColor TPaletteColors::Resolve(TColor c) const
     }
 }
 
+std::uint64_t TPaletteColors::Version() const
+{
+    return qGuiApp ? std::uint64_t(QGuiApplication::palette().cacheKey()) : 0;
+}
+
 } // namespace Kepler

@@ -8,6 +8,8 @@ namespace Kepler {
 class TPaletteColors : public TSystemColors {
 public:
     TColor Resolve(TColor systemColor) const override;
+    // The palette's own key, which Qt changes with every new palette.
+    std::uint64_t Version() const override;
 };
 
 } // namespace Kepler
