@@ -266,6 +266,12 @@ void TPictureBox::SavePictureAs()
         text += QStringLiteral("\n\nDie vorhandene Datei ist unver\u00e4ndert.");
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Bild nicht gespeichert"), text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+    // The box asks for the keyboard itself: as the file dialog closes, the
+    // keyboard goes back to the window, and in a session without a window
+    // manager nobody would hand it on to the box, whose "OK" then never
+    // hears Return.
+    box.show();
+    box.activateWindow();
     box.exec();
 }
 
