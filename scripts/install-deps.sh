@@ -6,7 +6,7 @@ set -euo pipefail
 export LC_ALL=C
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   qt6-tools-dev doxygen qt6-documentation-tools libqt6opengl6-dev
   libgtest-dev libbenchmark-dev
