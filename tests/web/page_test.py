@@ -26,10 +26,25 @@ from selenium.webdriver.common.keys import Keys
 
 ARGS = None
 
-# The page's clock stands at 8 December 2026 (the recorded sessions' date),
-# going on from there; only the date is shifted, the tick counter is not.
-FIXED_DATE = """
+# Set up in the page before its own script runs. The page's clock stands at
+# 8 December 2026 (the recorded sessions' date), going on from there; only
+# the date is shifted, the tick counter is not. Every write of the true
+# anomaly's readout (the second of a cycle's two) is logged with both
+# readouts, so that no cycle goes unseen, however busy the machine.
+PAGE_SETUP = """
 (() => {
+  const value = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, "value");
+  window.readoutLog = [];
+  Object.defineProperty(HTMLInputElement.prototype, "value", {
+    configurable: true,
+    get() { return value.get.call(this); },
+    set(v) {
+      value.set.call(this, v);
+      if (this.id === "true-anomaly")
+        window.readoutLog.push([document.getElementById("mean-anomaly").value, v]);
+    },
+  });
+
   const RealDate = Date;
   const shift = new RealDate(2026, 11, 8, 10, 0, 0).getTime() - RealDate.now();
   class ShiftedDate extends RealDate {
@@ -92,7 +107,7 @@ class PageTest(unittest.TestCase):
         options.add_experimental_option("prefs", {"intl.accept_languages": "de-DE,de"})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         cls.driver = webdriver.Chrome(service=Service(ARGS.chromedriver), options=options)
-        cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": FIXED_DATE})
+        cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PAGE_SETUP})
         cls.reference_readouts, cls.reference_picture = reference_run(ARGS.out)
 
     @classmethod
@@ -137,18 +152,15 @@ class PageTest(unittest.TestCase):
             time.sleep(0.01)
         self.fail("waited %s s in vain" % seconds)
 
-    def watch_readouts(self, until, seconds):
-        """Every new pair of readouts, in order, until `until(pairs)` holds."""
-        seen = []
-        end = time.monotonic() + seconds
-        while time.monotonic() < end:
-            pair = self.readouts()
-            if not seen or seen[-1] != pair:
-                seen.append(pair)
-            if until(seen):
-                return seen
-            time.sleep(0.005)
-        self.fail("the readouts went %s and stopped there" % seen[-5:])
+    def cycles(self):
+        """The readouts after every cycle so far, in order."""
+        return [tuple(pair) for pair in self.driver.execute_script("return window.readoutLog")]
+
+    def wait_for_cycles(self, count, seconds):
+        """Waits until `count` more cycles have ended; returns all so far."""
+        target = len(self.cycles()) + count
+        self.wait_for(lambda: len(self.cycles()) >= target, seconds)
+        return self.cycles()
 
     def run_has_ended(self):
         before = self.readouts()
@@ -177,16 +189,18 @@ class PageTest(unittest.TestCase):
         print("page ready %.0f ms after opening" % (self.load_seconds * 1000))
 
     def test_first_run_as_on_the_desktop(self):
-        self.set_delay(100)
+        started = time.monotonic()
         self.el("start").click()
         self.assertEqual(self.value("start-date"), "8.12.2026")
-        seen = self.watch_readouts(lambda s: s[-1] == ("-0,1 °", "-0,1 °"), 30)
-        self.assertEqual(seen[1][0:2], ("315,6 °", "303,7 °"))
-        self.assertEqual(seen[1:], self.reference_readouts)
+        self.wait_for(lambda: self.gauge() == "0" and len(self.cycles()) > 0, 30)
+        seen = self.cycles()
+        print("first run at delay 0: %d cycles in about %.0f ms" % (len(seen), (time.monotonic() - started) * 1000))
+        self.assertEqual(seen[0], ("315,6 °", "303,7 °"))
+        self.assertEqual(seen[-1], ("-0,1 °", "-0,1 °"))
+        self.assertEqual(seen, self.reference_readouts)
         recorded = recorded_start_session()
         self.assertGreater(len(recorded), 40)
-        self.assertEqual(seen[1:1 + len(recorded)], recorded)
-        self.wait_for(lambda: self.gauge() == "0", 2)
+        self.assertEqual(seen[:len(recorded)], recorded)
 
         # The picture as a person sees it: cut from a screenshot of the page,
         # which shows the canvas 1:1.
@@ -214,9 +228,9 @@ class PageTest(unittest.TestCase):
     def test_nested_starts_and_one_stop(self):
         self.set_delay(40)
         self.el("start").click()
-        self.watch_readouts(lambda s: len(s) >= 4, 10)
+        self.wait_for_cycles(3, 10)
         self.el("start").click()
-        seen = self.watch_readouts(lambda s: len(s) >= 3, 10)
+        seen = self.wait_for_cycles(2, 10)
         self.assertNotEqual(seen[-1], ("-0,1 °", "-0,1 °"))
         self.el("stop").click()
         self.wait_for(self.run_has_ended, 5)
@@ -225,13 +239,14 @@ class PageTest(unittest.TestCase):
     def test_delay_paces_the_cycles(self):
         self.set_delay(500)
         self.el("start").click()
-        first = self.watch_readouts(lambda s: len(s) >= 2, 5)
+        # Three cycles from the end of one to the end of the third after it;
+        # each end is seen a little after it happens, so a little is allowed.
+        self.wait_for_cycles(1, 5)
         t0 = time.monotonic()
-        self.watch_readouts(lambda s: s[-1] != first[-1], 5)
-        self.assertGreater(time.monotonic() - t0, 0.45)
+        self.wait_for_cycles(3, 5)
+        self.assertGreater(time.monotonic() - t0, 1.4)
         self.set_delay(0)
-        seen = self.watch_readouts(lambda s: len(s) >= 10, 5)
-        self.assertGreaterEqual(len(seen), 10)
+        self.wait_for_cycles(10, 5)
         self.el("stop").click()
         self.wait_for(self.run_has_ended, 5)
 
@@ -259,10 +274,10 @@ class PageTest(unittest.TestCase):
         step.send_keys("30")
         self.set_delay(100)
         self.el("start").click()
-        seen = self.watch_readouts(lambda s: len(s) >= 3, 5)
+        seen = self.wait_for_cycles(2, 5)
         self.el("stop").click()
-        self.assertEqual(seen[1], ("315,6 °", "303,7 °"))
-        self.assertNotEqual(seen[2], self.reference_readouts[1])
+        self.assertEqual(seen[0], ("315,6 °", "303,7 °"))
+        self.assertNotEqual(seen[1], self.reference_readouts[1])
         self.wait_for(self.run_has_ended, 5)
 
     def test_step_buttons_repeat_while_held(self):
@@ -271,25 +286,26 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.value("step"), "2")
         actions = webdriver.ActionChains(self.driver)
         actions.click_and_hold(self.el("step-up")).pause(1.05).release().perform()
-        # 400, 500, ..., 1000 ms and once more at the release.
-        self.assertIn(int(self.value("step")), range(9, 12))
+        # At 400, 500, ..., 1000 ms and once more at the release: 8 steps
+        # from 2. A loaded machine may fire the timers late, never early.
+        self.assertIn(int(self.value("step")), range(6, 11))
         self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "step")
 
     def test_infos_holds_the_run(self):
         self.set_delay(30)
         self.el("start").click()
-        self.watch_readouts(lambda s: len(s) >= 3, 5)
+        self.wait_for_cycles(2, 5)
         self.el("infos").click()
         box = self.el("info-box")
         self.assertTrue(box.get_attribute("open") is not None)
         self.assertEqual(self.el("info-caption").text, "Information zum Programm")
         self.assertIn("Julianischer Tageszahl", self.el("info-text").text)
-        held = self.readouts()
+        held = len(self.cycles())
         time.sleep(0.4)
-        self.assertEqual(self.readouts(), held)
+        self.assertEqual(len(self.cycles()), held)
         webdriver.ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
         self.assertIsNone(box.get_attribute("open"))
-        self.watch_readouts(lambda s: s[-1] != held, 3)
+        self.wait_for_cycles(2, 3)
         self.el("stop").click()
         self.wait_for(self.run_has_ended, 5)
 
@@ -298,7 +314,7 @@ class PageTest(unittest.TestCase):
         keys = webdriver.ActionChains(self.driver)
         # From the mean readout: the true readout, then Start.
         keys.send_keys(Keys.TAB, Keys.TAB, Keys.ENTER).perform()
-        self.watch_readouts(lambda s: len(s) >= 3, 5)
+        self.wait_for_cycles(2, 5)
         self.assertEqual(self.value("start-date"), "8.12.2026")
         webdriver.ActionChains(self.driver).send_keys(Keys.TAB, Keys.SPACE).perform()
         self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "stop")
