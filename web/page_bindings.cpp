@@ -1,7 +1,7 @@
 // The page's commands, called from its script (page.html): Start, Stop,
 // the step box's rules, "Infos" holding the runs, and the timer that gives
 // the runs their time.
-#include "fallback_letters.h"
+#include "built_in_glyphs.h"
 #include "web_face.h"
 #include "web_run.h"
 
@@ -18,14 +18,14 @@ using namespace Kepler;
 namespace {
 
 struct TPage {
-    TFallbackLetters Letters;
+    TBuiltInGlyphs Glyphs;
     TWebFace Face;
     TWebRun Run{Face};
     TSpinValue Step;
 
     TPage()
     {
-        SetTextEngine(&Letters);
+        SetTextEngine(&Glyphs);
         // The step box "Zeitschritte in Tagen": 1 to 30 days.
         Step.SetMinValue(1);
         Step.SetMaxValue(30);
@@ -81,8 +81,6 @@ EMSCRIPTEN_KEEPALIVE void kepler_hold() { Page().Run.Hold(); }
 EMSCRIPTEN_KEEPALIVE void kepler_release() { Page().Run.Release(); }
 
 EMSCRIPTEN_KEEPALIVE void kepler_give_time() { Page().Run.GiveTime(); }
-
-EMSCRIPTEN_KEEPALIVE int kepler_run_depth() { return Page().Run.Engine().Depth(); }
 
 // The step box: what its text reads as, written to the simulation on every
 // change of the text, as the desktop's change handler does.

@@ -1,10 +1,13 @@
 // The desktop's side of the page test: the teacher's first run (started on
 // 8 December 2026, step 1, delay 0, until it ends by itself) through the
-// same run engine, without a text engine. Prints the readouts after every
+// same run engine, with the desktop's text engine. Prints the readouts after every
 // cycle, one "mean|true" line each, and writes the picture as a binary PPM.
 //   web_reference_run picture.ppm
+#include "qt_raster_face.h"
 #include "run_engine.h"
 #include "simulation_state.h"
+
+#include <QGuiApplication>
 
 #include "KeplerControls/bitmap.h"
 
@@ -58,6 +61,10 @@ bool WritePpm(const TBitmap& picture, const char* path)
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    RegisterQtRasterFace();
     if (argc != 2) {
         std::cerr << "usage: web_reference_run picture.ppm\n";
         return 2;
