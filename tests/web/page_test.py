@@ -92,18 +92,24 @@ def recorded_start_session():
     return rows[1:]  # the first row is before any cycle
 
 
+def open_browser(language):
+    """Headless Chromium for a user of the given language ("de-DE")."""
+    options = webdriver.ChromeOptions()
+    options.binary_location = ARGS.chromium
+    for a in ["--headless=new", "--no-sandbox", "--disable-gpu", "--lang=" + language,
+              "--force-device-scale-factor=1", "--window-size=700,800"]:
+        options.add_argument(a)
+    options.add_experimental_option("prefs", {"intl.accept_languages": language})
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    driver = webdriver.Chrome(service=Service(ARGS.chromedriver), options=options)
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PAGE_SETUP})
+    return driver
+
+
 class PageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        options = webdriver.ChromeOptions()
-        options.binary_location = ARGS.chromium
-        for a in ["--headless=new", "--no-sandbox", "--disable-gpu", "--lang=de-DE",
-                  "--force-device-scale-factor=1", "--window-size=700,800"]:
-            options.add_argument(a)
-        options.add_experimental_option("prefs", {"intl.accept_languages": "de-DE,de"})
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        cls.driver = webdriver.Chrome(service=Service(ARGS.chromedriver), options=options)
-        cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PAGE_SETUP})
+        cls.driver = open_browser("de-DE")
         cls.reference_readouts, cls.reference_picture = reference_run(ARGS.out)
 
     @classmethod
@@ -217,6 +223,23 @@ class PageTest(unittest.TestCase):
                 differ += page[x, y] != desk[x, y]
         print("picture after the first run: %d pixels differ from the desktop's" % differ)
         self.assertEqual(differ, 0)
+
+    def test_readouts_follow_the_browsers_locale(self):
+        # The page's decimal separator is the browser's: a point in English.
+        german = self.driver
+        self.driver = open_browser("en-US")
+        try:
+            self.setUp()
+            self.set_delay(20)
+            self.el("start").click()
+            seen = self.wait_for_cycles(1, 5)
+            self.el("stop").click()
+            self.assertEqual(seen[0], ("315.6 °", "303.7 °"))
+            self.wait_for(self.run_has_ended, 5)
+            self.tearDown()
+        finally:
+            self.driver.quit()
+            self.driver = german
 
     def test_nested_starts_and_one_stop(self):
         self.set_delay(40)
