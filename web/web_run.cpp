@@ -52,9 +52,14 @@ void TWebRun::Schedule()
     case TRunNeed::rnNothing:
         ArmPageTimer(-1);
         break;
-    case TRunNeed::rnDelay:
-        ArmPageTimer(int(std::min(FEngine.DelayLeft(PageTicks()), LongestSleepMs)));
+    case TRunNeed::rnDelay: {
+        // A browser's timer comes a few milliseconds late at best, so the
+        // last millisecond (all of the wait at delay 0) goes by through the
+        // event loop, as the desktop's does: input is handled between looks.
+        const std::uint32_t left = FEngine.DelayLeft(PageTicks());
+        ArmPageTimer(left <= 1 ? 0 : int(std::min(left, LongestSleepMs)));
         break;
+    }
     case TRunNeed::rnInput:
         ArmPageTimer(0);
         break;
