@@ -1,10 +1,12 @@
 # The hardening a Debian release package is expected to carry: checked
 # buffer functions, stack protection, a read-only relocation table bound at
 # start-up and a position-independent executable. The sanitizer and fuzzing
-# builds do without it (their run-time checks and fortify get in each other's way).
+# builds do without it (their run-time checks and fortify get in each other's way),
+# and so does the browser page: WebAssembly has no stack to smash, no
+# relocation table and no glibc to fortify.
 
 option(KEPLER_HARDEN "Build with the usual release hardening flags" ON)
-if(NOT KEPLER_HARDEN OR KEPLER_SANITIZE OR KEPLER_FUZZ)
+if(NOT KEPLER_HARDEN OR KEPLER_SANITIZE OR KEPLER_FUZZ OR EMSCRIPTEN)
   return()
 endif()
 

@@ -1,4 +1,5 @@
 #include "decimal_text.h"
+#include "scientific_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,9 +9,12 @@ namespace Kepler {
 
 namespace {
 
-// Splits to_chars' scientific form "d.ddde+XX" into digits and exponent.
-TDecimalDigits FromScientific(const char* first, const char* last)
+// Splits the scientific form "d.ddde+XX" into digits and exponent; the
+// decimal point, whatever character it is, is skipped.
+TDecimalDigits FromScientific(const std::string& text)
 {
+    const char* first = text.data();
+    const char* last = first + text.size();
     TDecimalDigits d;
     const char* p = first;
     for (; p != last && *p != 'e'; ++p)
@@ -48,9 +52,7 @@ TDecimalDigits ExactDecimalDigits(double magnitude)
     // A double's exact expansion has at most 767 significant digits; asking
     // for that many makes to_chars write them all without rounding.
     constexpr int exactDigits = 767;
-    char buf[exactDigits + 16];
-    const auto r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, exactDigits - 1);
-    TDecimalDigits d = FromScientific(buf, r.ptr);
+    TDecimalDigits d = FromScientific(ScientificText(magnitude, exactDigits - 1));
     const std::size_t last = d.Digits.find_last_not_of('0');
     d.Digits.erase(last == std::string::npos ? 1 : last + 1);
     return d;
@@ -58,10 +60,8 @@ TDecimalDigits ExactDecimalDigits(double magnitude)
 
 TDecimalDigits SignificantDecimalDigits(long double magnitude, int count)
 {
-    char buf[128];
     const int precision = std::clamp(count, 1, 64) - 1;
-    const auto r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, precision);
-    return FromScientific(buf, r.ptr);
+    return FromScientific(ScientificText(magnitude, precision));
 }
 
 TDecimalDigits RoundDecimalDigits(TDecimalDigits d, int count)

@@ -1,0 +1,353 @@
+#!/usr/bin/python3
+"""The web page in headless Chromium under a German locale on 8 December 2026:
+its texts, a teacher's first run compared with the run engine's on the
+desktop with the desktop's text engine (readouts after every cycle, the
+recorded rows, the picture's pixels, letters included), nested Starts and Stop, the delay, the step box's rules, "Infos"
+holding the run, keyboard-only use, and no error on the console.
+
+    page_test.py --page keplerprobleme.html --reference web_reference_run
+                 --recorded recorded_sessions.txt --chromium chromium
+                 --chromedriver chromedriver --out DIR
+"""
+import argparse
+import io
+import os
+import re
+import subprocess
+import sys
+import time
+import unittest
+
+from PIL import Image
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+ARGS = None
+
+# Set up in the page before its own script runs. The page's clock stands at
+# 8 December 2026 (the recorded sessions' date), going on from there; only
+# the date is shifted, the tick counter is not. Every write of the true
+# anomaly's readout (the second of a cycle's two) is logged with both
+# readouts, so that no cycle goes unseen, however busy the machine.
+PAGE_SETUP = """
+(() => {
+  const value = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, "value");
+  window.readoutLog = [];
+  Object.defineProperty(HTMLInputElement.prototype, "value", {
+    configurable: true,
+    get() { return value.get.call(this); },
+    set(v) {
+      value.set.call(this, v);
+      if (this.id === "true-anomaly")
+        window.readoutLog.push([document.getElementById("mean-anomaly").value, v]);
+    },
+  });
+
+  const RealDate = Date;
+  const shift = new RealDate(2026, 11, 8, 10, 0, 0).getTime() - RealDate.now();
+  class ShiftedDate extends RealDate {
+    constructor(...args) { if (args.length === 0) super(RealDate.now() + shift); else super(...args); }
+    static now() { return RealDate.now() + shift; }
+  }
+  window.Date = ShiftedDate;
+})();
+"""
+
+TEXTS = {
+    "theme": " Visualisierung:  wahre und mittlere Anomalie",
+    "mean-label": "mittlere Anomalie",
+    "true-label": "wahre Anomalie",
+    "delay-label": "Verzögerung",
+    "step-label": "Zeitschritte in Tagen",
+    "start-date-label": "Startdatum",
+    "behind-label": "m. < w. Anomalie (-1)",
+    "ahead-label": "m. > w. Anomalie (1)",
+    "start": "Start",
+    "stop": "Stop",
+    "infos": "Infos",
+}
+
+
+def reference_run(out_dir):
+    """The desktop engine's first run: readouts per cycle and the picture."""
+    ppm = os.path.join(out_dir, "reference_picture.ppm")
+    lines = subprocess.run([ARGS.reference, ppm], check=True, capture_output=True, text=True).stdout
+    readouts = [tuple(line.split("|")) for line in lines.splitlines() if line]
+    return readouts, Image.open(ppm).convert("RGB")
+
+
+def recorded_start_session():
+    """Readouts after each cycle of the recorded session "start"."""
+    rows = []
+    session = None
+    with open(ARGS.recorded, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("session "):
+                session = line.split()[1]
+            elif session == "start" and line.startswith("wait-place "):
+                m = re.search(r'mean "([^"]*)" true "([^"]*)"', line)
+                rows.append((m.group(1), m.group(2)))
+    return rows[1:]  # the first row is before any cycle
+
+
+def open_browser(language):
+    """Headless Chromium for a user of the given language ("de-DE")."""
+    options = webdriver.ChromeOptions()
+    options.binary_location = ARGS.chromium
+    for a in ["--headless=new", "--no-sandbox", "--disable-gpu", "--lang=" + language,
+              "--force-device-scale-factor=1", "--window-size=700,800"]:
+        options.add_argument(a)
+    options.add_experimental_option("prefs", {"intl.accept_languages": language})
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    driver = webdriver.Chrome(service=Service(ARGS.chromedriver), options=options)
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PAGE_SETUP})
+    return driver
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = open_browser("de-DE")
+        cls.reference_readouts, cls.reference_picture = reference_run(ARGS.out)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def setUp(self):
+        start = time.monotonic()
+        self.driver.get("file://" + os.path.abspath(ARGS.page))
+        self.wait_for(lambda: self.driver.execute_script("return document.body.dataset.ready === '1'"), 10)
+        self.load_seconds = time.monotonic() - start
+
+    def tearDown(self):
+        errors = [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+        self.assertEqual(errors, [], "the page's console shows errors")
+
+    # Helpers
+
+    def el(self, id_):
+        return self.driver.find_element(By.ID, id_)
+
+    def value(self, id_):
+        return self.driver.execute_script("return document.getElementById(arguments[0]).value", id_)
+
+    def readouts(self):
+        return tuple(self.driver.execute_script(
+            "return [document.getElementById('mean-anomaly').value, document.getElementById('true-anomaly').value]"))
+
+    def gauge(self):
+        return self.el("gauge").get_attribute("aria-valuenow")
+
+    def set_delay(self, ms):
+        self.driver.execute_script(
+            "const d = document.getElementById('delay'); d.value = arguments[0];"
+            "d.dispatchEvent(new Event('input'));", ms)
+
+    def wait_for(self, condition, seconds):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            if condition():
+                return
+            time.sleep(0.01)
+        self.fail("waited %s s in vain" % seconds)
+
+    def cycles(self):
+        """The readouts after every cycle so far, in order."""
+        return [tuple(pair) for pair in self.driver.execute_script("return window.readoutLog")]
+
+    def wait_for_cycles(self, count, seconds):
+        """Waits until `count` more cycles have ended; returns all so far."""
+        target = len(self.cycles()) + count
+        self.wait_for(lambda: len(self.cycles()) >= target, seconds)
+        return self.cycles()
+
+    def run_has_ended(self):
+        before = self.readouts()
+        time.sleep(0.4)
+        return self.readouts() == before and self.gauge() == "0"
+
+    # Tests
+
+    def test_texts_and_first_view(self):
+        self.assertEqual(self.driver.title, "Simulation Keplerprobleme")
+        for id_, text in TEXTS.items():
+            self.assertEqual(self.driver.execute_script(
+                "return document.getElementById(arguments[0]).textContent", id_), text, id_)
+        for id_ in ["mean-anomaly", "true-anomaly"]:
+            self.assertEqual(self.value(id_), "0°")
+        self.assertEqual(self.value("start-date"), "Startdatum")
+        self.assertEqual(self.value("step"), "1")
+        self.assertEqual(self.value("delay"), "0")
+        self.assertEqual((self.el("picture").get_attribute("width"), self.el("picture").get_attribute("height")),
+                         ("433", "433"))
+        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "mean-anomaly")
+        # The diagram shows until the first Start.
+        self.assertEqual(self.driver.execute_script(
+            "return Array.from(document.getElementById('picture').getContext('2d')"
+            ".getImageData(345, 270, 1, 1).data.slice(0, 3))"), [0, 0, 0])
+        print("page ready %.0f ms after opening" % (self.load_seconds * 1000))
+
+    def test_first_run_as_on_the_desktop(self):
+        started = time.monotonic()
+        self.el("start").click()
+        self.assertEqual(self.value("start-date"), "8.12.2026")
+        self.wait_for(lambda: self.gauge() == "0" and len(self.cycles()) > 0, 30)
+        seen = self.cycles()
+        print("first run at delay 0: %d cycles in about %.0f ms" % (len(seen), (time.monotonic() - started) * 1000))
+        self.assertEqual(seen[0], ("315,6 °", "303,7 °"))
+        self.assertEqual(seen[-1], ("-0,1 °", "-0,1 °"))
+        self.assertEqual(seen, self.reference_readouts)
+        recorded = recorded_start_session()
+        self.assertGreater(len(recorded), 40)
+        self.assertEqual(seen[:len(recorded)], recorded)
+
+        # The picture as a person sees it: cut from a screenshot of the page,
+        # which shows the canvas 1:1.
+        page_shot = Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+        page_shot.save(os.path.join(ARGS.out, "page_after_first_run.png"))
+        rect = self.driver.execute_script(
+            "const r = document.getElementById('picture').getBoundingClientRect(); return [r.left, r.top];")
+        self.assertEqual([float(v) for v in rect], [float(int(v)) for v in rect], "the picture stands between pixels")
+        left, top = int(rect[0]), int(rect[1])
+        shot = page_shot.crop((left, top, left + 433, top + 433))
+        shot.save(os.path.join(ARGS.out, "picture_after_first_run.png"))
+        self.assertEqual(shot.size, (433, 433))
+        # Inside the outermost pixels, which the run never draws.
+        differ = 0
+        page, desk = shot.load(), self.reference_picture.load()
+        for y in range(1, 432):
+            for x in range(1, 432):
+                differ += page[x, y] != desk[x, y]
+        print("picture after the first run: %d pixels differ from the desktop's" % differ)
+        self.assertEqual(differ, 0)
+
+    def test_readouts_follow_the_browsers_locale(self):
+        # The page's decimal separator is the browser's: a point in English.
+        german = self.driver
+        self.driver = open_browser("en-US")
+        try:
+            self.setUp()
+            self.set_delay(20)
+            self.el("start").click()
+            seen = self.wait_for_cycles(1, 5)
+            self.el("stop").click()
+            self.assertEqual(seen[0], ("315.6 °", "303.7 °"))
+            self.wait_for(self.run_has_ended, 5)
+            self.tearDown()
+        finally:
+            self.driver.quit()
+            self.driver = german
+
+    def test_nested_starts_and_one_stop(self):
+        self.set_delay(40)
+        self.el("start").click()
+        self.wait_for_cycles(3, 10)
+        self.el("start").click()
+        seen = self.wait_for_cycles(2, 10)
+        self.assertNotEqual(seen[-1], ("-0,1 °", "-0,1 °"))
+        self.el("stop").click()
+        self.wait_for(self.run_has_ended, 5)
+        self.assertEqual(self.gauge(), "0")
+
+    def test_delay_paces_the_cycles(self):
+        self.set_delay(500)
+        self.el("start").click()
+        # Three cycles from the end of one to the end of the third after it;
+        # each end is seen a little after it happens, so a little is allowed.
+        self.wait_for_cycles(1, 5)
+        t0 = time.monotonic()
+        self.wait_for_cycles(3, 5)
+        self.assertGreater(time.monotonic() - t0, 1.4)
+        self.set_delay(0)
+        self.wait_for_cycles(10, 5)
+        self.el("stop").click()
+        self.wait_for(self.run_has_ended, 5)
+
+    def test_step_box_rules(self):
+        step = self.el("step")
+        step.click()
+        step.send_keys(Keys.CONTROL, "a")
+        step.send_keys("9")
+        step.send_keys("9")
+        self.assertEqual(self.value("step"), "99")
+        step.send_keys("a", " ", ".", Keys.ENTER)  # refused
+        self.assertEqual(self.value("step"), "99")
+        self.el("mean-anomaly").click()  # leaving brings it back
+        self.assertEqual(self.value("step"), "30")
+        step.send_keys(Keys.ARROW_UP)
+        self.assertEqual(self.value("step"), "30")
+        step.send_keys(Keys.ARROW_DOWN)
+        self.assertEqual(self.value("step"), "29")
+        step.send_keys(Keys.CONTROL, "a")
+        step.send_keys("0")
+        self.el("mean-anomaly").click()
+        self.assertEqual(self.value("step"), "1")
+        # The step reaches the run: 30 days per cycle from the first cycle on.
+        step.send_keys(Keys.CONTROL, "a")
+        step.send_keys("30")
+        self.set_delay(100)
+        self.el("start").click()
+        seen = self.wait_for_cycles(2, 5)
+        self.el("stop").click()
+        self.assertEqual(seen[0], ("315,6 °", "303,7 °"))
+        self.assertNotEqual(seen[1], self.reference_readouts[1])
+        self.wait_for(self.run_has_ended, 5)
+
+    def test_step_buttons_repeat_while_held(self):
+        actions = webdriver.ActionChains(self.driver)
+        actions.click(self.el("step-up")).perform()
+        self.assertEqual(self.value("step"), "2")
+        actions = webdriver.ActionChains(self.driver)
+        actions.click_and_hold(self.el("step-up")).pause(1.05).release().perform()
+        # At 400, 500, ..., 1000 ms and once more at the release: 8 steps
+        # from 2. A loaded machine may fire the timers late, never early.
+        self.assertIn(int(self.value("step")), range(6, 11))
+        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "step")
+
+    def test_infos_holds_the_run(self):
+        self.set_delay(30)
+        self.el("start").click()
+        self.wait_for_cycles(2, 5)
+        self.el("infos").click()
+        box = self.el("info-box")
+        self.assertTrue(box.get_attribute("open") is not None)
+        self.assertEqual(self.el("info-caption").text, "Information zum Programm")
+        self.assertIn("Julianischer Tageszahl", self.el("info-text").text)
+        held = len(self.cycles())
+        time.sleep(0.4)
+        self.assertEqual(len(self.cycles()), held)
+        webdriver.ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+        self.assertIsNone(box.get_attribute("open"))
+        self.wait_for_cycles(2, 3)
+        self.el("stop").click()
+        self.wait_for(self.run_has_ended, 5)
+
+    def test_keyboard_only(self):
+        self.set_delay(30)
+        keys = webdriver.ActionChains(self.driver)
+        # From the mean readout: the true readout, then Start.
+        keys.send_keys(Keys.TAB, Keys.TAB, Keys.ENTER).perform()
+        self.wait_for_cycles(2, 5)
+        self.assertEqual(self.value("start-date"), "8.12.2026")
+        webdriver.ActionChains(self.driver).send_keys(Keys.TAB, Keys.SPACE).perform()
+        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "stop")
+        self.wait_for(self.run_has_ended, 5)
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser()
+    for name in ["page", "reference", "recorded", "chromium", "chromedriver", "out"]:
+        parser.add_argument("--" + name, required=True)
+    ARGS, rest = parser.parse_known_args()
+    result = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2).result
+    failed = len(result.failures) + len(result.errors)
+    print("%d passed, %d failed" % (result.testsRun - failed, failed))
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,87 @@
+// The desktop's side of the page test: the teacher's first run (started on
+// 8 December 2026, step 1, delay 0, until it ends by itself) through the
+// same run engine, with the desktop's text engine. Prints the readouts after every
+// cycle, one "mean|true" line each, and writes the picture as a binary PPM.
+//   web_reference_run picture.ppm
+#include "qt_raster_face.h"
+#include "run_engine.h"
+#include "simulation_state.h"
+
+#include <QGuiApplication>
+
+#include "KeplerControls/bitmap.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+using namespace Kepler;
+
+namespace {
+
+class TReferenceFace : public TRunFace {
+public:
+    TCanvas& PictureCanvas() override { return Picture.Canvas(); }
+    void PictureChanged() override {}
+    int DelayMs() const override { return 0; }
+    std::string DecimalSeparator() const override { return ","; }
+    void SetMeanText(const std::string& text) override { Mean = text; }
+    std::string MeanText() const override { return Mean; }
+    void SetTrueText(const std::string& text) override
+    {
+        True = text;
+        std::cout << Mean << '|' << True << '\n';
+    }
+    std::string TrueText() const override { return True; }
+    void SetGaugeValue(double) override {}
+
+    TBitmap Picture{433, 433};
+    std::string Mean = "0°";
+    std::string True = "0°";
+};
+
+bool WritePpm(const TBitmap& picture, const char* path)
+{
+    std::FILE* f = std::fopen(path, "wb");
+    if (!f)
+        return false;
+    std::fprintf(f, "P6\n%d %d\n255\n", picture.Width(), picture.Height());
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            const TColor c = picture.Pixel(x, y);
+            const unsigned char rgb[3] = {GetRValue(c), GetGValue(c), GetBValue(c)};
+            std::fwrite(rgb, 1, 3, f);
+        }
+    }
+    return std::fclose(f) == 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    RegisterQtRasterFace();
+    if (argc != 2) {
+        std::cerr << "usage: web_reference_run picture.ppm\n";
+        return 2;
+    }
+    InitSimulationState({2026, 12, 8});
+    TReferenceFace face;
+    TRunEngine engine(face);
+    std::uint32_t now = 1000;
+    engine.Start(now);
+    while (engine.Depth() > 0) {
+        ++now;
+        engine.DelayOver(now);
+        engine.InputTaken(now);
+    }
+    if (!WritePpm(face.Picture, argv[1])) {
+        std::cerr << "cannot write " << argv[1] << '\n';
+        return 1;
+    }
+    return 0;
+}

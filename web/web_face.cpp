@@ -1,0 +1,68 @@
+#include "web_face.h"
+
+#include "KeplerControls/canvas.h"
+#include "KeplerControls/colors.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// The page's side: its fields and canvas, by their ids (page.html).
+
+EM_JS(void, ShowPicture, (const std::uint32_t* pixels, int width, int height), {
+    KeplerPage.showPicture(pixels, width, height);
+});
+
+EM_JS(int, ReadDelay, (), { return KeplerPage.delayMs(); });
+
+EM_JS(char*, ReadDecimalSeparator, (), { return allocateUTF8(KeplerPage.decimalSeparator()); });
+
+EM_JS(void, WriteField, (const char* id, const char* text), {
+    document.getElementById(UTF8ToString(id)).value = UTF8ToString(text);
+});
+
+EM_JS(char*, ReadField, (const char* id), {
+    return allocateUTF8(document.getElementById(UTF8ToString(id)).value);
+});
+
+EM_JS(void, ShowGaugeValue, (double value), { KeplerPage.showGaugeValue(value); });
+
+std::string TakeText(char* text)
+{
+    const std::unique_ptr<char, decltype(&std::free)> owned(text, &std::free);
+    return owned ? std::string(owned.get()) : std::string();
+}
+
+} // namespace
+
+TWebFace::TWebFace()
+    : FPicture(433, 433)
+{
+    // Until the first Start the page shows the diagram itself; Start wipes
+    // all but the outermost pixels, which are the diagram's black frame.
+    Kepler::TCanvas& c = FPicture.Canvas();
+    c.Pen().SetColor(Kepler::clBlack);
+    c.Rectangle(0, 0, 433, 433);
+}
+
+void TWebFace::PictureChanged()
+{
+    ShowPicture(FPicture.Bits(), FPicture.Width(), FPicture.Height());
+}
+
+int TWebFace::DelayMs() const { return ReadDelay(); }
+
+std::string TWebFace::DecimalSeparator() const { return TakeText(ReadDecimalSeparator()); }
+
+void TWebFace::SetMeanText(const std::string& text) { WriteField("mean-anomaly", text.c_str()); }
+
+std::string TWebFace::MeanText() const { return TakeText(ReadField("mean-anomaly")); }
+
+void TWebFace::SetTrueText(const std::string& text) { WriteField("true-anomaly", text.c_str()); }
+
+std::string TWebFace::TrueText() const { return TakeText(ReadField("true-anomaly")); }
+
+void TWebFace::SetGaugeValue(double value) { ShowGaugeValue(value); }

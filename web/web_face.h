@@ -1,0 +1,27 @@
+#pragma once
+#include "run_face.h"
+
+#include "KeplerControls/bitmap.h"
+
+#include <string>
+
+// What the run engine draws and writes, shown on the page: the picture's
+// own pixels, which the page copies 1:1 into its canvas, the readouts as
+// the page's fields hold them and the gauge's value.
+class TWebFace : public Kepler::TRunFace {
+public:
+    TWebFace();
+
+    Kepler::TCanvas& PictureCanvas() override { return FPicture.Canvas(); }
+    void PictureChanged() override;
+    int DelayMs() const override;
+    std::string DecimalSeparator() const override;
+    void SetMeanText(const std::string& text) override;
+    std::string MeanText() const override;
+    void SetTrueText(const std::string& text) override;
+    std::string TrueText() const override;
+    void SetGaugeValue(double value) override;
+
+private:
+    Kepler::TBitmap FPicture;
+};
