@@ -9,7 +9,7 @@
 
 using TBmpBytes = std::vector<std::uint8_t>;
 
-struct TBmpSpec {
+struct TBmpPlan {
     int Width = 1;
     int Height = 1;
     int Bpp = 24;
@@ -34,10 +34,10 @@ inline void SetLe(TBmpBytes& b, std::size_t at, std::uint32_t v, int n)
         b.at(at + std::size_t(i)) = std::uint8_t(v >> (8 * i));
 }
 
-// Rows coded as runs: every pixel in a run of its own length (at most 255
+// Rows coded as runs: equal neighbours in one run (at most 255
 // pixels a run), each row closed by an end of line, the picture by an end
 // of picture. The runs cover every pixel.
-inline TBmpBytes RunLengthRows(const TBmpSpec& s)
+inline TBmpBytes RunLengthRows(const TBmpPlan& s)
 {
     TBmpBytes out;
     const bool four = s.Bpp == 4;
@@ -47,18 +47,12 @@ inline TBmpBytes RunLengthRows(const TBmpSpec& s)
         while (x < s.Width) {
             const std::uint32_t index = s.Pixel(x, y);
             int n = 1;
-            if (four) {
-                // A run alternates two indices; here both are the same.
-                while (x + n < s.Width && n < 255 && s.Pixel(x + n, y) == index)
-                    ++n;
-                out.push_back(std::uint8_t(n));
-                out.push_back(std::uint8_t(index << 4 | index));
-            } else {
-                while (x + n < s.Width && n < 255 && s.Pixel(x + n, y) == index)
-                    ++n;
-                out.push_back(std::uint8_t(n));
-                out.push_back(std::uint8_t(index));
-            }
+            while (x + n < s.Width && n < 255 && s.Pixel(x + n, y) == index)
+                ++n;
+            out.push_back(std::uint8_t(n));
+            // A 4-bit run alternates the two indices of its byte; here both
+            // are the same.
+            out.push_back(std::uint8_t(four ? index << 4 | index : index));
             x += n;
         }
         out.push_back(0);
@@ -69,7 +63,7 @@ inline TBmpBytes RunLengthRows(const TBmpSpec& s)
     return out;
 }
 
-inline TBmpBytes PlainRows(const TBmpSpec& s)
+inline TBmpBytes PlainRows(const TBmpPlan& s)
 {
     const int stride = (s.Width * s.Bpp + 31) / 32 * 4;
     TBmpBytes out(std::size_t(stride) * std::size_t(s.Height), 0);
@@ -89,7 +83,7 @@ inline TBmpBytes PlainRows(const TBmpSpec& s)
     return out;
 }
 
-inline TBmpBytes MakeBmp(const TBmpSpec& s)
+inline TBmpBytes MakeBmp(const TBmpPlan& s)
 {
     const bool core = s.HeaderSize == 12;
     const bool runs = s.Compression == 1 || s.Compression == 2;

@@ -41,7 +41,7 @@ const TMasks FieldLayouts[] = {
 
 struct TRandomFile {
     std::string Name;
-    TBmpSpec Spec;
+    TBmpPlan Plan;
     std::array<int, 3> Bits{8, 8, 8};
     bool Exact() const { return Bits == std::array<int, 3>{8, 8, 8}; }
 };
@@ -50,7 +50,7 @@ TRandomFile RandomFile(std::mt19937& random)
 {
     const auto pick = [&random](int n) { return int(random() % std::uint32_t(n)); };
     TRandomFile f;
-    TBmpSpec& s = f.Spec;
+    TBmpPlan& s = f.Plan;
     s.Width = 1 + pick(17);
     s.Height = 1 + pick(9);
     const int bpps[] = {1, 4, 8, 16, 24, 32};
@@ -109,7 +109,7 @@ TEST(ReadBmpAgainstQt, ThousandsOfRandomFilesShowWhatQtShows)
     for (int n = 0; n < 4000; ++n) {
         const TRandomFile f = RandomFile(random);
         SCOPED_TRACE(f.Name + " (file " + std::to_string(n) + ")");
-        const TBmpBytes bytes = MakeBmp(f.Spec);
+        const TBmpBytes bytes = MakeBmp(f.Plan);
         const QImage qt = QImage::fromData(QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())), "BMP");
         TBitmap b;
         ASSERT_NO_THROW(DecodeBmp(bytes, "random.bmp", b));

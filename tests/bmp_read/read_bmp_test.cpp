@@ -33,7 +33,7 @@ std::uint32_t Checker(int x, int y) { return std::uint32_t((x + y) % 2); }
 
 struct TGoodCase {
     const char* Name;
-    TBmpSpec Spec;
+    TBmpPlan Plan;
     int Bpp;                         // as kept
     std::uint32_t At00, At10, AtLast; // shown at (0,0), (1,0) and the last pixel
 };
@@ -69,9 +69,9 @@ TEST(ReadBmp, WellFormedFilesShowTheirPixels)
     for (const TGoodCase& c : cases) {
         SCOPED_TRACE(c.Name);
         TBitmap b;
-        ASSERT_NO_THROW(DecodeBmp(MakeBmp(c.Spec), "good.bmp", b));
-        ASSERT_EQ(b.Width(), c.Spec.Width);
-        ASSERT_EQ(b.Height(), c.Spec.Height);
+        ASSERT_NO_THROW(DecodeBmp(MakeBmp(c.Plan), "good.bmp", b));
+        ASSERT_EQ(b.Width(), c.Plan.Width);
+        ASSERT_EQ(b.Height(), c.Plan.Height);
         EXPECT_EQ(b.BitsPerPixel(), c.Bpp);
         EXPECT_EQ(Shown(b, 0, 0), c.At00);
         EXPECT_EQ(Shown(b, 1, 0), c.At10);
@@ -82,7 +82,7 @@ TEST(ReadBmp, WellFormedFilesShowTheirPixels)
             EXPECT_EQ(b.Stored()->Palette.size(), std::size_t(1) << c.Bpp) << "padded to every index";
             for (int y = 0; y < b.Height(); ++y)
                 for (int x = 0; x < b.Width(); ++x)
-                    EXPECT_EQ(Index(b, x, y), int(c.Spec.Pixel(x, y))) << x << "," << y;
+                    EXPECT_EQ(Index(b, x, y), int(c.Plan.Pixel(x, y))) << x << "," << y;
         }
     }
 }
@@ -91,7 +91,7 @@ TEST(ReadBmp, WellFormedFilesShowTheirPixels)
 // is cut off at the edge and does not spill into the next row.
 TEST(ReadBmp, RunLengthGapsAndOverrunsStayInside)
 {
-    TBmpSpec s{4, 2, 8, 40, 1, false, {Olive, Navy}, false, {}, [](int, int) { return 0u; }};
+    TBmpPlan s{4, 2, 8, 40, 1, false, {Olive, Navy}, false, {}, [](int, int) { return 0u; }};
     TBmpBytes file = MakeBmp(s);
     const std::size_t pixels = 14 + 40 + 8;
     file.resize(pixels);
