@@ -1,6 +1,7 @@
 #include "zoom_note.h"
 
-#include "platform.h"
+#include "accessibility_notify.h"
+#include "qt_announcement.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -105,8 +106,7 @@ void TZoomNote::SetZoom(int percent, int largest)
     FPercent = percent;
     FLargest = std::max(largest, percent);
     if (changed) {
-        QAccessibleValueChangeEvent event(this, FPercent);
-        Platform().Announce(event);
+        AnnounceValueChange(AccessObject(this), FPercent);
     }
 }
 

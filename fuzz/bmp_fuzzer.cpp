@@ -1,25 +1,24 @@
 // libFuzzer target for the gauge's image loading path: header checks,
-// decoding, the cover mask and drawing the cover through its mask.
+// decoding by the raster layer's reader, the cover mask and drawing the
+// cover through its mask.
 #include "KeplerControls/bitmap.h"
-#include "qt_bitmap.h"
-#include "bmp_reader.h"
 #include "cover_mask.h"
+#include "qt_bitmap.h"
+#include "read_bmp.h"
 
-#include <QByteArray>
-#include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 using namespace Kepler;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     TBitmap cover;
     try {
-        DecodeBmp(std::move(bytes), QStringLiteral("fuzz input"), cover);
-    } catch (const EMeterImageError&) {
+        DecodeBmp(std::vector<std::uint8_t>(data, data + size), "fuzz input", cover);
+    } catch (const EBitmapReadError&) {
         return 0;
     }
     TBitmap mask;

@@ -5,6 +5,8 @@
 #include "web_face.h"
 #include "web_run.h"
 
+#include "platform.h"
+
 #include "simulation_state.h"
 #include "spin_value.h"
 
@@ -17,15 +19,25 @@ using namespace Kepler;
 
 namespace {
 
-struct TPage {
+// What the page supplies the core: its text, drawn from the desktop's
+// glyphs. Clock and date are the C library's, which the browser feeds.
+class TPagePlatform : public TPlatform {
+public:
+    const TTextEngine* TextEngine() override { return &Glyphs; }
+
+private:
     TBuiltInGlyphs Glyphs;
+};
+
+struct TPage {
+    TPagePlatform PagePlatform;
     TWebFace Face;
     TWebRun Run{Face};
     TSpinValue Step;
 
     TPage()
     {
-        SetTextEngine(&Glyphs);
+        InstallPlatform(&PagePlatform);
         // The step box "Zeitschritte in Tagen": 1 to 30 days.
         Step.SetMinValue(1);
         Step.SetMaxValue(30);

@@ -3,6 +3,7 @@
 #include "KeplerControls/meter.h"
 
 #include "accessibility_notify.h"
+#include "qt_announcement.h"
 #include "accessible_value_widget.h"
 
 #include <QAccessible>
@@ -62,7 +63,7 @@ void InstallMeterAccessibility()
 
 void AnnounceMeterValue(TMeter& meter)
 {
-    AnnounceValueChange(&meter, meter.Value());
+    AnnounceValueChange(AccessObject(&meter), meter.Value());
 }
 
 } // namespace Kepler

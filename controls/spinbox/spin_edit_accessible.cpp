@@ -3,6 +3,7 @@
 #include "KeplerControls/spin_edit.h"
 
 #include "accessibility_notify.h"
+#include "qt_announcement.h"
 #include "accessible_value_widget.h"
 #include "show_exception.h"
 
@@ -94,7 +95,7 @@ void InstallSpinEditAccessibility()
 
 void AnnounceSpinEditValue(TSpinEdit& edit)
 {
-    AnnounceValueChange(&edit, edit.Value());
+    AnnounceValueChange(AccessObject(&edit), edit.Value());
 }
 
 } // namespace Kepler

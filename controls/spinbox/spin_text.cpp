@@ -1,12 +1,15 @@
 #include "spin_text.h"
 
-#include <QLocale>
+#include "platform.h"
+
+#include <QString>
 
 namespace Kepler {
 
 std::u16string LocaleDecimalSeparator()
 {
-    return QLocale().decimalPoint().toStdU16String();
+    // The platform's, like every other text the system gives.
+    return QString::fromStdString(Platform().DecimalSeparator()).toStdU16String();
 }
 
 } // namespace Kepler

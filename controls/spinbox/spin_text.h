@@ -12,8 +12,9 @@ inline std::u16string_view Utf16View(const QString& s)
     return {reinterpret_cast<const char16_t*>(s.utf16()), std::size_t(s.size())};
 }
 
-// The decimal separator of the user's locale, the one character besides
-// digits and signs that the spin box lets through. Read in this one place.
+// The user's decimal separator as the platform gives it, the one character
+// besides digits and signs that the spin box lets through. Read in this one
+// place.
 std::u16string LocaleDecimalSeparator();
 
 } // namespace Kepler

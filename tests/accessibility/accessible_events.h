@@ -1,5 +1,7 @@
 #pragma once
-// Records what the controls tell assistive technology, for one test.
+// Records what the controls tell assistive technology, for one test, as the
+// Qt events the Qt face makes of the announcements.
+#include "qt_announcement.h"
 #include "test_platform.h"
 
 #include <QAccessible>
@@ -15,10 +17,11 @@ public:
 
     AccessibleEvents()
     {
-        FPlatform.OnAnnounce = [this](QAccessibleEvent& event) {
-            if (event.type() == QAccessible::ValueChanged)
+        FPlatform.OnAnnounce = [this](const Kepler::TAnnouncement& announcement) {
+            const std::unique_ptr<QAccessibleEvent> event = Kepler::QtAccessibleEvent(announcement);
+            if (event && event->type() == QAccessible::ValueChanged)
                 ValueChanges.push_back(
-                    {event.object(), static_cast<QAccessibleValueChangeEvent&>(event).value()});
+                    {event->object(), static_cast<QAccessibleValueChangeEvent&>(*event).value()});
         };
     }
     AccessibleEvents(const AccessibleEvents&) = delete;

@@ -25,8 +25,7 @@ std::vector<std::string> Replay(const TSession& session)
     InjectedPlatform platform;
     platform.Tick = FirstTick;
     TFixedTextEngine text;
-    const TTextEngine* savedText = TextEngine();
-    SetTextEngine(&text);
+    platform.Text = &text;
     std::vector<std::string> rows;
     {
         TForm1 form;
@@ -95,7 +94,6 @@ std::vector<std::string> Replay(const TSession& session)
         log.End(snapshot());
         rows = log.Rows;
     }
-    SetTextEngine(savedText);
     return rows;
 }
 

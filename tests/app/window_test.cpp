@@ -8,6 +8,7 @@
 
 #include "KeplerControls/meter.h"
 #include "KeplerControls/spin_edit.h"
+#include "qt_announcement.h"
 #include "qt_font.h"
 
 #include <QAccessible>
@@ -274,9 +275,10 @@ TEST_F(WindowTest, ZoomNoteShowsTheZoomClearOfEverything)
     EXPECT_EQ(note->Opacity(), 0.0);
 
     std::vector<int> heard;
-    Platform.OnAnnounce = [&](QAccessibleEvent& e) {
-        if (e.type() == QAccessible::ValueChanged && e.object() == note)
-            heard.push_back(static_cast<QAccessibleValueChangeEvent&>(e).value().toInt());
+    Platform.OnAnnounce = [&](const TAnnouncement& a) {
+        const std::unique_ptr<QAccessibleEvent> e = QtAccessibleEvent(a);
+        if (e && e->type() == QAccessible::ValueChanged && e->object() == note)
+            heard.push_back(static_cast<QAccessibleValueChangeEvent&>(*e).value().toInt());
     };
     note->ShowZoom(150, 300);
     EXPECT_EQ(note->Opacity(), 1.0);

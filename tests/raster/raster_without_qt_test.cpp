@@ -1,9 +1,10 @@
 // The raster layer drawing on its own, without Qt: shapes and copies by the
-// classic rules, text through whatever engine is registered (here a fake),
-// system colours through whatever source is registered.
+// classic rules, text through whatever engine the platform gives (here a
+// fake), system colours through whatever source it gives.
 #include "KeplerControls/bitmap.h"
 #include "KeplerControls/canvas.h"
 #include "system_colors.h"
+#include "plain_test_platform.h"
 #include "text_engine.h"
 
 #include <gtest/gtest.h>
@@ -45,11 +46,7 @@ public:
 
 class RasterWithoutQt : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        SetTextEngine(nullptr);
-        SetSystemColors(nullptr);
-    }
+    TPlainTestPlatform Platform;
     TBitmap Bitmap{10, 10};
     TCanvas& Canvas = Bitmap.Canvas();
 };
@@ -101,10 +98,10 @@ TEST_F(RasterWithoutQt, WithoutATextEngineTextIsNeitherDrawnNorMeasured)
     EXPECT_EQ(Rows(Bitmap, clWhite), std::vector<std::string>(10, "##########"));
 }
 
-TEST_F(RasterWithoutQt, TextGoesThroughTheRegisteredEngine)
+TEST_F(RasterWithoutQt, TextGoesThroughThePlatformsEngine)
 {
     TFakeTextEngine engine;
-    SetTextEngine(&engine);
+    Platform.Text = &engine;
     Canvas.Font().SetColor(clGreen);
     EXPECT_EQ(Canvas.TextWidth("äb"), 6); // UTF-8: "ä" is two bytes
     EXPECT_EQ(Canvas.TextHeight("ab"), 4);
@@ -128,7 +125,7 @@ public:
     TColor Resolve(TColor) const override { return RGB(1, 2, 3); }
 };
 
-TEST_F(RasterWithoutQt, SystemColoursComeFromTheRegisteredSource)
+TEST_F(RasterWithoutQt, SystemColoursComeFromThePlatformsSource)
 {
     Canvas.Brush().SetColor(clBtnFace);
     Canvas.FillRect({0, 0, 1, 1});
@@ -136,7 +133,7 @@ TEST_F(RasterWithoutQt, SystemColoursComeFromTheRegisteredSource)
     EXPECT_EQ(ColorToRGB(clWindowText), clBlack);
 
     TFixedSystemColors fixed;
-    SetSystemColors(&fixed);
+    Platform.Colors = &fixed;
     Canvas.FillRect({0, 0, 1, 1});
     EXPECT_EQ(Bitmap.Pixel(0, 0), RGB(1, 2, 3));
     EXPECT_EQ(ColorToRGB(clRed | 0x01000000u), clRed); // plain colours lose their high byte only

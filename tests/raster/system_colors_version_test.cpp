@@ -1,6 +1,7 @@
 // The number that tells kept drawings with system colours in them whether
 // they are still current.
 #include "KeplerControls/colors.h"
+#include "plain_test_platform.h"
 #include "system_colors.h"
 
 #include <gtest/gtest.h>
@@ -22,38 +23,49 @@ public:
 
 class SystemColourVersion : public ::testing::Test {
 protected:
-    void TearDown() override { SetSystemColors(nullptr); }
+    TPlainTestPlatform Platform;
 };
 
 TEST_F(SystemColourVersion, StaysWhileNothingChanges)
 {
     TChangingColors source;
-    SetSystemColors(&source);
+    Platform.Colors = &source;
     const std::uint64_t v = SystemColorsVersion();
     EXPECT_EQ(ColorToRGB(clBtnFace), RGB(1, 2, 3));
     EXPECT_EQ(SystemColorsVersion(), v);
     EXPECT_EQ(SystemColorsVersion(), v);
 }
 
-TEST_F(SystemColourVersion, ChangesWithEveryRegistration)
+// Each other source the platform gives changes it; the same source again,
+// or another platform giving the same source, keeps it.
+TEST_F(SystemColourVersion, ChangesWithEveryOtherSource)
 {
     TChangingColors a, b;
     const struct {
         const TSystemColors* Source;
-    } steps[] = {{&a}, {&b}, {nullptr}, {&a}, {&a}};
+        bool Changes;
+    } steps[] = {{&a, true}, {&b, true}, {nullptr, true}, {&a, true}, {&a, false}};
     std::uint64_t before = SystemColorsVersion();
     for (const auto& step : steps) {
-        SetSystemColors(step.Source);
+        Platform.Colors = step.Source;
         const std::uint64_t after = SystemColorsVersion();
-        EXPECT_NE(after, before);
+        EXPECT_EQ(after != before, step.Changes);
         before = after;
     }
+    {
+        TPlainTestPlatform same;
+        same.Colors = &a;
+        EXPECT_EQ(SystemColorsVersion(), before);
+        same.Colors = &b;
+        EXPECT_NE(SystemColorsVersion(), before);
+    }
+    EXPECT_EQ(SystemColors(), &a) << "the platform before is back";
 }
 
 TEST_F(SystemColourVersion, ChangesWhenTheSourcesColoursChange)
 {
     TChangingColors source;
-    SetSystemColors(&source);
+    Platform.Colors = &source;
     const std::uint64_t first = SystemColorsVersion();
     source.Face = RGB(4, 5, 6);
     source.Changes = 8;

@@ -2,6 +2,7 @@
 // it time as the window's message loop once did, with a hand-driven clock.
 #include "recorded_rows_check.h"
 #include "run_sessions.h"
+#include "plain_test_platform.h"
 #include "table_face.h"
 
 #include "simulation_state.h"
@@ -18,8 +19,8 @@ std::vector<std::string> Replay(const TSession& session)
     Simulation() = SimulationState{};
     InitSimulationState({2026, 12, 8});
     TFixedTextEngine text;
-    const TTextEngine* savedText = TextEngine();
-    SetTextEngine(&text);
+    TPlainTestPlatform platform;
+    platform.Text = &text;
 
     TTableFace face;
     face.Delay = session.Delay;
@@ -78,7 +79,6 @@ std::vector<std::string> Replay(const TSession& session)
         }
     }
     log.End(snapshot());
-    SetTextEngine(savedText);
     return log.Rows;
 }
 

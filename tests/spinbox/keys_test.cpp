@@ -38,6 +38,17 @@ TEST_F(SpinFixture, CharacterFilter)
     EXPECT_FALSE(Spin->AcceptsKeyChar(u','));
 }
 
+// The separator the filter lets through is the platform's, whatever face
+// gives it: here a point, while Qt's locale is still German.
+TEST_F(SpinFixture, TheDecimalSeparatorIsThePlatforms)
+{
+    TTestPlatform platform;
+    platform.Separator = ".";
+    Spin->SetEditorEnabled(true);
+    EXPECT_TRUE(Spin->AcceptsKeyChar(u'.'));
+    EXPECT_FALSE(Spin->AcceptsKeyChar(u','));
+}
+
 TEST_F(SpinFixture, TypedKeysReachTheTextOrBeep)
 {
     struct Case {

@@ -1,7 +1,8 @@
 #pragma once
 // The platform for one test: installed while it lives, real in every part
-// the test leaves alone. Each part a test sets replaces the real one; an
-// announcement watcher sees every event and the real announcement follows.
+// the test leaves alone (the platform installed before it, the Qt face in
+// the suites that run Qt). Each part a test sets replaces the real one; an
+// announcement watcher sees every announcement and the real one follows.
 // With ManualTimers, no timer runs by itself: AdvanceTimers moves the
 // timers' clock forward and fires every tick that falls due, in order;
 // FireNextTimer fires just the next one.
@@ -18,7 +19,7 @@
 
 class TTestPlatform : public Kepler::TPlatform {
 public:
-    explicit TTestPlatform(bool manualTimers = false) : FManualTimers(manualTimers)
+    explicit TTestPlatform(bool manualTimers = false) : FReal(Kepler::Platform()), FManualTimers(manualTimers)
     {
         FPrevious = Kepler::InstallPlatform(this);
     }
@@ -31,9 +32,11 @@ public:
     std::function<void()> OnBeep;
     std::function<void()> OnProcessMessages;
     std::function<void(int timeoutMs)> OnWaitForMessages;
-    std::function<void(QAccessibleEvent& event)> OnAnnounce;
+    std::function<void(const Kepler::TAnnouncement& announcement)> OnAnnounce;
     std::function<void(const QString& text)> OnShowError;
     std::optional<std::string> Separator;
+    const Kepler::TTextEngine* Text = nullptr;      // null: the real one
+    const Kepler::TSystemColors* Colors = nullptr; // null: the real ones
 
     void AdvanceTimers(int ms)
     {
@@ -73,32 +76,34 @@ public:
     // The timers' clock, in milliseconds since the platform was made.
     long long Now() const { return FNow; }
 
-    std::uint32_t TickCount() override { return OnTickCount ? OnTickCount() : Kepler::TPlatform::TickCount(); }
-    Kepler::TLocalDate LocalDate() override { return Date ? *Date : Kepler::TPlatform::LocalDate(); }
-    void Beep() override { OnBeep ? OnBeep() : Kepler::TPlatform::Beep(); }
-    void ProcessMessages() override { OnProcessMessages ? OnProcessMessages() : Kepler::TPlatform::ProcessMessages(); }
+    std::uint32_t TickCount() override { return OnTickCount ? OnTickCount() : FReal.TickCount(); }
+    Kepler::TLocalDate LocalDate() override { return Date ? *Date : FReal.LocalDate(); }
+    void Beep() override { OnBeep ? OnBeep() : FReal.Beep(); }
+    void ProcessMessages() override { OnProcessMessages ? OnProcessMessages() : FReal.ProcessMessages(); }
     void WaitForMessages(int timeoutMs) override
     {
-        OnWaitForMessages ? OnWaitForMessages(timeoutMs) : Kepler::TPlatform::WaitForMessages(timeoutMs);
+        OnWaitForMessages ? OnWaitForMessages(timeoutMs) : FReal.WaitForMessages(timeoutMs);
     }
-    void Announce(QAccessibleEvent& event) override
+    void Announce(const Kepler::TAnnouncement& announcement) override
     {
         if (OnAnnounce)
-            OnAnnounce(event);
-        Kepler::TPlatform::Announce(event);
+            OnAnnounce(announcement);
+        FReal.Announce(announcement);
     }
     void ShowError(const std::string& text) override
     {
-        OnShowError ? OnShowError(QString::fromStdString(text)) : Kepler::TPlatform::ShowError(text);
+        OnShowError ? OnShowError(QString::fromStdString(text)) : FReal.ShowError(text);
     }
     std::string DecimalSeparator() override
     {
-        return Separator ? *Separator : Kepler::TPlatform::DecimalSeparator();
+        return Separator ? *Separator : FReal.DecimalSeparator();
     }
+    const Kepler::TTextEngine* TextEngine() override { return Text ? Text : FReal.TextEngine(); }
+    const Kepler::TSystemColors* SystemColors() override { return Colors ? Colors : FReal.SystemColors(); }
     std::unique_ptr<Kepler::TTimerEngine> CreateTimer(std::function<void()> tick) override
     {
         if (!FManualTimers)
-            return Kepler::TPlatform::CreateTimer(std::move(tick));
+            return FReal.CreateTimer(std::move(tick));
         return std::make_unique<TManualTimer>(*this, std::move(tick));
     }
 
@@ -128,6 +133,7 @@ private:
         long long DueAt = 0;
     };
 
+    Kepler::TPlatform& FReal;
     Kepler::TPlatform* FPrevious = nullptr;
     bool FManualTimers;
     long long FNow = 0;

@@ -1,8 +1,11 @@
 #include "KeplerControls/colors.h"
 #include "qt_colors.h"
+#include "plain_test_platform.h"
+#include "qt_platform.h"
 #include "qt_raster_face.h"
-#include "text_engine.h"
 #include "system_colors.h"
+#include "test_platform.h"
+#include "text_engine.h"
 
 #include <gtest/gtest.h>
 
@@ -62,8 +65,7 @@ TEST(Colors, SystemColoursComeFromThePalette)
 TEST(Colors, TheClassicColoursAreTheDefaultPalettes)
 {
     const QPalette pal = QGuiApplication::palette();
-    const TSystemColors* face = SystemColors();
-    SetSystemColors(nullptr);
+    const TPlainTestPlatform plain;
     const struct {
         TColor System;
         QPalette::ColorRole Role;
@@ -74,24 +76,32 @@ TEST(Colors, TheClassicColoursAreTheDefaultPalettes)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ColorToRGB(c.System), FromQColor(pal.color(QPalette::Active, c.Role))) << c.System;
-    SetSystemColors(face);
 }
 
-// The Qt face is registered at start; registering it again later leaves
-// whatever a program registered since in place.
+// The Qt face is registered at start, as the one platform that gives text,
+// system colours and all else; registering it again later leaves whatever
+// a program installed since in place.
 TEST(Colors, TheQtFaceIsRegisteredOnce)
 {
-    const TSystemColors* face = SystemColors();
-    ASSERT_NE(face, nullptr);
+    TPlatform& face = Platform();
+    ASSERT_NE(dynamic_cast<TQtPlatform*>(&face), nullptr);
+    const TSystemColors* colors = SystemColors();
+    ASSERT_NE(colors, nullptr);
     EXPECT_NE(TextEngine(), nullptr);
-    class TFixed : public TSystemColors {
-    public:
-        TColor Resolve(TColor) const override { return clRed; }
-    } fixed;
-    SetSystemColors(&fixed);
-    RegisterQtRasterFace();
-    EXPECT_EQ(SystemColors(), &fixed);
-    SetSystemColors(face);
+    {
+        class TFixed : public TSystemColors {
+        public:
+            TColor Resolve(TColor) const override { return clRed; }
+        } fixed;
+        TTestPlatform test;
+        test.Colors = &fixed;
+        RegisterQtRasterFace();
+        EXPECT_EQ(&Platform(), &test);
+        EXPECT_EQ(SystemColors(), &fixed);
+        EXPECT_EQ(ColorToRGB(clBtnFace), clRed);
+    }
+    EXPECT_EQ(&Platform(), &face);
+    EXPECT_EQ(SystemColors(), colors);
 }
 
 // A new palette makes kept drawings with system colours out of date.

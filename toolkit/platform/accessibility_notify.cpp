@@ -2,19 +2,17 @@
 
 #include "platform.h"
 
-#include <QAccessible>
+#include <utility>
 
 namespace Kepler {
 
-void NotifyAccessibility(QAccessibleEvent& event)
+void AnnounceValueChange(TAccessObject object, TAccessValue value)
 {
-    Platform().Announce(event);
-}
-
-void AnnounceValueChange(QObject* object, const QVariant& value)
-{
-    QAccessibleValueChangeEvent event(object, value);
-    NotifyAccessibility(event);
+    TAnnouncement announcement;
+    announcement.Object = object;
+    announcement.Change = acValueChange;
+    announcement.Value = std::move(value);
+    Platform().Announce(announcement);
 }
 
 } // namespace Kepler

@@ -1,16 +1,10 @@
 #pragma once
-
-class QAccessibleEvent;
-class QObject;
-class QVariant;
+#include "announcement.h"
 
 namespace Kepler {
 
-// Passes an event (a value change, say) on to assistive technology through
-// the platform.
-void NotifyAccessibility(QAccessibleEvent& event);
-
-// Tells assistive technology that the object now shows the value.
-void AnnounceValueChange(QObject* object, const QVariant& value);
+// Tells assistive technology, through the platform, that the object now
+// shows the value.
+void AnnounceValueChange(TAccessObject object, TAccessValue value);
 
 } // namespace Kepler

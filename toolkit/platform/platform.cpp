@@ -1,13 +1,10 @@
 #include "platform.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QLocale>
-#include <QMessageBox>
-#include <QTimer>
 #include <chrono>
+#include <clocale>
+#include <cstdio>
+#include <thread>
+#include <utility>
 
 namespace Kepler {
 
@@ -19,31 +16,19 @@ TPlatform*& Installed()
     return installed;
 }
 
-bool IsWidgetApplication()
-{
-    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-}
-
-class TQtTimerEngine : public TTimerEngine {
+// Without a message loop nothing would ever call the tick.
+class TIdleTimer : public TTimerEngine {
 public:
-    explicit TQtTimerEngine(std::function<void()> tick)
-    {
-        FTimer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&FTimer, &QTimer::timeout, std::move(tick));
-    }
-    void Start(int intervalMs) override { FTimer.start(intervalMs); }
-    void Stop() override { FTimer.stop(); }
-
-private:
-    QTimer FTimer;
+    void Start(int) override {}
+    void Stop() override {}
 };
 
 } // namespace
 
 TPlatform& Platform()
 {
-    static TPlatform real;
-    return Installed() ? *Installed() : real;
+    static TPlatform plain;
+    return Installed() ? *Installed() : plain;
 }
 
 TPlatform* InstallPlatform(TPlatform* platform)
@@ -62,56 +47,37 @@ TLocalDate TPlatform::LocalDate()
     return CurrentLocalDate();
 }
 
-void TPlatform::Beep()
-{
-    if (IsWidgetApplication())
-        QApplication::beep();
-}
+void TPlatform::Beep() {}
 
-void TPlatform::ProcessMessages()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
+void TPlatform::ProcessMessages() {}
 
 void TPlatform::WaitForMessages(int timeoutMs)
 {
-    if (timeoutMs <= 0 || !QCoreApplication::instance())
-        return;
-    // A single-shot timer bounds the blocking wait; any message that arrives
-    // earlier wakes the loop and is handled at once.
-    QTimer wake;
-    wake.setSingleShot(true);
-    wake.setTimerType(Qt::PreciseTimer);
-    wake.start(timeoutMs);
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // No message can arrive: the wait is the time alone.
+    if (timeoutMs > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(timeoutMs));
 }
 
-std::unique_ptr<TTimerEngine> TPlatform::CreateTimer(std::function<void()> tick)
+std::unique_ptr<TTimerEngine> TPlatform::CreateTimer(std::function<void()>)
 {
-    return std::make_unique<TQtTimerEngine>(std::move(tick));
+    return std::make_unique<TIdleTimer>();
 }
 
-void TPlatform::Announce(QAccessibleEvent& event)
-{
-    QAccessible::updateAccessibility(&event);
-}
+void TPlatform::Announce(const TAnnouncement&) {}
 
 void TPlatform::ShowError(const std::string& text)
 {
-    if (!IsWidgetApplication()) {
-        qWarning("%s", text.c_str());
-        return;
-    }
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), QString::fromStdString(text),
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    std::fprintf(stderr, "%s\n", text.c_str());
 }
 
 std::string TPlatform::DecimalSeparator()
 {
-    return QLocale().decimalPoint().toStdString();
+    const std::lconv* conv = std::localeconv();
+    return conv && conv->decimal_point && *conv->decimal_point ? conv->decimal_point : ".";
 }
+
+const TTextEngine* TPlatform::TextEngine() { return nullptr; }
+
+const TSystemColors* TPlatform::SystemColors() { return nullptr; }
 
 } // namespace Kepler

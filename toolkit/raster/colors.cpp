@@ -1,13 +1,14 @@
 #include "KeplerControls/colors.h"
+#include "platform.h"
 #include "system_colors.h"
 
 namespace Kepler {
 
 namespace {
 
-const TSystemColors* registered = nullptr;
-// Counts the changes of the registered source and of its colours.
+// Counts the changes of the platform's source and of its colours.
 std::uint64_t version = 0;
+const TSystemColors* sourceSeen = nullptr;
 std::uint64_t sourceVersionSeen = 0;
 
 // The system colours as the desktop's default palette shows them, for a
@@ -27,30 +28,26 @@ TColor ClassicSystemColor(TColor c)
 
 } // namespace
 
-void SetSystemColors(const TSystemColors* source)
-{
-    registered = source;
-    sourceVersionSeen = source ? source->Version() : 0;
-    ++version;
-}
-
 std::uint64_t SystemColorsVersion()
 {
-    const std::uint64_t sourceVersion = registered ? registered->Version() : 0;
-    if (sourceVersion != sourceVersionSeen) {
+    const TSystemColors* source = SystemColors();
+    const std::uint64_t sourceVersion = source ? source->Version() : 0;
+    if (source != sourceSeen || sourceVersion != sourceVersionSeen) {
+        sourceSeen = source;
         sourceVersionSeen = sourceVersion;
         ++version;
     }
     return version;
 }
 
-const TSystemColors* SystemColors() { return registered; }
+const TSystemColors* SystemColors() { return Platform().SystemColors(); }
 
 TColor ColorToRGB(TColor c)
 {
     if (!IsSystemColor(c))
         return c & 0xFFFFFFu;
-    return (registered ? registered->Resolve(c) : ClassicSystemColor(c)) & 0xFFFFFFu;
+    const TSystemColors* source = SystemColors();
+    return (source ? source->Resolve(c) : ClassicSystemColor(c)) & 0xFFFFFFu;
 }
 
 } // namespace Kepler

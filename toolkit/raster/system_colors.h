@@ -6,8 +6,8 @@
 namespace Kepler {
 
 // Where system colours (clBtnFace and the others) come from. The raster
-// layer knows no desktop; the Qt layer registers one that reads the running
-// palette.
+// layer knows no desktop; the platform gives a source (the Qt face's reads
+// the running palette).
 class TSystemColors {
 public:
     virtual ~TSystemColors() = default;
@@ -19,12 +19,11 @@ public:
     virtual std::uint64_t Version() const { return 0; }
 };
 
-// Registers the source of system colours; null returns to the classic
-// desktop's colours. The source must outlive its registration.
-void SetSystemColors(const TSystemColors* source);
+// The installed platform's source of system colours; null: the classic
+// desktop's colours.
 const TSystemColors* SystemColors();
 // Changes whenever a system colour may resolve differently than before:
-// another source was registered, or the registered source's colours changed.
+// the platform gives another source, or the source's colours changed.
 // A kept drawing with system colours in it is current while this stays.
 std::uint64_t SystemColorsVersion();
 

@@ -1,15 +1,9 @@
 #include "text_engine.h"
 
+#include "platform.h"
+
 namespace Kepler {
 
-namespace {
-
-const TTextEngine* registered = nullptr;
-
-} // namespace
-
-void SetTextEngine(const TTextEngine* engine) { registered = engine; }
-
-const TTextEngine* TextEngine() { return registered; }
+const TTextEngine* TextEngine() { return Platform().TextEngine(); }
 
 } // namespace Kepler

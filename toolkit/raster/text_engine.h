@@ -8,7 +8,7 @@ namespace Kepler {
 class TBitmap;
 
 // How a canvas measures and draws text. The raster layer has no fonts of its
-// own; the Qt layer registers an engine that renders with Qt's. Texts are
+// own; the platform gives one (the Qt face's renders with Qt's). Texts are
 // UTF-8.
 class TTextEngine {
 public:
@@ -22,10 +22,8 @@ public:
     virtual void DrawText(TBitmap& target, int x, int y, const TFont& font, const std::string& text) const = 0;
 };
 
-// Registers the engine every canvas uses; null leaves canvases without text
-// (nothing drawn, width and height 0). The engine must outlive its
-// registration.
-void SetTextEngine(const TTextEngine* engine);
+// The engine every canvas uses, the installed platform's; null leaves
+// canvases without text (nothing drawn, width and height 0).
 const TTextEngine* TextEngine();
 
 } // namespace Kepler

@@ -99,16 +99,6 @@ void AssignStoredImage(TBitmap& bitmap, QImage stored, int bitsPerPixel)
     AssignIndexedPicture(bitmap, w, h, std::move(picture));
 }
 
-void AssignIndexedPicture(TBitmap& bitmap, int width, int height, TStoredPicture picture)
-{
-    const std::vector<std::uint32_t> lookup =
-        ShownIndices(QList<QRgb>(picture.Palette.begin(), picture.Palette.end()));
-    picture.Indexed = true;
-    Resize(bitmap, width, height);
-    ShowIndices(bitmap, lookup, picture.Indices.data(), width);
-    bitmap.SetStored(std::move(picture));
-}
-
 QImage StoredImage(const TBitmap& bitmap)
 {
     // Only palette pictures are kept apart from the pixels shown.

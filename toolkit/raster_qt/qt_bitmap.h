@@ -1,5 +1,6 @@
 #pragma once
 #include "KeplerControls/bitmap.h"
+#include "indexed_picture.h"
 
 #include <QImage>
 #include <QString>
@@ -21,11 +22,6 @@ void AssignImage(TBitmap& bitmap, const QImage& image);
 // shown; any other is kept as the pixels shown. Hand the picture over with
 // std::move where it is large: it is let go before the pixels are made.
 void AssignStoredImage(TBitmap& bitmap, QImage stored, int bitsPerPixel);
-// Replaces the pixels with a palette picture of width by height indices,
-// one byte a pixel, rows top down, and its colours: the pixels shown are
-// those Qt shows for such a picture, and the picture is kept as stored.
-// The old pixels are let go before the new ones are made.
-void AssignIndexedPicture(TBitmap& bitmap, int width, int height, TStoredPicture picture);
 // The picture as last stored by AssignStoredImage: Indexed8 for palette
 // pictures, otherwise (and for a bitmap never given one) a copy of the
 // pixels shown.
