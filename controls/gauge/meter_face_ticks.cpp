@@ -91,14 +91,14 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
 
     // The insets are measured on the widest likely label, in the font the
     // canvas has now; labels are then drawn in the control's font.
-    const std::string widest = FormatTickLabel(Max, decimals).toStdString();
+    const std::string widest = FormatTickLabel(Max, decimals);
     const double dx = Canvas.TextWidth(widest) / 2.0 + LabelClearance;
     const double dy = Canvas.TextHeight(widest) / 2.0 + LabelClearance;
     Canvas.SetFont(j.S.FFont);
 
     const auto label = [&](long double v) {
         const TPoint c = LabelCentre(pv, static_cast<double>(v), dx, dy);
-        QString s = FormatTickLabel(v, decimals);
+        QString s = QString::fromStdString(FormatTickLabel(v, decimals));
         if (j.E.OnBeforeDrawScaleLabel) {
             // A copy: the handler may replace itself.
             const TmtBeforeDrawScaleLabelEvent handler = j.E.OnBeforeDrawScaleLabel;
@@ -114,16 +114,9 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
 
     const long double decades = std::log(static_cast<long double>(Max) / Min) / std::log(10.0L);
     if (!logarithmic || std::fabs(decades) < 1) {
-        for (int i = 0; i < MaxTicksPerLoop; ++i) {
-            long double v = i * sp.TickStep + sp.FirstTick;
-            // A step a hair off its round value can leave the zero tick just
-            // below zero, which would read "-0.0".
-            if (std::fabs(v) < 1e-9L * sp.TickStep)
-                v = 0;
+        for (const long double v : LinearMainTicks(sp, Max)) {
             DrawTick(Canvas, pv, static_cast<double>(v), MainTickLength);
             label(v);
-            if (!((i + 1) * sp.TickStep + sp.FirstTick - Max <= 0.001L * sp.TickStep))
-                break;
         }
         return;
     }
