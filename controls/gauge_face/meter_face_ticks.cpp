@@ -98,15 +98,14 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
 
     const auto label = [&](long double v) {
         const TPoint c = LabelCentre(pv, static_cast<double>(v), dx, dy);
-        QString s = QString::fromStdString(FormatTickLabel(v, decimals));
+        std::string s = FormatTickLabel(v, decimals);
         if (j.E.OnBeforeDrawScaleLabel) {
             // A copy: the handler may replace itself.
-            const TmtBeforeDrawScaleLabelEvent handler = j.E.OnBeforeDrawScaleLabel;
-            const std::string before = s.toStdString();
-            handler(j.Sender, Canvas, s, SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(before) / 2),
-                    SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(before) / 2));
+            const TFaceLabelEvent handler = j.E.OnBeforeDrawScaleLabel;
+            handler(Canvas, s, SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
+                    SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2));
         }
-        const std::string text = s.toStdString();
+        const std::string& text = s;
         if (!text.empty())
             Canvas.TextOut(SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(text) / 2),
                            SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(text) / 2), text);
