@@ -124,7 +124,9 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
     constexpr long double g = 0.999999999L;
     const long double ln10 = std::log(10.0L);
     const long double e = std::floor(std::log(g * Min) / ln10);
-    const long double J = std::exp(e * ln10);
+    // The decade's power of ten exactly, not through exp (Min is a double:
+    // e lies within +-330).
+    const long double J = PowerOfTen(static_cast<int>(e));
     long double K = 1;
     for (int decade = 0; decade < MaxTicksPerLoop; ++decade) {
         for (int w = 1; w <= 9; ++w) {

@@ -42,18 +42,6 @@ constexpr long double ExactPowersOfTen[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1
                                             1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L};
 constexpr int LargestExactPower = 22;
 
-// 10^k by multiplication and division alone: exact (or rounded once) for
-// |k| up to 22, and as near as a few roundings allow beyond.
-long double PowerOfTen(int k)
-{
-    if (k < 0)
-        return 1 / PowerOfTen(-k);
-    long double p = 1;
-    for (; k > LargestExactPower; k -= LargestExactPower)
-        p *= ExactPowersOfTen[LargestExactPower];
-    return p * ExactPowersOfTen[k];
-}
-
 // The decimal exponent of q > 0: the k with 10^k <= q < 10^(k+1). The
 // binary exponent gives it to within one; comparisons settle it.
 int DecimalExponent(long double q)
@@ -75,6 +63,16 @@ int DecimalExponent(long double q)
 constexpr long double RoundTolerance = 1.000000000230258509325914058956225814L;
 
 } // namespace
+
+long double PowerOfTen(int k)
+{
+    if (k < 0)
+        return 1 / PowerOfTen(-k);
+    long double p = 1;
+    for (; k > LargestExactPower; k -= LargestExactPower)
+        p *= ExactPowersOfTen[LargestExactPower];
+    return p * ExactPowersOfTen[k];
+}
 
 TTickSpacing CalcTickSpacing(int NrTicks, long double Max, long double Min)
 {

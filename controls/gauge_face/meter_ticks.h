@@ -17,6 +17,11 @@ double ScaleFraction(double v, double min, double max, bool logarithmic);
 // The value at a fraction of the scale; the inverse of ScaleFraction.
 double ScaleValueAt(double f, double min, double max, bool logarithmic);
 
+// 10^k by multiplication and division alone, never through exp: exact (or
+// rounded once) for |k| up to 22, and as near as a few roundings allow
+// beyond.
+long double PowerOfTen(int k);
+
 // Main tick placement of a scale: the first main tick, the spacing of main
 // ticks (1, 2 or 5 times a power of ten) and how many short-tick intervals
 // divide one main interval (4 or 5).
