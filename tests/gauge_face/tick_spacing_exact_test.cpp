@@ -184,4 +184,15 @@ TEST(TickSpacingExact, StepsAreExactlyRound)
         EXPECT_EQ(CalcTickSpacing(c.n, c.max, c.min).TickStep, c.step) << c.n << " " << c.min << " " << c.max;
 }
 
+// Powers of ten as the nearest long double, without exp: the exact ones
+// and their reciprocals alike.
+TEST(TickSpacingExact, PowersOfTenAreTheNearest)
+{
+    const long double expected[] = {1e-22L, 1e-15L, 1e-7L, 1e-1L, 1e0L, 1e1L, 1e7L, 1e15L, 1e22L};
+    const int exponents[] = {-22, -15, -7, -1, 0, 1, 7, 15, 22};
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(PowerOfTen(exponents[i]), expected[i]) << exponents[i];
+    EXPECT_EQ(PowerOfTen(44), 1e22L * 1e22L);
+}
+
 } // namespace
