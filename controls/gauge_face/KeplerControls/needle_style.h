@@ -9,8 +9,11 @@ namespace Kepler {
 // Changed(), which the widget's TNeedleLayout turns into its change link.
 class KEPLERCONTROLS_EXPORT TNeedleStyle {
 public:
+    // A style with every setting zero or False.
     TNeedleStyle() = default;
+    // Copies the eleven settings.
     TNeedleStyle(const TNeedleStyle&) = default;
+    // Copies the eleven settings without calling Changed().
     TNeedleStyle& operator=(const TNeedleStyle&) = default;
     virtual ~TNeedleStyle() = default;
 
@@ -20,6 +23,7 @@ public:
     virtual void Changed() {}
     // The eleven settings are equal.
     friend KEPLERCONTROLS_EXPORT bool operator==(const TNeedleStyle& a, const TNeedleStyle& b);
+    // Some setting differs.
     friend bool operator!=(const TNeedleStyle& a, const TNeedleStyle& b) { return !(a == b); }
 
     // Length in pixels of the arrow head's flanks.
