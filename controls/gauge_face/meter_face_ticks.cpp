@@ -105,14 +105,14 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
             handler(Canvas, s, SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
                     SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2));
         }
-        const std::string& text = s;
-        if (!text.empty())
-            Canvas.TextOut(SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(text) / 2),
-                           SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(text) / 2), text);
+        // As the handler left it, measured again.
+        if (!s.empty())
+            Canvas.TextOut(SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
+                           SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2), s);
     };
 
-    const long double decades = std::log(static_cast<long double>(Max) / Min) / std::log(10.0L);
-    if (!logarithmic || std::fabs(decades) < 1) {
+    // Less than one decade: Max / Min below 10, compared without a logarithm.
+    if (!logarithmic || static_cast<long double>(Max) / Min < 10) {
         for (const long double v : LinearMainTicks(sp, Max)) {
             DrawTick(Canvas, pv, static_cast<double>(v), MainTickLength);
             label(v);
