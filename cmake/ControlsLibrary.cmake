@@ -20,7 +20,7 @@ include(GenerateExportHeader)
 
 # The layers the library is made of, bottom up. A library of the toolkit
 # or the controls that is not listed here is not part of it.
-set(KEPLER_CONTROLS_PARTS toolkit_base toolkit_platform toolkit_raster toolkit_raster_qt toolkit_platform_qt toolkit gauge_model gauge spin_value spinbox)
+set(KEPLER_CONTROLS_PARTS toolkit_base toolkit_platform toolkit_raster toolkit_raster_qt toolkit_platform_qt toolkit gauge_model gauge_face gauge spin_value spinbox)
 
 foreach(part IN LISTS KEPLER_CONTROLS_PARTS KEPLER_SPIN_GLYPH_TARGETS)
   set_target_properties(${part} PROPERTIES

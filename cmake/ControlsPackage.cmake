@@ -58,6 +58,7 @@ endif()
 # header stays private to the project.
 file(GLOB kepler_controls_headers CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/toolkit/*/KeplerControls/*.h
+  ${PROJECT_SOURCE_DIR}/controls/gauge_face/KeplerControls/*.h
   ${PROJECT_SOURCE_DIR}/controls/gauge/KeplerControls/*.h
   ${PROJECT_SOURCE_DIR}/controls/spinbox/KeplerControls/*.h)
 set(KEPLER_CONTROLS_PUBLIC_HEADERS ${kepler_controls_headers}

@@ -1,9 +1,9 @@
 #pragma once
+#include "cover_draw.h"
 
 namespace Kepler {
 
 class TBitmap;
-class TCanvas;
 
 // Turns a copy of the anchor cover picture into its transparency mask:
 // white where the picture's stored pixel value is 0 (transparent), black
@@ -14,10 +14,5 @@ class TCanvas;
 // shows the file's colours 255 and 0. Every other format is converted pixel
 // by pixel over the whole picture.
 void MakeCoverMask(TBitmap& bitmap);
-
-// Draws the cover centred on (cx, cy) at its own size, with its transparent
-// pixels showing what lies below: the mask is ANDed onto the canvas first,
-// then the cover ORed over it. Leaves the canvas in cmSrcPaint copy mode.
-void DrawCover(TCanvas& canvas, int cx, int cy, const TBitmap& cover, const TBitmap& mask);
 
 } // namespace Kepler

@@ -4,6 +4,7 @@
 #include "enum_member.h"
 #include "event_signals.h"
 #include "meter_accessible.h"
+#include "meter_face_events.h"
 #include "meter_model.h"
 #include "pixel_image.h"
 #include "show_exception.h"
@@ -37,8 +38,11 @@ TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner), TControl(this), FModel(std::m
     FBRim = bottom;
     FSRim = side;
 
-    // Any needle setting changed later repaints the gauge at once.
-    for (TNeedleLayout* layout : {&FNeedleLayout, &FNeedle2Layout})
+    // The layouts start with the defaults of a new gauge's settings; any
+    // needle setting changed later repaints the gauge at once.
+    FPrimaryNeedle.Assign(FNeedleLayout);
+    FSecondaryNeedle.Assign(FNeedle2Layout);
+    for (TNeedleLayout* layout : {&FPrimaryNeedle, &FSecondaryNeedle})
         layout->OnChange = [this](TNeedleLayout*) { Paint(); };
 
     FFontCaption.Assign(FFont);
@@ -53,16 +57,13 @@ TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner), TControl(this), FModel(std::m
     AuxBGBmp.SetSize(10, 10);
     AuxACBmp.SetSize(10, 10);
     AuxACMaskBmp.SetSize(10, 10);
-    BackGroundPicture = &AuxBGBmp;
-    AnchorPicture = &AuxACBmp;
-    AnchorMask = &AuxACMaskBmp;
 }
 
 TMeter::~TMeter()
 {
     // Painting must not run from the layouts while they go away.
-    FNeedleLayout.OnChange = nullptr;
-    FNeedle2Layout.OnChange = nullptr;
+    FPrimaryNeedle.OnChange = nullptr;
+    FSecondaryNeedle.OnChange = nullptr;
     FFont.OnChange = nullptr;
 }
 
@@ -109,7 +110,8 @@ void TMeter::SetBkgndFillMode(TBkgFill v)
 
 void TMeter::SetCaption(const QString& v)
 {
-    FCaption = v;
+    FCaptionText = v;
+    FCaption = v.toStdString();
     Paint();
 }
 
@@ -184,7 +186,7 @@ void TMeter::SetNeedleLayout(const TNeedleLayout* v)
 {
     if (!v)
         return;
-    FNeedleLayout.Assign(*v);
+    FPrimaryNeedle.Assign(*v);
     Paint();
 }
 
@@ -192,7 +194,7 @@ void TMeter::SetNeedleLayoutSec(const TNeedleLayout* v)
 {
     if (!v)
         return;
-    FNeedle2Layout.Assign(*v);
+    FSecondaryNeedle.Assign(*v);
     Paint();
 }
 
@@ -264,7 +266,7 @@ void TMeter::SetValue(double v)
 {
     const TValueChangeReport report(*this);
     const double shown = FValue;
-    const TMeterStep step = Model().SetValue(v, FNeedleLayout.Visible());
+    const TMeterStep step = Model().SetValue(v, FPrimaryNeedle.Visible());
     ShowStep(step);
     if (step.Repaint && FValue != shown)
         AnnounceMeterValue(*this);
@@ -273,7 +275,7 @@ void TMeter::SetValue(double v)
 void TMeter::SetValueSec(double v)
 {
     const TValueChangeReport report(*this);
-    ShowStep(Model().SetValueSec(v, FNeedle2Layout.Visible()));
+    ShowStep(Model().SetValueSec(v, FSecondaryNeedle.Visible()));
 }
 
 void TMeter::SetMeterMinValue(double v)
@@ -317,7 +319,7 @@ void TMeter::Paint()
         withSignals = PaintEventsWithSignals();
     const TMeterPaintEvents& events = withSignals ? *withSignals : *this;
     // No dial fits: nothing drawn, nothing raised; the widget shows no face.
-    if (FComposer.Compose(this, width(), height(), *this, *this, events, FFace))
+    if (FComposer.Compose(width(), height(), *this, *this, FaceEvents(this, events), FFace))
         ShowFace();
 }
 

@@ -1,6 +1,7 @@
 #include "KeplerControls/meter.h"
 
 #include "event_signals.h"
+#include "meter_face_events.h"
 #include "meter_image_error.h"
 #include "meter_model.h"
 
@@ -66,6 +67,35 @@ TMeterPaintEvents TMeter::PaintEventsWithSignals()
             emit MeterRendered(canvas);
         };
     return e;
+}
+
+TMeterFaceEvents FaceEvents(QObject* Sender, const TMeterPaintEvents& e)
+{
+    // Each handler is looked up when the face raises its event, as a
+    // handler may replace or remove itself or another one meanwhile.
+    TMeterFaceEvents f;
+    if (e.OnBeforeDrawScaleLabel)
+        f.OnBeforeDrawScaleLabel = [Sender, &e](TCanvas& canvas, std::string& label, int x, int y) {
+            const TmtBeforeDrawScaleLabelEvent handler = e.OnBeforeDrawScaleLabel;
+            if (!handler)
+                return;
+            QString text = QString::fromStdString(label);
+            handler(Sender, canvas, text, x, y);
+            label = text.toStdString();
+        };
+    if (e.OnBeforeDrawNeedle)
+        f.OnBeforeDrawNeedle = [Sender, &e](TCanvas& canvas, bool& drawn) {
+            const TBeforeDrawNeedleEvent handler = e.OnBeforeDrawNeedle;
+            if (handler)
+                handler(Sender, canvas, drawn);
+        };
+    if (e.OnMeterRendered)
+        f.OnMeterRendered = [Sender, &e](TCanvas& canvas) {
+            const TMeterRenderedEvent handler = e.OnMeterRendered;
+            if (handler)
+                handler(Sender, canvas);
+        };
+    return f;
 }
 
 // Qt's property system cannot pass an error on: an unreadable picture leaves

@@ -111,6 +111,27 @@ TEST(MeterProperties, EnumerationsByName)
     EXPECT_EQ(m.ColorScheme(), csSystem);
 }
 
+// moc lists each enumeration's members from a copy in meter_types.h: every
+// member of the plain enumeration has its name, in order, and no more.
+TEST(MeterProperties, EnumerationsKnowEveryMember)
+{
+    const auto names = [](const QMetaEnum& e) {
+        std::vector<std::string> n;
+        for (int i = 0; i < e.keyCount(); ++i)
+            n.push_back(std::string(e.valueToKey(i) ? e.valueToKey(i) : "?") + "=" + std::to_string(e.value(i)));
+        return n;
+    };
+    using V = std::vector<std::string>;
+    EXPECT_EQ(names(QMetaEnum::fromType<TMeterLayout>()),
+              (V{"mlCirc90=0", "mlCirc120=1", "mlCirc180=2", "mlCirc270=3", "mlCirc300=4", "mlCirc360=5"}));
+    EXPECT_EQ(names(QMetaEnum::fromType<TBkgFill>()), (V{"bfSimple=0", "bfStretch=1", "bfTile=2"}));
+    EXPECT_EQ(names(QMetaEnum::fromType<TColorScheme>()), (V{"csBWG=0", "csSystem=1"}));
+    EXPECT_EQ(names(QMetaEnum::fromType<TFrameStyle>()),
+              (V{"fsNone=0", "fsSimple=1", "fsLowered=2", "fsRaised=3", "fsEmbossed=4", "fsEngraved=5"}));
+    static_assert(mlCirc360 == 5 && bfTile == 2 && csSystem == 1 && fsEngraved == 5,
+                  "the lists above end with the last member");
+}
+
 // A form sets properties in declaration order: the bounds before the scale
 // type, the thresholds and the values that are clamped into them.
 TEST(MeterProperties, BoundsAreDeclaredBeforeWhatTheyClamp)

@@ -57,7 +57,7 @@ class TickLabelFormatTest : public ::testing::TestWithParam<LabelCase> {};
 TEST_P(TickLabelFormatTest, FormatsFixedPoint)
 {
     const LabelCase& c = GetParam();
-    EXPECT_EQ(FormatTickLabel(c.value, c.decimals).toStdString(), c.text);
+    EXPECT_EQ(FormatTickLabel(c.value, c.decimals), c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, TickLabelFormatTest, ::testing::ValuesIn(kLabelCases));

@@ -1,5 +1,6 @@
 #pragma once
 #include "meter_test_support.h"
+#include "meter_face_events.h"
 #include "rounding.h"
 #include "qt_bitmap.h"
 
@@ -30,10 +31,10 @@ struct FaceWithPicture {
     {
         AssignImage(picture, image);
         Kepler::TMeterSettings s = m.FaceSettings();
-        s.FBakGndFName = name;
-        s.BackGroundPicture = &picture;
+        // A named picture is in use.
+        s.BackGroundPicture = name.isEmpty() ? nullptr : &picture;
         Kepler::TMeterFaceComposer composer;
-        composer.Compose(&m, m.width(), m.height(), s, m.FaceValues(), m, face);
+        composer.Compose(m.width(), m.height(), s, m.FaceValues(), Kepler::FaceEvents(&m, m), face);
     }
 };
 

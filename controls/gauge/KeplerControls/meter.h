@@ -6,6 +6,7 @@
 #include "KeplerControls/control.h"
 #include "KeplerControls/font.h"
 #include "KeplerControls/meter_face.h"
+#include "KeplerControls/meter_paint_events.h"
 #include "KeplerControls/meter_types.h"
 #include "KeplerControls/mouse_input.h"
 #include "KeplerControls/needle_layout.h"
@@ -134,7 +135,7 @@ public:
     TBkgFill BkgndFillMode() const { return FBGFillMode; }
     void SetBkgndFillMode(TBkgFill v);
     // Text shown below the scale's centre.
-    const QString& Caption() const { return FCaption; }
+    const QString& Caption() const { return FCaptionText; }
     void SetCaption(const QString& v);
     // Colour of the dial where no background picture is shown (white).
     TColor ColorBakG() const { return FColorBakG; }
@@ -204,14 +205,14 @@ public:
     bool MeterScaleLine() const { return FScaleLine; }
     void SetMeterScaleLine(bool v);
     // The gauge's own layouts; changes made through them repaint the gauge.
-    TNeedleLayout& NeedleLayout() { return FNeedleLayout; }
-    const TNeedleLayout& NeedleLayout() const { return FNeedleLayout; }
+    TNeedleLayout& NeedleLayout() { return FPrimaryNeedle; }
+    const TNeedleLayout& NeedleLayout() const { return FPrimaryNeedle; }
     // Copies the given layout's settings and repaints; null leaves all as is.
     void SetNeedleLayout(const TNeedleLayout* v);
     // The secondary needle's layout (hidden by default); changes made through it
     // repaint the gauge.
-    TNeedleLayout& NeedleLayoutSec() { return FNeedle2Layout; }
-    const TNeedleLayout& NeedleLayoutSec() const { return FNeedle2Layout; }
+    TNeedleLayout& NeedleLayoutSec() { return FSecondaryNeedle; }
+    const TNeedleLayout& NeedleLayoutSec() const { return FSecondaryNeedle; }
     void SetNeedleLayoutSec(const TNeedleLayout* v);
     // Copies the given layout's settings into the primary needle's and repaints.
     void SetNeedleLayout(const TNeedleLayout& v) { SetNeedleLayout(&v); }
@@ -482,7 +483,22 @@ private:
     template <typename T>
     void StoreAndRepaintIfChanged(T& field, T v);
 
-    // The loaded pictures; the settings point at them.
+    // The face's settings take the needle layouts and the pictures in use
+    // as they stand now.
+    void TakeFaceSettings();
+
+    // The file names as given (BackGroundImg, AnchorImage): a picture is
+    // used while its name is set.
+    QString FBakGndFName;
+    QString FACoverFName;
+    // The caption as given; the face draws it from FCaption, its UTF-8 copy.
+    QString FCaptionText;
+    // The two needles' layouts with their change links; the face draws the
+    // copies in FNeedleLayout and FNeedle2Layout.
+    TNeedleLayout FPrimaryNeedle;
+    TNeedleLayout FSecondaryNeedle;
+
+    // The loaded pictures; the settings point at them while they are in use.
     TBitmap AuxBGBmp;
     TBitmap AuxACBmp;
     TBitmap AuxACMaskBmp;

@@ -1,7 +1,7 @@
 #pragma once
 #include "KeplerControls/canvas.h"
 #include "meter_paint_values.h"
-#include "KeplerControls/needle_layout.h"
+#include "KeplerControls/needle_style.h"
 
 #include <vector>
 
@@ -12,6 +12,6 @@ namespace Kepler {
 // flank, where the shaft meets the head on the second flank's side, the
 // shaft's two ends at the centre, and where the shaft meets the head on the
 // first flank's side. Each coordinate is rounded half to even.
-std::vector<TPoint> NeedleOutline(const TNeedleLayout& n, double alphaDeg, const TMeterPaintValues& pv);
+std::vector<TPoint> NeedleOutline(const TNeedleStyle& n, double alphaDeg, const TMeterPaintValues& pv);
 
 } // namespace Kepler

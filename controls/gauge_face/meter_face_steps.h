@@ -2,8 +2,6 @@
 #include "KeplerControls/meter_face.h"
 #include "meter_paint_values.h"
 
-class QObject;
-
 namespace Kepler {
 
 // One composition in progress: the canvas it draws on, what it draws from,
@@ -11,10 +9,9 @@ namespace Kepler {
 // they stand at each step.
 struct TFaceJob {
     TCanvas& Canvas;
-    QObject* Sender;
     const TMeterSettings& S;
     const TMeterValues& V;
-    const TMeterPaintEvents& E;
+    const TMeterFaceEvents& E;
     const TMeterPaintValues& pv;
 };
 

@@ -4,26 +4,26 @@
 #include "KeplerControls/canvas.h"
 #include "KeplerControls/colors.h"
 #include "KeplerControls/font.h"
-#include "KeplerControls/meter_types.h"
-#include "KeplerControls/needle_layout.h"
+#include "KeplerControls/meter_face_types.h"
+#include "KeplerControls/needle_style.h"
 
-#include <QString>
 #include <cstdint>
 #include <functional>
 #include <memory>
-
-class QObject;
+#include <string>
 
 namespace Kepler {
 
-using TmtBeforeDrawScaleLabelEvent = std::function<void(
-    QObject* Sender, TCanvas& Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>; // a scale label is about to be drawn at (ChartX, ChartY); the handler may change it
-using TBeforeDrawNeedleEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& NeedleDrawn)>; // a needle is about to be drawn; setting NeedleDrawn skips the gauge's own
-using TMeterRenderedEvent = std::function<void(QObject* Sender, TCanvas& Canvas)>; // the face is complete on Canvas
+// The face's events, free of Qt: the widget adds itself as the sender and
+// turns the label into its own string type.
+using TFaceLabelEvent = std::function<void(TCanvas& Canvas, std::string& CurrentTickLabel, int ChartX,
+                                           int ChartY)>; // a scale label (UTF-8) is about to be drawn at (ChartX, ChartY); the handler may change it
+using TFaceNeedleEvent = std::function<void(TCanvas& Canvas, bool& NeedleDrawn)>; // the needles are about to be drawn; setting NeedleDrawn skips the face's own
+using TFaceRenderedEvent = std::function<void(TCanvas& Canvas)>; // the face is complete on Canvas
 
 // What the part of the face that does not move (background, bands, scale
 // line, ticks, labels and caption) is drawn from, besides the size, the
-// background picture's pixels and the system palette. Declared once for the
+// background picture's pixels and the system colours. Declared once for the
 // settings and for the face composer, which keeps that part of the face for
 // as long as these compare equal: a field added here is watched by the kept
 // layer without further ado.
@@ -32,7 +32,7 @@ struct KEPLERCONTROLS_EXPORT TMeterKeptLayerSettings {
     bool FLogarithmic = false; // property Logarithmic
     bool FScaleVis = true; // property ScaleVisible
     TColor FColorScale = clNavy; // property ColorScale
-    QString FCaption; // property Caption
+    std::string FCaption; // property Caption, UTF-8
     int FDecPlaces = 1; // property MeterDecPlaces
     int FNrTicks = 3; // property MeterNrTicks
     bool FShortTicks = true; // property MeterShortTicks
@@ -66,13 +66,12 @@ struct KEPLERCONTROLS_EXPORT TMeterKeptLayerSettings {
 // computes while the rims are still 0.
 struct KEPLERCONTROLS_EXPORT TMeterSettings : TMeterKeptLayerSettings {
     bool FAnchorCovrd = true; // property AnchorCovered
-    // The loaded pictures; null or empty while none is loaded. The anchor
+    // The pictures in use: null while none is named (BackGroundImg,
+    // AnchorImage). An empty background picture counts as none. The anchor
     // mask belongs to the cover picture.
     const TBitmap* BackGroundPicture = nullptr;
     const TBitmap* AnchorPicture = nullptr; // the anchor cover picture
     const TBitmap* AnchorMask = nullptr; // its transparency mask
-    QString FBakGndFName; // property BackGroundImg
-    QString FACoverFName; // property AnchorImage
     int FSizeAnchor = 24; // property AnchorSize
     bool FLimWatHighOn = true; // property LimWatchHighOn
     bool FLimWatLowOn = true; // property LimWatchLowOn
@@ -86,8 +85,8 @@ struct KEPLERCONTROLS_EXPORT TMeterSettings : TMeterKeptLayerSettings {
     TColor FColGrayLine = clGray; // grey frame line colour, set by the colour scheme
     TColor FColWhiteLine = clWhite; // light frame line colour, set by the colour scheme
     TColorScheme FColorScheme = csBWG; // property ColorScheme
-    TNeedleLayout FNeedleLayout; // property NeedleLayout
-    TNeedleLayout FNeedle2Layout; // property NeedleLayoutSec
+    TNeedleStyle FNeedleLayout; // property NeedleLayout
+    TNeedleStyle FNeedle2Layout; // property NeedleLayoutSec
     TMeterLayout FMeterLayout = mlCirc90; // property MeterLayout
 
     TMeterSettings();
@@ -103,10 +102,10 @@ struct TMeterValues {
 };
 
 // The events raised while a face is composed, each only when assigned.
-struct TMeterPaintEvents {
-    TmtBeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel; // before each scale label is drawn; may change the label
-    TBeforeDrawNeedleEvent OnBeforeDrawNeedle; // before each needle is drawn; setting NeedleDrawn skips the gauge's own drawing
-    TMeterRenderedEvent OnMeterRendered; // when the face is complete, to draw over it
+struct TMeterFaceEvents {
+    TFaceLabelEvent OnBeforeDrawScaleLabel; // before each scale label is drawn; may change the label
+    TFaceNeedleEvent OnBeforeDrawNeedle; // before the needles are drawn; setting NeedleDrawn skips the face's own drawing
+    TFaceRenderedEvent OnMeterRendered; // when the face is complete, to draw over it
 };
 
 // Computes the derived geometry (sweep, radius, centre) of a W by H control
@@ -127,13 +126,13 @@ public:
     TMeterFaceComposer(const TMeterFaceComposer&) = delete;
     TMeterFaceComposer& operator=(const TMeterFaceComposer&) = delete;
 
-    // Composes the face of a W by H control into `face`, raising the events
-    // with Sender. Returns False, drawing nothing and raising nothing, when
+    // Composes the face of a W by H control into `face`, raising the events.
+    // Returns False, drawing nothing and raising nothing, when
     // no dial fits. Settings and values are read as they stand at each step,
     // so a handler that changes them affects the steps after it. May be
     // entered again from an event handler.
-    bool Compose(QObject* Sender, int W, int H, const TMeterSettings& s, const TMeterValues& v,
-                 const TMeterPaintEvents& e, TBitmap& face);
+    bool Compose(int W, int H, const TMeterSettings& s, const TMeterValues& v, const TMeterFaceEvents& e,
+                 TBitmap& face);
 
     // Whether the kept layer is used; off composes every face from scratch.
     bool Caching() const { return FCaching; }

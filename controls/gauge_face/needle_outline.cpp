@@ -7,7 +7,7 @@
 
 namespace Kepler {
 
-std::vector<TPoint> NeedleOutline(const TNeedleLayout& n, double alphaDeg, const TMeterPaintValues& pv)
+std::vector<TPoint> NeedleOutline(const TNeedleStyle& n, double alphaDeg, const TMeterPaintValues& pv)
 {
     constexpr double pi = std::numbers::pi;
     const double a = alphaDeg * pi / 180;

@@ -11,7 +11,7 @@ namespace Kepler {
 
 TMeterSettings::TMeterSettings()
 {
-    for (TNeedleLayout* layout : {&FNeedleLayout, &FNeedle2Layout}) {
+    for (TNeedleStyle* layout : {&FNeedleLayout, &FNeedle2Layout}) {
         layout->SetColorBody(clSilver);
         layout->SetColorOutline(clBlack);
         layout->SetHeadSize(20);
@@ -101,15 +101,15 @@ struct TMeterFaceComposer::TStaticKey {
     int W = 0, H = 0;
     bool WithLabels = false;
     TMeterKeptLayerSettings Settings;
-    // The background picture as loaded, by its pixels' identity.
-    qint64 Picture = 0;
-    // System colours on the face resolve through the palette.
-    qint64 Palette = 0;
+    // The background picture in use, by its pixels' identity.
+    std::uint64_t Picture = 0;
+    // System colours on the face resolve through the registered source.
+    std::uint64_t SystemColors = 0;
 
     TStaticKey(int w, int h, const TMeterSettings& s, bool withLabels)
         : W(w), H(h), WithLabels(withLabels), Settings(s),
-          Picture(!s.FBakGndFName.isEmpty() && s.BackGroundPicture ? s.BackGroundPicture->ContentKey() : 0),
-          Palette(qint64(SystemColorsVersion()))
+          Picture(s.BackGroundPicture ? s.BackGroundPicture->ContentKey() : 0),
+          SystemColors(SystemColorsVersion())
     {
         // A copied font carries the gauge's change handler along; the key
         // only compares.
@@ -132,8 +132,8 @@ void TMeterFaceComposer::SetCaching(bool on)
 // ---------------------------------------------------------------------------
 // One composition
 
-bool TMeterFaceComposer::Compose(QObject* Sender, int W, int H, const TMeterSettings& s, const TMeterValues& v,
-                                 const TMeterPaintEvents& e, TBitmap& face)
+bool TMeterFaceComposer::Compose(int W, int H, const TMeterSettings& s, const TMeterValues& v,
+                                 const TMeterFaceEvents& e, TBitmap& face)
 {
     const TMeterPaintValues pv = ComputePaintValues(W, H, s, v);
     // No dial fits: draw nothing and raise nothing.
@@ -163,7 +163,7 @@ bool TMeterFaceComposer::Compose(QObject* Sender, int W, int H, const TMeterSett
             FStatic.SetSize(W, H);
             TCanvas& canvas = FStatic.Canvas();
             ResetCanvas(canvas);
-            PaintStaticSteps({canvas, Sender, s, v, e, pv}, !labelsEachTime);
+            PaintStaticSteps({canvas, s, v, e, pv}, !labelsEachTime);
             FStaticState = {canvas.Pen(), canvas.Brush(), canvas.Font(), canvas.PenPos(), canvas.CopyMode()};
             FStaticKey = std::make_unique<TStaticKey>(std::move(key));
             ++FStaticCompositions;
@@ -178,10 +178,10 @@ bool TMeterFaceComposer::Compose(QObject* Sender, int W, int H, const TMeterSett
     } else {
         work.SetSize(W, H);
         ResetCanvas(work.Canvas());
-        PaintStaticSteps({work.Canvas(), Sender, s, v, e, pv}, !labelsEachTime);
+        PaintStaticSteps({work.Canvas(), s, v, e, pv}, !labelsEachTime);
     }
 
-    const TFaceJob job{work.Canvas(), Sender, s, v, e, pv};
+    const TFaceJob job{work.Canvas(), s, v, e, pv};
     if (labelsEachTime) {
         if (s.FScaleVis)
             PaintMainTicksAndLabels(job);

@@ -1,5 +1,5 @@
 #include "meter_face_steps.h"
-#include "cover_mask.h"
+#include "cover_draw.h"
 #include "needle_outline.h"
 #include "saturating.h"
 
@@ -15,7 +15,7 @@ namespace Kepler {
 namespace {
 
 // The shadow goes first, so the needle covers it where they overlap.
-void DrawNeedle(TCanvas& c, const TNeedleLayout& n, double alphaDeg, const TMeterPaintValues& pv)
+void DrawNeedle(TCanvas& c, const TNeedleStyle& n, double alphaDeg, const TMeterPaintValues& pv)
 {
     std::vector<TPoint> outline = NeedleOutline(n, alphaDeg, pv);
     if (n.ShadowDx() != 0 || n.ShadowDy() != 0) {
@@ -85,7 +85,7 @@ void PaintNeedles(const TFaceJob& j)
     TCanvas& Canvas = j.Canvas;
     bool NeedleDrawn = false;
     if (j.E.OnBeforeDrawNeedle)
-        j.E.OnBeforeDrawNeedle(j.Sender, Canvas, NeedleDrawn);
+        j.E.OnBeforeDrawNeedle(Canvas, NeedleDrawn);
     if (NeedleDrawn)
         return;
     Canvas.Brush().SetStyle(bsSolid);
@@ -120,9 +120,9 @@ void PaintAnchor(const TFaceJob& j)
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
         return;
     }
-    if (!s.FACoverFName.isEmpty()) {
+    if (s.AnchorPicture) {
         PaintBevelLine(Canvas, W, H, SR, TR, BR);
-        if (s.AnchorPicture && s.AnchorMask)
+        if (s.AnchorMask)
             DrawCover(Canvas, j.pv.cx, j.pv.cy, *s.AnchorPicture, *s.AnchorMask);
         return;
     }
@@ -167,7 +167,7 @@ void PaintLimitLamps(const TFaceJob& j)
 void NotifyMeterRendered(const TFaceJob& j)
 {
     if (j.E.OnMeterRendered)
-        j.E.OnMeterRendered(j.Sender, j.Canvas);
+        j.E.OnMeterRendered(j.Canvas);
 }
 
 } // namespace Kepler

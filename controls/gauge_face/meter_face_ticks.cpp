@@ -91,39 +91,31 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
 
     // The insets are measured on the widest likely label, in the font the
     // canvas has now; labels are then drawn in the control's font.
-    const std::string widest = FormatTickLabel(Max, decimals).toStdString();
+    const std::string widest = FormatTickLabel(Max, decimals);
     const double dx = Canvas.TextWidth(widest) / 2.0 + LabelClearance;
     const double dy = Canvas.TextHeight(widest) / 2.0 + LabelClearance;
     Canvas.SetFont(j.S.FFont);
 
     const auto label = [&](long double v) {
         const TPoint c = LabelCentre(pv, static_cast<double>(v), dx, dy);
-        QString s = FormatTickLabel(v, decimals);
+        std::string s = FormatTickLabel(v, decimals);
         if (j.E.OnBeforeDrawScaleLabel) {
             // A copy: the handler may replace itself.
-            const TmtBeforeDrawScaleLabelEvent handler = j.E.OnBeforeDrawScaleLabel;
-            const std::string before = s.toStdString();
-            handler(j.Sender, Canvas, s, SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(before) / 2),
-                    SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(before) / 2));
+            const TFaceLabelEvent handler = j.E.OnBeforeDrawScaleLabel;
+            handler(Canvas, s, SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
+                    SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2));
         }
-        const std::string text = s.toStdString();
-        if (!text.empty())
-            Canvas.TextOut(SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(text) / 2),
-                           SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(text) / 2), text);
+        // As the handler left it, measured again.
+        if (!s.empty())
+            Canvas.TextOut(SaturateToInt32(std::int64_t(c.X) - Canvas.TextWidth(s) / 2),
+                           SaturateToInt32(std::int64_t(c.Y) - Canvas.TextHeight(s) / 2), s);
     };
 
-    const long double decades = std::log(static_cast<long double>(Max) / Min) / std::log(10.0L);
-    if (!logarithmic || std::fabs(decades) < 1) {
-        for (int i = 0; i < MaxTicksPerLoop; ++i) {
-            long double v = i * sp.TickStep + sp.FirstTick;
-            // A step a hair off its round value can leave the zero tick just
-            // below zero, which would read "-0.0".
-            if (std::fabs(v) < 1e-9L * sp.TickStep)
-                v = 0;
+    // Less than one decade: Max / Min below 10, compared without a logarithm.
+    if (!logarithmic || static_cast<long double>(Max) / Min < 10) {
+        for (const long double v : LinearMainTicks(sp, Max)) {
             DrawTick(Canvas, pv, static_cast<double>(v), MainTickLength);
             label(v);
-            if (!((i + 1) * sp.TickStep + sp.FirstTick - Max <= 0.001L * sp.TickStep))
-                break;
         }
         return;
     }
@@ -132,7 +124,9 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
     constexpr long double g = 0.999999999L;
     const long double ln10 = std::log(10.0L);
     const long double e = std::floor(std::log(g * Min) / ln10);
-    const long double J = std::exp(e * ln10);
+    // The decade's power of ten exactly, not through exp (Min is a double:
+    // e lies within +-330).
+    const long double J = PowerOfTen(static_cast<int>(e));
     long double K = 1;
     for (int decade = 0; decade < MaxTicksPerLoop; ++decade) {
         for (int w = 1; w <= 9; ++w) {

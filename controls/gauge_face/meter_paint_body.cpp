@@ -18,7 +18,7 @@ void PaintBackground(const TFaceJob& j)
     const int bw = picture ? picture->Width() : 0;
     const int bh = picture ? picture->Height() : 0;
     // An empty picture (nothing loaded) would tile forever: treat it as none.
-    if (j.S.FBakGndFName.isEmpty() || bw <= 0 || bh <= 0) {
+    if (bw <= 0 || bh <= 0) {
         Canvas.SetFont(j.S.FFont);
         Canvas.Brush().SetColor(j.S.FColorBakG);
         Canvas.Pen().SetColor(j.S.FColorBakG);
@@ -121,7 +121,7 @@ void PaintScaleLine(const TFaceJob& j)
 void PaintCaption(const TFaceJob& j)
 {
     TCanvas& Canvas = j.Canvas;
-    const std::string caption = j.S.FCaption.toStdString();
+    const std::string& caption = j.S.FCaption;
     Canvas.SetFont(j.S.FFontCaption);
     const int th = Canvas.TextHeight(caption);
     const int tw = Canvas.TextWidth(caption);
