@@ -2,6 +2,7 @@
 // equals one composed from scratch, pixel for pixel, whatever changed since
 // the last composition; every change of what the kept layer shows composes
 // it again, and nothing else does.
+#include "plain_test_platform.h"
 #include "KeplerControls/meter_face.h"
 #include "system_colors.h"
 
@@ -60,10 +61,11 @@ struct Gauge {
     TBitmap cachedFace;
     TBitmap freshFace;
     TestSystemColors colors;
+    TPlainTestPlatform platform;
 
     Gauge()
     {
-        SetSystemColors(&colors);
+        platform.Colors = &colors;
         fresh.SetCaching(false);
         s.FScaleBkVis = true; // the bands too
         s.FCaption = std::string(1, 'V');
@@ -74,7 +76,7 @@ struct Gauge {
         picture.Canvas().Rectangle(0, 0, 40, 30);
     }
 
-    ~Gauge() { SetSystemColors(nullptr); }
+    ~Gauge() = default;
     Gauge(const Gauge&) = delete;
     Gauge& operator=(const Gauge&) = delete;
 

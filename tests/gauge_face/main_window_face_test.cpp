@@ -2,6 +2,7 @@
 // settings: the pixels the drawing rules fix, as the window's own tests
 // check them on the widget. Text comes from a block engine: every byte a
 // 4 by 11 block, so the labels' places can be seen.
+#include "plain_test_platform.h"
 #include "KeplerControls/meter_face.h"
 #include "text_engine.h"
 
@@ -64,8 +65,7 @@ TMeterSettings MainWindowGauge()
 
 class MainWindowFace : public ::testing::Test {
 protected:
-    void SetUp() override { SetTextEngine(&text); }
-    void TearDown() override { SetTextEngine(nullptr); }
+    void SetUp() override { platform.Text = &text; }
 
     // The face at a value; without needles when a handler takes them over.
     const TBitmap& Face(double value, bool needles = true)
@@ -85,6 +85,7 @@ protected:
     TColor At(int x, int y) const { return face.Pixel(x, y); }
 
     BlockText text;
+    TPlainTestPlatform platform;
     TMeterSettings s = MainWindowGauge();
     TMeterFaceComposer composer;
     TBitmap face;
