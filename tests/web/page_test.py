@@ -1,9 +1,13 @@
 #!/usr/bin/python3
 """The web page in headless Chromium under a German locale on 8 December 2026:
-its texts, a teacher's first run compared with the run engine's on the
-desktop with the desktop's text engine (readouts after every cycle, the
-recorded rows, the picture's pixels, letters included), nested Starts and Stop, the delay, the step box's rules, "Infos"
-holding the run, keyboard-only use, and no error on the console.
+its texts, a teacher's first and second run compared with the run engine's
+on the desktop with the desktop's text engine (readouts after every cycle,
+the recorded rows, the picture's pixels, letters included), nested Starts
+and Stop, the delay and what a slow run costs, the step box's rules, the
+"Infos" menu holding the run, keyboard-only use, the window filling a
+projector's viewport, the page opened from a file, a web server and inside
+another page's iframe without fetching anything else, and no error on the
+console.
 
     page_test.py --page keplerprobleme.html --reference web_reference_run
                  --recorded recorded_sessions.txt --chromium chromium
