@@ -349,6 +349,16 @@ class PageTest(unittest.TestCase):
             title = self.driver.execute_script(
                 "const r = document.getElementById('theme').getBoundingClientRect(); return r.height;")
             self.assertAlmostEqual(title, 25 * scale, delta=2)
+            # The box "Information zum Programm" grows with the window.
+            self.el("infos").click()
+            self.assertEqual(float(self.driver.execute_script(
+                "return document.getElementById('info-box').style.zoom")), scale)
+            self.assertAlmostEqual(self.driver.execute_script(
+                "return document.getElementById('info-caption').getBoundingClientRect().height"),
+                self.driver.execute_script("return document.getElementById('info-caption').offsetHeight") * scale,
+                delta=2)
+            webdriver.ActionChains(self.driver).send_keys(Keys.ESCAPE, Keys.ESCAPE).perform()
+            self.assertIsNone(self.el("info-box").get_attribute("open"))
             self.tearDown()
         finally:
             self.driver.quit()
