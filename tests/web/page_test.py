@@ -418,7 +418,7 @@ class PageTest(unittest.TestCase):
         finally:
             server.close()
         # The same from a USB stick: both pages as files.
-        self.driver.get("file://" + os.path.join(folder, "kurs.html"))
+        self.driver.get("file://" + os.path.abspath(os.path.join(folder, "kurs.html")))
         self.driver.switch_to.frame(self.driver.find_element(By.ID, "program"))
         self.run_a_few_cycles()
         self.driver.switch_to.default_content()
