@@ -163,7 +163,7 @@ HOST_PAGE = """<!doctype html>
 <html lang="de"><head><meta charset="utf-8"><title>Kurs Astronomie</title>
 <link rel="icon" href="data:,"></head>
 <body><h1>Kurs Astronomie</h1>
-<iframe id="program" src="keplerprobleme.html" width="660" height="640" title="Simulation Keplerprobleme"></iframe>
+<iframe id="program" src="keplerprobleme.html" width="636" height="614" title="Simulation Keplerprobleme"></iframe>
 </body></html>
 """
 
@@ -413,6 +413,9 @@ class PageTest(unittest.TestCase):
             self.driver.get(server.url + "kurs.html")
             self.driver.switch_to.frame(self.driver.find_element(By.ID, "program"))
             self.run_a_few_cycles()
+            # The frame the README suggests shows the window 1:1.
+            self.assertEqual(self.driver.execute_script("return [innerWidth, innerHeight]"), list(NATURAL_SIZE))
+            self.assertEqual(self.driver.execute_script("return document.getElementById('window').style.zoom"), "")
             self.driver.switch_to.default_content()
             self.assertEqual(server.paths(), ["/keplerprobleme.html", "/kurs.html", "/keplerprobleme.html"])
         finally:
