@@ -1,20 +1,29 @@
 #!/usr/bin/python3
 """The web page in headless Chromium under a German locale on 8 December 2026:
-its texts, a teacher's first run compared with the run engine's on the
-desktop with the desktop's text engine (readouts after every cycle, the
-recorded rows, the picture's pixels, letters included), nested Starts and Stop, the delay, the step box's rules, "Infos"
-holding the run, keyboard-only use, and no error on the console.
+its texts, a teacher's first and second run compared with the run engine's
+on the desktop with the desktop's text engine (readouts after every cycle,
+the recorded rows, the picture's pixels, letters included), nested Starts
+and Stop, the delay and what a slow run costs, the step box's rules, the
+"Infos" menu holding the run, keyboard-only use, the window filling a
+projector's viewport, the page opened from a file, a web server and inside
+another page's iframe without fetching anything else, and no error on the
+console.
 
     page_test.py --page keplerprobleme.html --reference web_reference_run
                  --recorded recorded_sessions.txt --chromium chromium
                  --chromedriver chromedriver --out DIR
 """
 import argparse
+import functools
+import http.server
 import io
+import json
 import os
 import re
+import shutil
 import subprocess
 import sys
+import threading
 import time
 import unittest
 
@@ -71,11 +80,17 @@ TEXTS = {
 
 
 def reference_run(out_dir):
-    """The desktop engine's first run: readouts per cycle and the picture."""
+    """The desktop engine's first and second run: readouts per cycle of each,
+    and the picture after the first."""
     ppm = os.path.join(out_dir, "reference_picture.ppm")
     lines = subprocess.run([ARGS.reference, ppm], check=True, capture_output=True, text=True).stdout
-    readouts = [tuple(line.split("|")) for line in lines.splitlines() if line]
-    return readouts, Image.open(ppm).convert("RGB")
+    runs = [[]]
+    for line in lines.splitlines():
+        if line == "second run":
+            runs.append([])
+        elif line:
+            runs[-1].append(tuple(line.split("|")))
+    return runs[0], runs[1], Image.open(ppm).convert("RGB")
 
 
 def recorded_start_session():
@@ -92,25 +107,72 @@ def recorded_start_session():
     return rows[1:]  # the first row is before any cycle
 
 
-def open_browser(language):
-    """Headless Chromium for a user of the given language ("de-DE")."""
+# The window's natural size with its margins: the page shows it 1:1 there.
+NATURAL_SIZE = (636, 614)
+
+
+def open_browser(language, size=NATURAL_SIZE):
+    """Headless Chromium for a user of the given language ("de-DE"), its
+    viewport `size` CSS pixels large."""
     options = webdriver.ChromeOptions()
     options.binary_location = ARGS.chromium
     for a in ["--headless=new", "--no-sandbox", "--disable-gpu", "--lang=" + language,
-              "--force-device-scale-factor=1", "--window-size=700,800"]:
+              "--force-device-scale-factor=1", "--window-size=%d,%d" % size]:
         options.add_argument(a)
     options.add_experimental_option("prefs", {"intl.accept_languages": language})
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
     driver = webdriver.Chrome(service=Service(ARGS.chromedriver), options=options)
+    # The window's frame takes its share of the window size: grow the
+    # window until its viewport has the size asked for.
+    inner = driver.execute_script("return [innerWidth, innerHeight]")
+    outer = driver.get_window_size()
+    driver.set_window_size(outer["width"] + size[0] - inner[0], outer["height"] + size[1] - inner[1])
     driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PAGE_SETUP})
     return driver
+
+
+class RecordingHandler(http.server.SimpleHTTPRequestHandler):
+    """Serves a folder and notes every path asked for."""
+    def do_GET(self):
+        self.server.paths.append(self.path)
+        super().do_GET()
+
+    def log_message(self, *args):
+        pass
+
+
+class StaticServer:
+    """A static web server for `folder` on a free local port, as a school's."""
+    def __init__(self, folder):
+        handler = functools.partial(RecordingHandler, directory=folder)
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.server.paths = []
+        self.url = "http://127.0.0.1:%d/" % self.server.server_address[1]
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def paths(self):
+        return list(self.server.paths)
+
+    def close(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+# A learning platform's page that shows the program in an <iframe>.
+HOST_PAGE = """<!doctype html>
+<html lang="de"><head><meta charset="utf-8"><title>Kurs Astronomie</title>
+<link rel="icon" href="data:,"></head>
+<body><h1>Kurs Astronomie</h1>
+<iframe id="program" src="keplerprobleme.html" width="636" height="614" title="Simulation Keplerprobleme"></iframe>
+</body></html>
+"""
 
 
 class PageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.driver = open_browser("de-DE")
-        cls.reference_readouts, cls.reference_picture = reference_run(ARGS.out)
+        cls.reference_readouts, cls.reference_second_run, cls.reference_picture = reference_run(ARGS.out)
 
     @classmethod
     def tearDownClass(cls):
@@ -184,6 +246,9 @@ class PageTest(unittest.TestCase):
         self.assertEqual((self.el("picture").get_attribute("width"), self.el("picture").get_attribute("height")),
                          ("433", "433"))
         self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "mean-anomaly")
+        # In a viewport of the window's natural size the window shows 1:1.
+        self.assertEqual(self.driver.execute_script("return [innerWidth, innerHeight]"), list(NATURAL_SIZE))
+        self.assertEqual(self.driver.execute_script("return document.getElementById('window').style.zoom"), "")
         # The diagram shows until the first Start.
         self.assertEqual(self.driver.execute_script(
             "return Array.from(document.getElementById('picture').getContext('2d')"
@@ -223,6 +288,168 @@ class PageTest(unittest.TestCase):
                 differ += page[x, y] != desk[x, y]
         print("picture after the first run: %d pixels differ from the desktop's" % differ)
         self.assertEqual(differ, 0)
+
+    def run_first_run_to_its_end(self):
+        self.el("start").click()
+        self.wait_for(lambda: self.gauge() == "0" and len(self.cycles()) > 0, 30)
+        return self.cycles()
+
+    def test_second_run_as_on_the_desktop(self):
+        # A teacher's Start again after the first run ended, at the same
+        # date: the second run goes on from the day the first ended.
+        first = self.run_first_run_to_its_end()
+        self.assertEqual(first, self.reference_readouts)
+        self.el("start").click()
+        self.assertEqual(self.value("start-date"), "8.12.2026")
+        self.wait_for(lambda: self.gauge() == "0" and len(self.cycles()) > len(first), 30)
+        second = self.cycles()[len(first):]
+        print("second run: %d cycles" % len(second))
+        self.assertGreater(len(second), 1)
+        self.assertEqual(second, self.reference_second_run)
+
+    def test_projector_fills_the_viewport(self):
+        german = self.driver
+        self.driver = open_browser("de-DE", (1920, 1080))
+        try:
+            self.setUp()
+            self.assertEqual(self.driver.execute_script("return [innerWidth, innerHeight]"), [1920, 1080])
+            box = self.driver.execute_script(
+                "const r = document.getElementById('window').getBoundingClientRect();"
+                "return [r.left, r.top, r.width, r.height];")
+            picture = self.driver.execute_script(
+                "const r = document.getElementById('picture').getBoundingClientRect();"
+                "return [r.width, r.height];")
+            # The window's natural size, as it is at 1:1.
+            natural = (620, 598)
+            scale = float(self.driver.execute_script("return document.getElementById('window').style.zoom"))
+            left, top, width, height = box
+            # The height is the tighter side: it fills it (between the
+            # margins), centred across, proportions kept.
+            self.assertAlmostEqual(scale, 1080 / (natural[1] + 16), delta=0.001)
+            self.assertAlmostEqual(top + height + top, 1080, delta=3)
+            self.assertAlmostEqual(left + width + left, 1920, delta=3)
+            # (The browser keeps thin borders whole device pixels.)
+            self.assertAlmostEqual(width, natural[0] * scale, delta=3)
+            self.assertAlmostEqual(height, natural[1] * scale, delta=3)
+            self.assertAlmostEqual(picture[0], 433 * scale, delta=1)
+            self.assertAlmostEqual(picture[1], 433 * scale, delta=1)
+            # No scroll bars.
+            self.assertEqual(self.driver.execute_script(
+                "return [document.documentElement.scrollWidth, document.documentElement.scrollHeight]"), [1920, 1080])
+            self.set_delay(20)
+            self.el("start").click()
+            self.wait_for_cycles(8, 10)
+            self.el("stop").click()
+            self.wait_for(self.run_has_ended, 5)
+            shot = Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+            self.assertEqual(shot.size, (1920, 1080))
+            shot.save(os.path.join(ARGS.out, "page_at_1920x1080.png"))
+            # The text is laid out at the new size, not enlarged pixels: the
+            # title's letters are as tall as the scaled font.
+            title = self.driver.execute_script(
+                "const r = document.getElementById('theme').getBoundingClientRect(); return r.height;")
+            self.assertAlmostEqual(title, 25 * scale, delta=2)
+            # The box "Information zum Programm" grows with the window.
+            self.el("infos").click()
+            self.assertEqual(float(self.driver.execute_script(
+                "return document.getElementById('info-box').style.zoom")), scale)
+            self.assertAlmostEqual(self.driver.execute_script(
+                "return document.getElementById('info-caption').getBoundingClientRect().height"),
+                self.driver.execute_script("return document.getElementById('info-caption').offsetHeight") * scale,
+                delta=2)
+            webdriver.ActionChains(self.driver).send_keys(Keys.ESCAPE, Keys.ESCAPE).perform()
+            self.assertIsNone(self.el("info-box").get_attribute("open"))
+            self.tearDown()
+        finally:
+            self.driver.quit()
+            self.driver = german
+
+    def test_opens_from_a_file_and_fetches_nothing(self):
+        self.driver.get_log("performance")  # what came before
+        self.setUp()
+        self.set_delay(20)
+        self.el("start").click()
+        self.wait_for_cycles(3, 5)
+        self.el("stop").click()
+        self.wait_for(self.run_has_ended, 5)
+        page_url = "file://" + os.path.abspath(ARGS.page)
+        fetched = []
+        for entry in self.driver.get_log("performance"):
+            message = json.loads(entry["message"])["message"]
+            if message["method"] == "Network.requestWillBeSent":
+                url = message["params"]["request"]["url"]
+                if not url.startswith("data:"):
+                    fetched.append(url)
+        self.assertEqual(fetched, [page_url])
+
+    def served_folder(self):
+        folder = os.path.join(ARGS.out, "served")
+        shutil.rmtree(folder, ignore_errors=True)
+        os.makedirs(folder)
+        shutil.copy(ARGS.page, os.path.join(folder, "keplerprobleme.html"))
+        with open(os.path.join(folder, "kurs.html"), "w", encoding="utf-8") as f:
+            f.write(HOST_PAGE)
+        return folder
+
+    def run_a_few_cycles(self):
+        self.wait_for(lambda: self.driver.execute_script("return document.body.dataset.ready === '1'"), 10)
+        self.set_delay(20)
+        self.el("start").click()
+        seen = self.wait_for_cycles(3, 5)
+        self.el("stop").click()
+        self.wait_for(self.run_has_ended, 5)
+        self.assertEqual(seen[0], ("315,6 °", "303,7 °"))
+
+    def test_opens_from_a_web_server_and_in_an_iframe(self):
+        folder = self.served_folder()
+        server = StaticServer(folder)
+        try:
+            self.driver.get(server.url + "keplerprobleme.html")
+            self.run_a_few_cycles()
+            self.assertEqual(server.paths(), ["/keplerprobleme.html"])
+            self.tearDown()
+
+            # A learning platform's page with the program in an <iframe>.
+            self.driver.get(server.url + "kurs.html")
+            self.driver.switch_to.frame(self.driver.find_element(By.ID, "program"))
+            self.run_a_few_cycles()
+            # The frame the README suggests shows the window 1:1.
+            self.assertEqual(self.driver.execute_script("return [innerWidth, innerHeight]"), list(NATURAL_SIZE))
+            self.assertEqual(self.driver.execute_script("return document.getElementById('window').style.zoom"), "")
+            self.driver.switch_to.default_content()
+            self.assertEqual(server.paths(), ["/keplerprobleme.html", "/kurs.html", "/keplerprobleme.html"])
+        finally:
+            server.close()
+        # The same from a USB stick: both pages as files.
+        self.driver.get("file://" + os.path.abspath(os.path.join(folder, "kurs.html")))
+        self.driver.switch_to.frame(self.driver.find_element(By.ID, "program"))
+        self.run_a_few_cycles()
+        self.driver.switch_to.default_content()
+
+    def test_delay_500_costs_little_of_a_core(self):
+        self.driver.execute_cdp_cmd("Performance.enable", {})
+        self.set_delay(500)
+        self.el("start").click()
+        self.wait_for_cycles(1, 5)
+
+        def busy_seconds():
+            metrics = self.driver.execute_cdp_cmd("Performance.getMetrics", {})["metrics"]
+            return next(m["value"] for m in metrics if m["name"] == "TaskDuration")
+
+        busy0, t0, cycles0 = busy_seconds(), time.monotonic(), len(self.cycles())
+        time.sleep(10)
+        busy1, t1, cycles1 = busy_seconds(), time.monotonic(), len(self.cycles())
+        self.el("stop").click()
+        self.wait_for(self.run_has_ended, 5)
+        self.driver.execute_cdp_cmd("Performance.disable", {})
+        share = (busy1 - busy0) / (t1 - t0)
+        print("run at delay 500: %d cycles in %.1f s, the page busy %.2f %% of a core"
+              % (cycles1 - cycles0, t1 - t0, 100 * share))
+        self.assertGreaterEqual(cycles1 - cycles0, 15)
+        # Headless Chromium paints in software, and its renderer alone
+        # takes about half a percent at rest; the run adds about two. A
+        # busy wait would take a whole core.
+        self.assertLess(share, 0.08)
 
     def test_readouts_follow_the_browsers_locale(self):
         # The page's decimal separator is the browser's: a point in English.
@@ -321,6 +548,55 @@ class PageTest(unittest.TestCase):
         self.assertEqual(len(self.cycles()), held)
         webdriver.ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
         self.assertIsNone(box.get_attribute("open"))
+        # As on the desktop, the menu's list stays open after the box, and
+        # holds the run until it is left.
+        self.assertTrue(self.el("hilfe").is_displayed())
+        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "hilfe")
+        time.sleep(0.4)
+        self.assertEqual(len(self.cycles()), held)
+        webdriver.ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+        self.assertFalse(self.el("hilfe").is_displayed())
+        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "infos")
+        self.wait_for_cycles(2, 3)
+        self.el("stop").click()
+        self.wait_for(self.run_has_ended, 5)
+
+    def test_infos_menu_by_keyboard(self):
+        infos, box, list_ = self.el("infos"), self.el("info-box"), self.el("infos-list")
+        self.assertEqual(infos.get_attribute("aria-haspopup"), "menu")
+        self.assertEqual(self.el("hilfe").get_attribute("textContent"), "Hilfe")
+        self.assertFalse(list_.is_displayed())
+        self.set_delay(30)
+        self.el("start").click()
+        self.wait_for_cycles(2, 5)
+        # F10 leads to the menu bar, Enter opens "Infos" and with it the box.
+        webdriver.ActionChains(self.driver).send_keys(Keys.F10).perform()
+        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "infos")
+        webdriver.ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+        self.assertIsNotNone(box.get_attribute("open"))
+        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "info-ok")
+        held = len(self.cycles())
+        # Enter on OK closes the box; the list shows "Hilfe", which does
+        # nothing when chosen but close the list.
+        webdriver.ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+        self.assertIsNone(box.get_attribute("open"))
+        self.assertEqual(infos.get_attribute("aria-expanded"), "true")
+        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "hilfe")
+        time.sleep(0.3)
+        self.assertEqual(len(self.cycles()), held)
+        webdriver.ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+        self.assertFalse(list_.is_displayed())
+        self.assertEqual(infos.get_attribute("aria-expanded"), "false")
+        self.assertIsNone(box.get_attribute("open"))
+        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "infos")
+        self.wait_for_cycles(2, 3)
+        # A click elsewhere closes the list too, and the run goes on.
+        webdriver.ActionChains(self.driver).send_keys(Keys.ARROW_DOWN).perform()
+        self.assertIsNotNone(box.get_attribute("open"))
+        webdriver.ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+        self.assertTrue(list_.is_displayed())
+        self.el("picture").click()
+        self.assertFalse(list_.is_displayed())
         self.wait_for_cycles(2, 3)
         self.el("stop").click()
         self.wait_for(self.run_has_ended, 5)

@@ -1,7 +1,9 @@
-// The desktop's side of the page test: the teacher's first run (started on
-// 8 December 2026, step 1, delay 0, until it ends by itself) through the
-// same run engine, with the desktop's text engine. Prints the readouts after every
-// cycle, one "mean|true" line each, and writes the picture as a binary PPM.
+// The desktop's side of the page test: a teacher's first run (started on
+// 8 December 2026, step 1, delay 0, until it ends by itself) and second run
+// (Start again, going on from the day the first ended) through the same run
+// engine, with the desktop's text engine. Prints the readouts after every
+// cycle, one "mean|true" line each, a line "second run" between the runs,
+// and writes the picture after the first run as a binary PPM.
 //   web_reference_run picture.ppm
 #include "qt_raster_face.h"
 #include "run_engine.h"
@@ -73,15 +75,20 @@ int main(int argc, char** argv)
     TReferenceFace face;
     TRunEngine engine(face);
     std::uint32_t now = 1000;
-    engine.Start(now);
-    while (engine.Depth() > 0) {
-        ++now;
-        engine.DelayOver(now);
-        engine.InputTaken(now);
-    }
+    const auto runToItsEnd = [&] {
+        engine.Start(now);
+        while (engine.Depth() > 0) {
+            ++now;
+            engine.DelayOver(now);
+            engine.InputTaken(now);
+        }
+    };
+    runToItsEnd();
     if (!WritePpm(face.Picture, argv[1])) {
         std::cerr << "cannot write " << argv[1] << '\n';
         return 1;
     }
+    std::cout << "second run\n";
+    runToItsEnd();
     return 0;
 }

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Builds the program as one web page, build-web/keplerprobleme.html, with
 # Debian's emscripten: the Qt-free core and the page's face, nothing else.
-# Installs nothing: scripts/install-deps.sh brings emscripten.
-#   bash scripts/build-web.sh [BUILD_DIR] [CMAKE_OPTIONS...]
+# Installs what is missing first (emscripten among it), as the other
+# commands do.
+#   bash scripts/web.sh [BUILD_DIR] [CMAKE_OPTIONS...]
 # BUILD_DIR (default build-web) may lie anywhere; the tests build there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
 out=build-web
 if [ $# -gt 0 ] && [ "${1#-}" = "$1" ]; then
   out=$1
