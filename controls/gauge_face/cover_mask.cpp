@@ -1,5 +1,5 @@
 #include "cover_mask.h"
-#include "qt_bitmap.h"
+#include "indexed_picture.h"
 
 #include "KeplerControls/bitmap.h"
 
