@@ -82,9 +82,11 @@ std::string TWebFace::TrueText() const { return TakeText(ReadField("true-anomaly
 
 void TWebFace::SetGaugeValue(double value)
 {
-    FGaugeModel.SetValue(value, FGaugeSettings.FNeedleLayout.Visible());
+    const Kepler::TMeterStep step = FGaugeModel.SetValue(value, FGaugeSettings.FNeedleLayout.Visible());
     ShowGaugeValue(FGaugeModel.Value());
-    ShowGauge();
+    // As on the desktop, the face is composed again only when it changes.
+    if (step.Repaint)
+        ShowGauge();
 }
 
 void TWebFace::ShowGauge()
