@@ -38,6 +38,8 @@ struct TPage {
     TPage()
     {
         InstallPlatform(&PagePlatform);
+        // The gauge shows its face from the start, with its labels.
+        Face.ShowGauge();
         // The step box "Zeitschritte in Tagen": 1 to 30 days.
         Step.SetMinValue(1);
         Step.SetMaxValue(30);

@@ -1,4 +1,5 @@
 #include "web_face.h"
+#include "main_gauge_settings.h"
 
 #include "KeplerControls/canvas.h"
 #include "KeplerControls/colors.h"
@@ -28,6 +29,10 @@ EM_JS(char*, ReadField, (const char* id), {
     return allocateUTF8(document.getElementById(UTF8ToString(id)).value);
 });
 
+EM_JS(void, ShowGaugeFace, (const std::uint32_t* pixels, int width, int height), {
+    KeplerPage.showGaugeFace(pixels, width, height);
+});
+
 EM_JS(void, ShowGaugeValue, (double value), { KeplerPage.showGaugeValue(value); });
 
 std::string TakeText(char* text)
@@ -39,8 +44,18 @@ std::string TakeText(char* text)
 } // namespace
 
 TWebFace::TWebFace()
-    : FPicture(433, 433)
+    : FPicture(433, 433), FGaugeSettings(MainGaugeSettings())
 {
+    // The gauge's bounds and thresholds, given as the window gives them
+    // while its gauge is loading.
+    FGaugeModel.SetLoading(true);
+    FGaugeModel.SetThresholdLow(FGaugeSettings.FLowThreshold);
+    FGaugeModel.SetThresholdHigh(FGaugeSettings.FHighThreshold);
+    FGaugeModel.SetMeterMinValue(FGaugeSettings.FMinValue);
+    FGaugeModel.SetMeterMaxValue(FGaugeSettings.FMaxValue);
+    FGaugeModel.Loaded();
+    FGaugeModel.SetLoading(false);
+
     // Until the first Start the page shows the diagram itself; Start wipes
     // all but the outermost pixels, which are the diagram's black frame.
     Kepler::TCanvas& c = FPicture.Canvas();
@@ -65,4 +80,22 @@ void TWebFace::SetTrueText(const std::string& text) { WriteField("true-anomaly",
 
 std::string TWebFace::TrueText() const { return TakeText(ReadField("true-anomaly")); }
 
-void TWebFace::SetGaugeValue(double value) { ShowGaugeValue(value); }
+void TWebFace::SetGaugeValue(double value)
+{
+    const Kepler::TMeterStep step = FGaugeModel.SetValue(value, FGaugeSettings.FNeedleLayout.Visible());
+    ShowGaugeValue(FGaugeModel.Value());
+    // As on the desktop, the face is composed again only when it changes.
+    if (step.Repaint)
+        ShowGauge();
+}
+
+void TWebFace::ShowGauge()
+{
+    Kepler::TMeterValues values;
+    values.FValue = FGaugeModel.Value();
+    values.FValue2 = FGaugeModel.ValueSec();
+    values.FOFL = FGaugeModel.OverFlow();
+    values.FUFL = FGaugeModel.UnderFlow();
+    if (FGaugeComposer.Compose(MainGaugeWidth, MainGaugeHeight, FGaugeSettings, values, {}, FGauge))
+        ShowGaugeFace(FGauge.Bits(), FGauge.Width(), FGauge.Height());
+}

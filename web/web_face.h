@@ -2,12 +2,15 @@
 #include "run_face.h"
 
 #include "KeplerControls/bitmap.h"
+#include "KeplerControls/meter_face.h"
+#include "meter_model.h"
 
 #include <string>
 
 // What the run engine draws and writes, shown on the page: the picture's
 // own pixels, which the page copies 1:1 into its canvas, the readouts as
-// the page's fields hold them and the gauge's value.
+// the page's fields hold them and the gauge: its value and its face,
+// composed as the desktop's gauge composes it and copied 1:1 into its canvas.
 class TWebFace : public Kepler::TRunFace {
 public:
     TWebFace();
@@ -22,6 +25,14 @@ public:
     std::string TrueText() const override;
     void SetGaugeValue(double value) override;
 
+    // Composes the gauge's face at the value it holds and shows it; needs
+    // the page's text engine installed, for the scale's labels.
+    void ShowGauge();
+
 private:
     Kepler::TBitmap FPicture;
+    Kepler::TMeterModel FGaugeModel;
+    Kepler::TMeterSettings FGaugeSettings;
+    Kepler::TMeterFaceComposer FGaugeComposer;
+    Kepler::TBitmap FGauge;
 };

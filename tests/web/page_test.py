@@ -2,7 +2,8 @@
 """The web page in headless Chromium under a German locale on 8 December 2026:
 its texts, a teacher's first and second run compared with the run engine's
 on the desktop with the desktop's text engine (readouts after every cycle,
-the recorded rows, the picture's pixels, letters included), nested Starts
+the recorded rows, the picture's pixels, letters included; the gauge's face
+at every value it shows), nested Starts
 and Stop, the delay and what a slow run costs, the step box's rules, the
 "Infos" menu holding the run, keyboard-only use, the window filling a
 projector's viewport, the page opened from a file, a web server and inside
@@ -54,6 +55,18 @@ PAGE_SETUP = """
     },
   });
 
+  // The gauge's face as first drawn at each value the gauge shows, its
+  // canvas's RGBA bytes by value.
+  window.gaugeFaces = {};
+  const putImageData = CanvasRenderingContext2D.prototype.putImageData;
+  CanvasRenderingContext2D.prototype.putImageData = function (image, ...rest) {
+    putImageData.call(this, image, ...rest);
+    if (this.canvas.id !== "gauge-face") return;
+    const value = document.getElementById("gauge").dataset.value;
+    if (!(value in window.gaugeFaces))
+      window.gaugeFaces[value] = Array.from(this.getImageData(0, 0, 105, 87).data);
+  };
+
   const RealDate = Date;
   const shift = new RealDate(2026, 11, 8, 10, 0, 0).getTime() - RealDate.now();
   class ShiftedDate extends RealDate {
@@ -79,11 +92,18 @@ TEXTS = {
 }
 
 
+# The values the desktop's gauge face is written at besides the first run's
+# end (reference_gauge_end.ppm).
+GAUGE_VALUES = ["-1", "0", "1"]
+
+
 def reference_run(out_dir):
     """The desktop engine's first and second run: readouts per cycle of each,
-    and the picture after the first."""
+    and the picture after the first. The desktop gauge's faces are left in
+    out_dir (reference_gauge_*.ppm)."""
     ppm = os.path.join(out_dir, "reference_picture.ppm")
-    lines = subprocess.run([ARGS.reference, ppm], check=True, capture_output=True, text=True).stdout
+    gauge = os.path.join(out_dir, "reference_gauge")
+    lines = subprocess.run([ARGS.reference, ppm, gauge], check=True, capture_output=True, text=True).stdout
     runs = [[]]
     for line in lines.splitlines():
         if line == "second run":
@@ -91,6 +111,17 @@ def reference_run(out_dir):
         elif line:
             runs[-1].append(tuple(line.split("|")))
     return runs[0], runs[1], Image.open(ppm).convert("RGB")
+
+
+def reference_gauge(name):
+    return Image.open(os.path.join(ARGS.out, "reference_gauge_%s.ppm" % name)).convert("RGB")
+
+
+def differing_pixels(a, b):
+    """How many pixels of two images of one size differ."""
+    assert a.size == b.size, (a.size, b.size)
+    pa, pb = a.load(), b.load()
+    return sum(pa[x, y] != pb[x, y] for y in range(a.height) for x in range(a.width))
 
 
 def recorded_start_session():
@@ -203,6 +234,29 @@ class PageTest(unittest.TestCase):
     def gauge(self):
         return self.el("gauge").get_attribute("aria-valuenow")
 
+    def gauge_face(self, rgba=None):
+        """The gauge's canvas as it holds its face now, or the RGBA bytes
+        given."""
+        if rgba is None:
+            rgba = self.driver.execute_script(
+                "return Array.from(document.getElementById('gauge-face').getContext('2d')"
+                ".getImageData(0, 0, 105, 87).data)")
+        return Image.frombytes("RGBA", (105, 87), bytes(rgba)).convert("RGB")
+
+    def assert_gauge_faces_as_on_the_desktop(self):
+        """Every value the gauge has shown since the page opened was drawn
+        as the desktop's gauge draws it."""
+        faces = self.driver.execute_script("return window.gaugeFaces")
+        self.assertIn("0", list(faces))
+        for value, rgba in sorted(faces.items()):
+            with self.subTest(gauge_value=value):
+                self.assertIn(value, GAUGE_VALUES)
+                face = self.gauge_face(rgba)
+                face.save(os.path.join(ARGS.out, "gauge_at_%s.png" % value))
+                differ = differing_pixels(face, reference_gauge(value))
+                print("gauge at %s: %d pixels differ from the desktop's" % (value, differ))
+                self.assertEqual(differ, 0)
+
     def set_delay(self, ms):
         self.driver.execute_script(
             "const d = document.getElementById('delay'); d.value = arguments[0];"
@@ -253,6 +307,9 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.driver.execute_script(
             "return Array.from(document.getElementById('picture').getContext('2d')"
             ".getImageData(345, 270, 1, 1).data.slice(0, 3))"), [0, 0, 0])
+        # The gauge shows its face from the start, at 0 as on the desktop.
+        self.assertEqual(self.gauge(), "0")
+        self.assertEqual(differing_pixels(self.gauge_face(), reference_gauge("0")), 0)
         print("page ready %.0f ms after opening" % (self.load_seconds * 1000))
 
     def test_first_run_as_on_the_desktop(self):
@@ -289,6 +346,18 @@ class PageTest(unittest.TestCase):
         print("picture after the first run: %d pixels differ from the desktop's" % differ)
         self.assertEqual(differ, 0)
 
+        # The gauge's face as a person sees it after the run, and as it was
+        # drawn at each value the run showed.
+        rect = self.driver.execute_script(
+            "const r = document.getElementById('gauge-face').getBoundingClientRect(); return [r.left, r.top];")
+        left, top = int(rect[0]), int(rect[1])
+        gauge_shot = page_shot.crop((left, top, left + 105, top + 87))
+        gauge_shot.save(os.path.join(ARGS.out, "gauge_after_first_run.png"))
+        differ = differing_pixels(gauge_shot, reference_gauge("end"))
+        print("gauge after the first run: %d pixels differ from the desktop's" % differ)
+        self.assertEqual(differ, 0)
+        self.assert_gauge_faces_as_on_the_desktop()
+
     def run_first_run_to_its_end(self):
         self.el("start").click()
         self.wait_for(lambda: self.gauge() == "0" and len(self.cycles()) > 0, 30)
@@ -306,6 +375,7 @@ class PageTest(unittest.TestCase):
         print("second run: %d cycles" % len(second))
         self.assertGreater(len(second), 1)
         self.assertEqual(second, self.reference_second_run)
+        self.assert_gauge_faces_as_on_the_desktop()
 
     def test_projector_fills_the_viewport(self):
         german = self.driver

@@ -3,20 +3,27 @@
 // (Start again, going on from the day the first ended) through the same run
 // engine, with the desktop's text engine. Prints the readouts after every
 // cycle, one "mean|true" line each, a line "second run" between the runs,
-// and writes the picture after the first run as a binary PPM.
-//   web_reference_run picture.ppm
+// and writes the picture after the first run as a binary PPM. Writes the
+// main window's gauge too, set up as the window sets it: its face at the
+// value the first run ends with (GAUGE_end.ppm) and at -1, 0 and 1
+// (GAUGE_-1.ppm, GAUGE_0.ppm, GAUGE_1.ppm).
+//   web_reference_run picture.ppm GAUGE
+#include "meter1_settings.h"
 #include "qt_raster_face.h"
 #include "run_engine.h"
 #include "simulation_state.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QImage>
 
 #include "KeplerControls/bitmap.h"
+#include "KeplerControls/meter.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <utility>
 
 using namespace Kepler;
 
@@ -36,11 +43,12 @@ public:
         std::cout << Mean << '|' << True << '\n';
     }
     std::string TrueText() const override { return True; }
-    void SetGaugeValue(double) override {}
+    void SetGaugeValue(double value) override { GaugeValue = value; }
 
     TBitmap Picture{433, 433};
     std::string Mean = "0°";
     std::string True = "0°";
+    double GaugeValue = 0;
 };
 
 bool WritePpm(const TBitmap& picture, const char* path)
@@ -59,16 +67,30 @@ bool WritePpm(const TBitmap& picture, const char* path)
     return std::fclose(f) == 0;
 }
 
+// The gauge's face as the widget shows it on the screen.
+bool WriteGaugePpm(TMeter& gauge, double value, const std::string& path)
+{
+    gauge.SetValue(value);
+    const QImage face = gauge.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    TBitmap pixels(face.width(), face.height());
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x) {
+            const QRgb c = face.pixel(x, y);
+            pixels.SetPixel(x, y, RGB(qRed(c), qGreen(c), qBlue(c)));
+        }
+    return WritePpm(pixels, path.c_str());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     RegisterQtRasterFace();
-    if (argc != 2) {
-        std::cerr << "usage: web_reference_run picture.ppm\n";
+    if (argc != 3) {
+        std::cerr << "usage: web_reference_run picture.ppm GAUGE\n";
         return 2;
     }
     InitSimulationState({2026, 12, 8});
@@ -87,6 +109,17 @@ int main(int argc, char** argv)
     if (!WritePpm(face.Picture, argv[1])) {
         std::cerr << "cannot write " << argv[1] << '\n';
         return 1;
+    }
+    TMeter gauge;
+    ApplyMeter1Settings(gauge);
+    const std::string prefix = argv[2];
+    const std::pair<double, std::string> faces[] = {
+        {face.GaugeValue, "_end"}, {-1, "_-1"}, {0, "_0"}, {1, "_1"}};
+    for (const auto& [value, name] : faces) {
+        if (!WriteGaugePpm(gauge, value, prefix + name + ".ppm")) {
+            std::cerr << "cannot write " << prefix << name << ".ppm\n";
+            return 1;
+        }
     }
     std::cout << "second run\n";
     runToItsEnd();
