@@ -270,6 +270,17 @@ class PageTest(unittest.TestCase):
             time.sleep(0.01)
         self.fail("waited %s s in vain" % seconds)
 
+    def settles(self, read, expected, seconds=5):
+        """Waits until read() gives expected: the page answers a key in
+        the browser's next task (a dialog's close event, say), not within
+        the key's own dispatch."""
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            if read() == expected:
+                return
+            time.sleep(0.01)
+        self.assertEqual(read(), expected)
+
     def cycles(self):
         """The readouts after every cycle so far, in order."""
         return [tuple(pair) for pair in self.driver.execute_script("return window.readoutLog")]
@@ -428,7 +439,7 @@ class PageTest(unittest.TestCase):
                 self.driver.execute_script("return document.getElementById('info-caption').offsetHeight") * scale,
                 delta=2)
             webdriver.ActionChains(self.driver).send_keys(Keys.ESCAPE, Keys.ESCAPE).perform()
-            self.assertIsNone(self.el("info-box").get_attribute("open"))
+            self.settles(lambda: self.el("info-box").get_attribute("open"), None)
             self.tearDown()
         finally:
             self.driver.quit()
@@ -617,7 +628,7 @@ class PageTest(unittest.TestCase):
         time.sleep(0.4)
         self.assertEqual(len(self.cycles()), held)
         webdriver.ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
-        self.assertIsNone(box.get_attribute("open"))
+        self.settles(lambda: box.get_attribute("open"), None)
         # As on the desktop, the menu's list stays open after the box, and
         # holds the run until it is left.
         self.assertTrue(self.el("hilfe").is_displayed())
@@ -625,7 +636,7 @@ class PageTest(unittest.TestCase):
         time.sleep(0.4)
         self.assertEqual(len(self.cycles()), held)
         webdriver.ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
-        self.assertFalse(self.el("hilfe").is_displayed())
+        self.settles(self.el("hilfe").is_displayed, False)
         self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "infos")
         self.wait_for_cycles(2, 3)
         self.el("stop").click()
@@ -641,32 +652,32 @@ class PageTest(unittest.TestCase):
         self.wait_for_cycles(2, 5)
         # F10 leads to the menu bar, Enter opens "Infos" and with it the box.
         webdriver.ActionChains(self.driver).send_keys(Keys.F10).perform()
-        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "infos")
+        self.settles(lambda: self.driver.execute_script("return document.activeElement.id"), "infos")
         webdriver.ActionChains(self.driver).send_keys(Keys.ENTER).perform()
-        self.assertIsNotNone(box.get_attribute("open"))
-        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "info-ok")
+        self.settles(lambda: box.get_attribute("open") is not None, True)
+        self.settles(lambda: self.driver.execute_script("return document.activeElement.id"), "info-ok")
         held = len(self.cycles())
         # Enter on OK closes the box; the list shows "Hilfe", which does
         # nothing when chosen but close the list.
         webdriver.ActionChains(self.driver).send_keys(Keys.ENTER).perform()
-        self.assertIsNone(box.get_attribute("open"))
-        self.assertEqual(infos.get_attribute("aria-expanded"), "true")
-        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "hilfe")
+        self.settles(lambda: box.get_attribute("open"), None)
+        self.settles(lambda: infos.get_attribute("aria-expanded"), "true")
+        self.settles(lambda: self.driver.execute_script("return document.activeElement.id"), "hilfe")
         time.sleep(0.3)
         self.assertEqual(len(self.cycles()), held)
         webdriver.ActionChains(self.driver).send_keys(Keys.ENTER).perform()
-        self.assertFalse(list_.is_displayed())
-        self.assertEqual(infos.get_attribute("aria-expanded"), "false")
+        self.settles(list_.is_displayed, False)
+        self.settles(lambda: infos.get_attribute("aria-expanded"), "false")
         self.assertIsNone(box.get_attribute("open"))
-        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "infos")
+        self.settles(lambda: self.driver.execute_script("return document.activeElement.id"), "infos")
         self.wait_for_cycles(2, 3)
         # A click elsewhere closes the list too, and the run goes on.
         webdriver.ActionChains(self.driver).send_keys(Keys.ARROW_DOWN).perform()
-        self.assertIsNotNone(box.get_attribute("open"))
+        self.settles(lambda: box.get_attribute("open") is not None, True)
         webdriver.ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
-        self.assertTrue(list_.is_displayed())
+        self.settles(list_.is_displayed, True)
         self.el("picture").click()
-        self.assertFalse(list_.is_displayed())
+        self.settles(list_.is_displayed, False)
         self.wait_for_cycles(2, 3)
         self.el("stop").click()
         self.wait_for(self.run_has_ended, 5)
