@@ -356,6 +356,15 @@ def save_failing(s, where, x, y):
         if before is not None and file_digest(target) != before:
             s.problem = f"a failed save into the {where} folder changed the picture there"
         return
+    # A person reads the box before answering it; the keys go to it only
+    # once it has the keyboard, and it must get it by itself.
+    box = s.screen.window_titled(s.program.pid, SAVE_ERROR_TITLE)
+    end = time.monotonic() + 20
+    while box and time.monotonic() < end and not s.screen.has_keyboard(box[0]):
+        time.sleep(0.1)
+    if box and not s.screen.has_keyboard(box[0]):
+        s.problem = f"the box '{SAVE_ERROR_TITLE}' never got the keyboard"
+        return
     xp.key("Return")
     # As long as the box took to come: a sanitizer build on a busy machine
     # needs seconds for what is instant otherwise.

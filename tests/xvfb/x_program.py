@@ -13,6 +13,7 @@ import subprocess
 import time
 
 from Xlib import X, Xatom, display, error, protocol
+from Xlib.xobject import drawable
 
 TITLE = "Simulation Keplerprobleme"
 INFO_BOX_TITLE = "Information zum Programm"
@@ -205,6 +206,18 @@ class Screen:
                 continue
             found.append((w, self._title(w), g.x, g.y, g.width, g.height, bool(attrs.override_redirect)))
         return found
+
+    def has_keyboard(self, window):
+        """Whether the X input focus is in the window or one of its children."""
+        try:
+            w = self.d.get_input_focus().focus
+            while isinstance(w, drawable.Window) and w.id != self.root.id:
+                if w.id == window.id:
+                    return True
+                w = w.query_tree().parent
+        except error.XError:
+            pass
+        return False
 
     def window_titled(self, pid, title):
         for entry in self.windows(pid):
