@@ -67,13 +67,7 @@ std::vector<std::string> Replay(const TSession& session)
             }
             }
         };
-        const auto takeInput = [&] {
-            while (!log.Pending.empty()) {
-                const TCommand command = log.Pending.front();
-                log.Pending.pop_front();
-                deliver(command);
-            }
-        };
+        const auto takeInput = [&] { log.TakePending(deliver); };
         c.ScrollBarV->setValue(session.Delay);
         for (int i = 0; i < session.Starts; ++i) {
             deliver(Start());

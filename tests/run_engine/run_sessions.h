@@ -212,6 +212,18 @@ public:
 
     void End(const TSnapshot& s) { Rows.push_back("end " + Text(s)); }
 
+    // Hands the waiting commands to `deliver` in their order, also those a
+    // delivered command queues.
+    template <class Deliver>
+    void TakePending(Deliver&& deliver)
+    {
+        while (!Pending.empty()) {
+            const TCommand command = Pending.front();
+            Pending.pop_front();
+            deliver(command);
+        }
+    }
+
 private:
     int CycleAt(int depth) const
     {

@@ -53,13 +53,7 @@ std::vector<std::string> Replay(const TSession& session)
             break;
         }
     };
-    const auto takeInput = [&] {
-        while (!log.Pending.empty()) {
-            const TCommand command = log.Pending.front();
-            log.Pending.pop_front();
-            deliver(command);
-        }
-    };
+    const auto takeInput = [&] { log.TakePending(deliver); };
 
     for (int i = 0; i < session.Starts; ++i) {
         deliver(Start());
