@@ -47,6 +47,10 @@ trap 'rm -rf "$work"' EXIT
 # The program's settings (its zoom) go to the scratch folder, never to the
 # user's own: every test starts as on a first start.
 export XDG_CONFIG_HOME=$work/config
+# A home of its own too: the save dialog starts there, and a picture saved
+# by a test never lands among the user's files.
+export HOME=$work/home
+mkdir -p "$HOME"
 
 # A display number of its own, so parallel tests do not race for one;
 # -noreset keeps the server when the last client but ours leaves.

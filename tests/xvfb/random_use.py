@@ -332,20 +332,19 @@ def save_failing(s, where, x, y):
     xp.click(*s.at(x, y), button=3)
     time.sleep(0.3)
     xp.key("Down", "Down", "Return")
-    if s.wait_window(SAVE_DIALOG_TITLE, 10) is None:
+    dialog = s.wait_window(SAVE_DIALOG_TITLE, 10)
+    if dialog is None:
         return
-    # The dialog takes a moment to read the folder (longer in a sanitizer build).
+    # Keys typed before the dialog has the keyboard go astray; then it takes
+    # a moment to read the folder (longer in a sanitizer build).
+    s.screen.wait_for_keyboard(dialog[0], 10)
     time.sleep(1.0)
-    xp.key("ctrl+a")
+    xp.key("alt+n", "ctrl+a")
     xp.xdotool("type", "--delay", 2, "--", target)
     xp.key("Return")
     if before is not None:
         # Qt asks whether to replace the picture, in a box of the dialog's title.
-        end = time.monotonic() + 10
-        while time.monotonic() < end and sum(
-                e[1] == SAVE_DIALOG_TITLE for e in s.screen.windows(s.program.pid)) < 2:
-            time.sleep(0.1)
-        xp.key("alt+j")
+        s.screen.answer_replace_question(s.program, dialog, 10)
     if s.wait_window(SAVE_ERROR_TITLE, 20) is None:
         # Keys that went astray leave the dialog or its question open: that
         # is the script's miss, not the program's silence.

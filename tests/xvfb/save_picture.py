@@ -134,8 +134,13 @@ class Saver:
         if dialog is None:
             check(False, "the save dialog opens from the picture's menu")
             return None
+        if not self.screen.wait_for_keyboard(dialog[0], 15):
+            check(False, "the save dialog gets the keyboard")
+            return None
         time.sleep(0.5)
-        xp.key("ctrl+a")
+        # Into the name field by its key, as a keyboard user does: the
+        # dialog can open with the file list holding the focus.
+        xp.key("alt+n", "ctrl+a")
         xp.xdotool("type", "--delay", 5, "--", target)
         time.sleep(0.3)
         xp.key("Return")
@@ -143,11 +148,14 @@ class Saver:
             # Qt's question whether to replace the file, in the dialog's title.
             # On a machine busy with builds each of these steps can take
             # seconds; the waits end as soon as the window is there.
-            asked = wait_for(lambda: sum(e[1] == DIALOG_TITLE for e in self.screen.windows(program.pid)) >= 2, 30)
-            check(asked is not None, "the dialog asks whether to replace the file")
-            xp.key("alt+j")
+            asked = self.screen.answer_replace_question(program, dialog, 30)
+            check(asked, "the dialog asks whether to replace the file, and 'Ja' answers it")
         box = self.screen.wait_for_window(program, ERROR_TITLE, 30 if expect_box else 10)
         if box is None:
+            if expect_box:
+                print("  no box; the program's windows: "
+                      + repr([(e[1], e[2:6]) for e in self.screen.windows(program.pid)]), flush=True)
+                print("  its output: " + program.error_output()[-800:], flush=True)
             return None
         time.sleep(0.5)
         if self.shots:

@@ -219,6 +219,21 @@ class Screen:
             pass
         return False
 
+    def wait_for_keyboard(self, window, timeout):
+        """Whether the window got the keyboard within `timeout` seconds.
+        Without a window manager a new window gets it only when the program
+        hands it over; keys typed before go to the window that had it."""
+        end = time.monotonic() + timeout
+        while not self.has_keyboard(window):
+            if time.monotonic() > end:
+                return False
+            time.sleep(0.1)
+        return True
+
+    def shown_window(self, pid, window_id):
+        """The entry of the program's window with this id while it is shown."""
+        return next((e for e in self.windows(pid) if e[0].id == window_id), None)
+
     def window_titled(self, pid, title):
         for entry in self.windows(pid):
             if entry[1] == title:
@@ -240,6 +255,33 @@ class Screen:
                 return found
             time.sleep(0.1)
         return None
+
+    def answer_replace_question(self, program, dialog, timeout):
+        """Answers "Ja" to Qt's question whether to replace a file: a second
+        window titled like the file dialog `dialog` (an entry of windows()).
+        Without a window manager the question gets the keyboard only when Qt
+        hands it over, so the answer waits for that; a key pressed before
+        would go to the dialog. Returns whether the question came and went."""
+        title = dialog[1]
+        end = time.monotonic() + timeout
+        question = None
+        while time.monotonic() < end and question is None:
+            question = next((e for e in self.windows(program.pid)
+                             if e[1] == title and e[0].id != dialog[0].id and self.has_keyboard(e[0])), None)
+            if question is None:
+                time.sleep(0.1)
+        if question is None:
+            return False
+        # Pressed again when the question still stands seconds later: the
+        # first key can reach Qt before it has taken the focus in.
+        while time.monotonic() < end:
+            key("alt+j")
+            again = time.monotonic() + 5
+            while time.monotonic() < min(again, end):
+                if self.shown_window(program.pid, question[0].id) is None:
+                    return True
+                time.sleep(0.1)
+        return False
 
     def ping(self, window, timeout):
         """Seconds until the program answered the window manager's ping
