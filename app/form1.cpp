@@ -227,9 +227,7 @@ void TForm1::CreateControls()
     ImgCanvas = new TPictureBox(433, 433, Client);
     ImgCanvas->move(33, 64);
     // Without its diagram the picture stays white: the run still draws.
-    const QImage diagram = ReadImageFile(QStringLiteral(":/diagram.png"), "png");
-    if (!diagram.isNull())
-        AssignImage(ImgCanvas->Picture(), diagram);
+    ReadImageFileInto(ImgCanvas->Picture(), QStringLiteral(":/diagram.png"), "png");
 
     LblThema = MakeLabel(Client, 33, 24, QStringLiteral(" Visualisierung:  wahre und mittlere Anomalie"),
                          21, false, clBlue);
