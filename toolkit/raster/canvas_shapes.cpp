@@ -72,7 +72,7 @@ void TCanvas::Polygon(const std::vector<TPoint>& points)
                     continue;
                 // The edge crosses the row at c = a.X + (y - a.Y)(b.X - a.X)/(b.Y - a.Y);
                 // the first pixel right of it is floor(c) + 1.
-                keys.push_back(a.X + i64(FloorDiv(i128(y - a.Y) * (i64(b.X) - a.X), i64(b.Y) - a.Y)) + 1);
+                keys.push_back(a.X + FloorMulDiv(y - a.Y, i64(b.X) - a.X, i64(b.Y) - a.Y) + 1);
             }
             std::sort(keys.begin(), keys.end());
             for (std::size_t k = 0; k + 1 < keys.size(); k += 2)
