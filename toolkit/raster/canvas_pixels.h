@@ -31,24 +31,6 @@ inline i128 FloorDiv(i128 num, i128 den)
 
 inline i128 CeilDiv(i128 num, i128 den) { return -FloorDiv(-num, den); }
 
-// floor(a * b / den) for den != 0: in 64 bits where the product fits (both
-// factors below 2^31), which is the usual case and much faster, else wide.
-inline i64 FloorMulDiv(i64 a, i64 b, i64 den)
-{
-    constexpr i64 narrow = i64(1) << 31;
-    if (a > -narrow && a < narrow && b > -narrow && b < narrow) {
-        i64 num = a * b;
-        if (den < 0) {
-            num = -num;
-            den = -den;
-        }
-        i64 q = num / den;
-        if (num % den != 0 && num < 0)
-            --q;
-        return q;
-    }
-    return i64(FloorDiv(i128(a) * b, den));
-}
 
 using Rgb32 = std::uint32_t;
 
