@@ -16,8 +16,9 @@
 //   A shown gauge pays for Qt's own repaint of a widget as well; its second
 //   ratio is against a bare widget that fills and draws its buffer in its
 //   paint event, repainted the same way (QtFloorShown).
-// - StaticChange: the first composition after a change of the static face
-//   (ColorScale alternating);
+// - StaticChange: the first composition after a change of the face under
+//   the needles (ColorScale alternating); CoverChange: after a change of the
+//   face over them (ColorCover alternating);
 // - OwnFillAndCopy: our own canvas filling a work bitmap and copying it.
 #include "KeplerControls/bitmap.h"
 #include "KeplerControls/canvas.h"
@@ -46,6 +47,7 @@ void NewGauge(TMeter&) {} // 297 by 209, short ticks on, six labels, both lamps
 void MainGaugeValue(TMeter& m, bool up) { m.SetValue(up ? 1.0 : -1.0); }
 void NewGaugeValue(TMeter& m, bool up) { m.SetValue(up ? 1.0 : 0.0); }
 void ScaleColour(TMeter& m, bool flip) { m.SetColorScale(flip ? clBlue : clNavy); }
+void CoverColour(TMeter& m, bool flip) { m.SetColorCover(flip ? clSilver : clBtnFace); }
 
 void Settle() { QCoreApplication::processEvents(); }
 
@@ -186,6 +188,8 @@ BENCHMARK_CAPTURE(BM_Alternating, ValueChange/Hidden/105x87, &MainWindowGauge, &
 BENCHMARK_CAPTURE(BM_Alternating, ValueChange/Hidden/297x209, &NewGauge, &NewGaugeValue, THarness::Hidden);
 BENCHMARK_CAPTURE(BM_Alternating, StaticChange/105x87, &MainWindowGauge, &ScaleColour, THarness::Fresh);
 BENCHMARK_CAPTURE(BM_Alternating, StaticChange/297x209, &NewGauge, &ScaleColour, THarness::Fresh);
+BENCHMARK_CAPTURE(BM_Alternating, CoverChange/105x87, &MainWindowGauge, &CoverColour, THarness::Fresh);
+BENCHMARK_CAPTURE(BM_Alternating, CoverChange/297x209, &NewGauge, &CoverColour, THarness::Fresh);
 
 // The console output as usual, and the processor time of every run kept
 // for the table of ratios.
@@ -245,6 +249,7 @@ public:
                 row(label.c_str(), "BM_Alternating/" + label + "/" + s.size, s.goal, onScreen);
             }
             row("StaticChange", std::string("BM_Alternating/StaticChange/") + s.size, 0, false);
+            row("CoverChange", std::string("BM_Alternating/CoverChange/") + s.size, 0, false);
         }
     }
 
