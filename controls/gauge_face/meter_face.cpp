@@ -135,7 +135,6 @@ void TMeterFaceComposer::SetCaching(bool on)
     FCaching = on;
     FStaticKey.reset();
     FOverlay->Forget();
-    FKeptFrom = 0;
     FFaceKey = 0;
 }
 
@@ -164,10 +163,10 @@ bool TMeterFaceComposer::KeepStaticLayer(int W, int H, const TMeterSettings& s, 
 
 // Without event handlers nothing but the settings and the values decides a
 // pixel, and the face is the kept layer, then the needles, then the overlay.
-// The kept layer with the overlay laid over it is kept as well; into the face
-// composed last only the boxes of its needles and, where the lamps switched,
-// their squares are copied back from it, the new needles drawn and the
-// overlay laid over their boxes. A handler may draw anywhere and change
+// A face composed whole is drawn so. Into the face composed last, only the
+// boxes of its needles and, where the lamps switched, their squares are put
+// back as the kept layer with the overlay over it, the new needles drawn and
+// the overlay laid over their boxes. A handler may draw anywhere and change
 // anything, so with one assigned the face is composed step by step.
 void TMeterFaceComposer::ComposeOverKeptLayers(int W, int H, const TMeterSettings& s, const TMeterValues& v,
                                                const TMeterPaintValues& pv, TBitmap& face)
@@ -175,52 +174,46 @@ void TMeterFaceComposer::ComposeOverKeptLayers(int W, int H, const TMeterSetting
     const TMeterFaceEvents none;
     KeepStaticLayer(W, H, s, v, none, pv, true);
     const std::uint64_t systemColors = SystemColorsVersion();
-    TRect lamps[2];
-    int lampCount = 0;
-    if (!FOverlay->Current(s, pv, systemColors)) {
-        FKeptFrom = 0;
-        FOverlay->Compose(s, v, pv, systemColors);
-    } else {
-        lampCount = FOverlay->SwitchLamps(s, v, pv, lamps);
-    }
-    if (FKeptFrom != FStaticGeneration) {
-        FKeptFrom = 0;
-        FOverlay->LayOver(FStatic, FKept);
-        FKeptFrom = FStaticGeneration;
-        FFaceKey = 0;
-    } else {
-        for (int i = 0; i < lampCount; ++i)
-            FOverlay->LayOver(FStatic, FKept, lamps[i]);
-    }
+    if (!FOverlay->Current(s, pv, systemColors))
+        FOverlay->Describe(s, pv, systemColors);
+    const int lighting = TFaceOverlay::Lighting(s, v);
 
-    const bool sameFace = FFaceKey != 0 && face.ContentKey() == FFaceKey && face.Width() == W && face.Height() == H;
+    const bool sameFace = FFaceKey != 0 && face.ContentKey() == FFaceKey && face.Width() == W
+                          && face.Height() == H && FFaceStatic == FStaticGeneration
+                          && FFaceOverlay == FOverlay->Generation();
     FFaceKey = 0;
-    if (sameFace) {
-        std::uint32_t* to = face.Bits();
-        const std::uint32_t* from = std::as_const(FKept).Bits();
-        const auto restore = [&](const TRect& r) {
-            for (int y = r.Top; y < r.Bottom; ++y) {
-                const std::size_t i = std::size_t(y) * std::size_t(W) + std::size_t(r.Left);
-                std::memcpy(to + i, from + i, std::size_t(r.Right - r.Left) * sizeof(std::uint32_t));
-            }
-        };
-        for (int i = 0; i < FNeedleBoxCount; ++i)
-            restore(FNeedleBoxes[i]);
-        for (int i = 0; i < lampCount; ++i)
-            restore(lamps[i]);
-    } else {
-        face.CopyPixels(FKept);
-    }
-
-    TCanvas canvas(face);
     TNeedleBoxes drawn;
-    PaintNeedles({canvas, s, v, none, pv}, &drawn);
-    for (int i = 0; i < drawn.Count; ++i) {
-        FOverlay->Lay(face, drawn.Boxes[i]);
-        FNeedleBoxes[i] = drawn.Boxes[i];
+    if (!sameFace) {
+        face.CopyPixels(FStatic);
+        TCanvas canvas(face);
+        const TFaceJob job{canvas, s, v, none, pv};
+        PaintNeedles(job, &drawn);
+        PaintCoverRims(job);
+        PaintAnchor(job);
+        PaintLimitLamps(job);
+        PaintFrame(job);
+    } else {
+        FOverlay->Prepare(s, v, pv);
+        for (int i = 0; i < FNeedleBoxCount; ++i)
+            FOverlay->LayOver(FStatic, face, FNeedleBoxes[i]);
+        if (lighting != FFaceLighting) {
+            TRect lamps[2];
+            const int n = LampSquares(s, pv, lamps);
+            for (int i = 0; i < n; ++i)
+                FOverlay->LayOver(FStatic, face, lamps[i]);
+        }
+        TCanvas canvas(face);
+        PaintNeedles({canvas, s, v, none, pv}, &drawn);
+        for (int i = 0; i < drawn.Count; ++i)
+            FOverlay->Lay(face, drawn.Boxes[i]);
     }
+    for (int i = 0; i < drawn.Count; ++i)
+        FNeedleBoxes[i] = drawn.Boxes[i];
     FNeedleBoxCount = drawn.Count;
     FFaceKey = face.ContentKey();
+    FFaceStatic = FStaticGeneration;
+    FFaceOverlay = FOverlay->Generation();
+    FFaceLighting = lighting;
 }
 
 bool TMeterFaceComposer::Compose(int W, int H, const TMeterSettings& s, const TMeterValues& v,

@@ -18,13 +18,12 @@ void FillAll(TBitmap& b, std::uint32_t v)
     std::fill(bits, bits + std::size_t(b.Width()) * std::size_t(b.Height()), v);
 }
 
-// The lamps as the flags light them: 1 the high one, 2 the low one.
-int Lighting(const TMeterSettings& s, const TMeterValues& v)
+} // namespace
+
+int TFaceOverlay::Lighting(const TMeterSettings& s, const TMeterValues& v)
 {
     return (s.FLimWatHighOn && v.FOFL ? 1 : 0) | (s.FLimWatLowOn && v.FUFL ? 2 : 0);
 }
-
-} // namespace
 
 TFaceOverlay::TKey TFaceOverlay::KeyOf(const TMeterSettings& s, const TMeterPaintValues& pv,
                                        std::uint64_t systemColors)
@@ -57,20 +56,47 @@ TFaceOverlay::TKey TFaceOverlay::KeyOf(const TMeterSettings& s, const TMeterPain
 
 bool TFaceOverlay::Current(const TMeterSettings& s, const TMeterPaintValues& pv, std::uint64_t systemColors) const
 {
-    return FDrawn && FKey == KeyOf(s, pv, systemColors);
+    return FDescribed && FKey == KeyOf(s, pv, systemColors);
 }
 
-void TFaceOverlay::Compose(const TMeterSettings& s, const TMeterValues& v, const TMeterPaintValues& pv,
-                           std::uint64_t systemColors)
+void TFaceOverlay::Describe(const TMeterSettings& s, const TMeterPaintValues& pv, std::uint64_t systemColors)
 {
-    FDrawn = false;
+    FKey = KeyOf(s, pv, systemColors);
+    FDescribed = true;
+    FPrepared = false;
+    ++FGeneration;
+}
+
+void TFaceOverlay::Prepare(const TMeterSettings& s, const TMeterValues& v, const TMeterPaintValues& pv)
+{
+    if (!FPrepared) {
+        Draw(s, v, pv);
+        FPrepared = true;
+        return;
+    }
+    const int lighting = Lighting(s, v);
+    if (lighting != FLighting) {
+        // Forgotten while drawn half: an error midway has it drawn anew.
+        FPrepared = false;
+        SwitchLamps(s, v, pv, lighting);
+        FPrepared = true;
+    }
+}
+
+void TFaceOverlay::Draw(const TMeterSettings& s, const TMeterValues& v, const TMeterPaintValues& pv)
+{
+    // Only the cover picture is combined with what lies under it.
+    FMasked = s.FAnchorCovrd && s.AnchorPicture && s.AnchorMask;
+    if (!FMasked)
+        FAnd.SetSize(0, 0);
     const TMeterFaceEvents none;
-    for (TBitmap* probe : {&FAnd, &FOr}) {
-        probe->SetSize(pv.W, pv.H);
-        FillAll(*probe, probe == &FAnd ? 0xFFFFFFFFu : 0u);
+    for (int i = 0; i < Probes(); ++i) {
+        TBitmap& probe = Probe(i);
+        probe.SetSize(pv.W, pv.H);
+        FillAll(probe, i == 0 ? 0u : 0xFFFFFFFFu);
         // The steps set pen, brush and copy mode before they use them, so a
         // fresh canvas draws what the work canvas of a whole face would.
-        TCanvas canvas(*probe);
+        TCanvas canvas(probe);
         const TFaceJob job{canvas, s, v, none, pv};
         PaintCoverRims(job);
         PaintAnchor(job);
@@ -83,32 +109,37 @@ void TFaceOverlay::Compose(const TMeterSettings& s, const TMeterValues& v, const
         kept.clear();
     FLighting = Lighting(s, v);
     KeepLampSquares(FLighting);
-    FKey = KeyOf(s, pv, systemColors);
-    FDrawn = true;
 }
 
 void TFaceOverlay::FindRuns()
 {
-    const int W = FAnd.Width(), H = FAnd.Height();
-    const std::uint32_t* a = FAnd.Bits();
-    const std::uint32_t* o = FOr.Bits();
+    const int W = FOr.Width(), H = FOr.Height();
+    const std::uint32_t* o = std::as_const(FOr).Bits();
+    const std::uint32_t* a = FMasked ? std::as_const(FAnd).Bits() : nullptr;
     FRowRuns.assign(std::size_t(H) + 1, 0);
     FRuns.clear();
-    for (int y = 0; y < H; ++y) {
-        FRowRuns[std::size_t(y)] = int(FRuns.size());
-        const std::size_t row = std::size_t(y) * std::size_t(W);
-        int x = 0;
-        while (x < W) {
-            // Pixels it leaves as they are: all ones kept, nothing added.
-            while (x < W && a[row + std::size_t(x)] == 0xFFFFFFFFu && o[row + std::size_t(x)] == 0)
-                ++x;
-            const int start = x;
-            while (x < W && !(a[row + std::size_t(x)] == 0xFFFFFFFFu && o[row + std::size_t(x)] == 0))
-                ++x;
-            if (x > start)
-                FRuns.emplace_back(start, x);
+    // `changes` is nonzero where the overlay changes the pixel.
+    const auto find = [&](auto changes) {
+        for (int y = 0; y < H; ++y) {
+            FRowRuns[std::size_t(y)] = int(FRuns.size());
+            const std::size_t row = std::size_t(y) * std::size_t(W);
+            int x = 0;
+            while (x < W) {
+                while (x < W && !changes(row + std::size_t(x)))
+                    ++x;
+                const int start = x;
+                while (x < W && changes(row + std::size_t(x)))
+                    ++x;
+                if (x > start)
+                    FRuns.emplace_back(start, x);
+            }
         }
-    }
+    };
+    // It adds something, or (with the cover picture) clears some bits.
+    if (a)
+        find([&](std::size_t i) { return (~a[i] | o[i]) != 0; });
+    else
+        find([&](std::size_t i) { return o[i] != 0; });
     FRowRuns[std::size_t(H)] = int(FRuns.size());
 }
 
@@ -116,12 +147,12 @@ void TFaceOverlay::KeepLampSquares(int lighting)
 {
     std::vector<std::uint32_t>& kept = FLampPixels[lighting];
     kept.clear();
-    const int W = FAnd.Width();
-    for (const TBitmap* probe : {&FAnd, &FOr})
+    const int W = FOr.Width();
+    for (int p = 0; p < Probes(); ++p)
         for (int i = 0; i < FLampCount; ++i) {
             const TRect& r = FLampSquares[i];
             for (int y = r.Top; y < r.Bottom; ++y) {
-                const std::uint32_t* row = probe->Bits() + std::size_t(y) * std::size_t(W);
+                const std::uint32_t* row = std::as_const(Probe(p)).Bits() + std::size_t(y) * std::size_t(W);
                 kept.insert(kept.end(), row + r.Left, row + r.Right);
             }
         }
@@ -134,12 +165,12 @@ bool TFaceOverlay::RestoreLampSquares(int lighting)
     for (int i = 0; i < FLampCount; ++i)
         size += std::size_t(FLampSquares[i].Width()) * std::size_t(FLampSquares[i].Height());
     // Kept, unless the squares are empty or that lighting was never drawn.
-    if (size == 0 || kept.size() != 2 * size)
+    if (size == 0 || kept.size() != std::size_t(Probes()) * size)
         return false;
-    const int W = FAnd.Width();
+    const int W = FOr.Width();
     const std::uint32_t* from = kept.data();
-    for (TBitmap* probe : {&FAnd, &FOr}) {
-        std::uint32_t* bits = probe->Bits();
+    for (int p = 0; p < Probes(); ++p) {
+        std::uint32_t* bits = Probe(p).Bits();
         for (int i = 0; i < FLampCount; ++i) {
             const TRect& r = FLampSquares[i];
             for (int y = r.Top; y < r.Bottom; ++y) {
@@ -157,18 +188,13 @@ bool TFaceOverlay::RestoreLampSquares(int lighting)
 // drawn again over them and sets the pixels it has set before elsewhere.
 // A lighting seen before is put back from its kept squares instead. The
 // squares are changed whatever the lamps show, so the runs stay as they are.
-int TFaceOverlay::SwitchLamps(const TMeterSettings& s, const TMeterValues& v, const TMeterPaintValues& pv,
-                              TRect changed[2])
+void TFaceOverlay::SwitchLamps(const TMeterSettings& s, const TMeterValues& v, const TMeterPaintValues& pv,
+                               int lighting)
 {
-    const int lighting = Lighting(s, v);
-    if (lighting == FLighting)
-        return 0;
-    // Forgotten while drawn half: an error midway leaves it to be drawn anew.
-    FDrawn = false;
     if (!RestoreLampSquares(lighting)) {
         const TMeterFaceEvents none;
-        for (TBitmap* probe : {&FAnd, &FOr}) {
-            TCanvas canvas(*probe);
+        for (int p = 0; p < Probes(); ++p) {
+            TCanvas canvas(Probe(p));
             const TFaceJob job{canvas, s, v, none, pv};
             PaintLimitLamps(job);
             PaintFrame(job);
@@ -176,25 +202,27 @@ int TFaceOverlay::SwitchLamps(const TMeterSettings& s, const TMeterValues& v, co
         KeepLampSquares(lighting);
     }
     FLighting = lighting;
-    FDrawn = true;
-    for (int i = 0; i < FLampCount; ++i)
-        changed[i] = FLampSquares[i];
-    return FLampCount;
 }
 
 void TFaceOverlay::LayRow(const std::uint32_t* under, std::uint32_t* face, int y, int x0, int x1) const
 {
-    const std::size_t row = std::size_t(y) * std::size_t(FAnd.Width());
-    const std::uint32_t* a = FAnd.Bits() + row;
+    const std::size_t row = std::size_t(y) * std::size_t(FOr.Width());
     const std::uint32_t* o = FOr.Bits() + row;
+    const std::uint32_t* a = FMasked ? FAnd.Bits() + row : nullptr;
     const std::uint32_t* u = under + row;
     std::uint32_t* f = face + row;
     const int first = FRowRuns[std::size_t(y)], last = FRowRuns[std::size_t(y) + 1];
     for (int k = first; k < last; ++k) {
         const int from = std::max(FRuns[std::size_t(k)].first, x0);
         const int to = std::min(FRuns[std::size_t(k)].second, x1);
-        for (int x = from; x < to; ++x)
-            f[x] = (u[x] & a[x]) | o[x];
+        if (a) {
+            for (int x = from; x < to; ++x)
+                f[x] = (u[x] & a[x]) | o[x];
+        } else {
+            // Within a run every pixel is drawn, opaque.
+            for (int x = from; x < to; ++x)
+                f[x] = o[x];
+        }
     }
 }
 
@@ -207,12 +235,6 @@ void TFaceOverlay::Lay(TBitmap& face, const TRect& r) const
     std::uint32_t* f = face.Bits();
     for (int y = y0; y < y1; ++y)
         LayRow(f, f, y, x0, x1);
-}
-
-void TFaceOverlay::LayOver(const TBitmap& under, TBitmap& face) const
-{
-    face.CopyPixels(under);
-    Lay(face, {0, 0, face.Width(), face.Height()});
 }
 
 void TFaceOverlay::LayOver(const TBitmap& under, TBitmap& face, const TRect& r) const

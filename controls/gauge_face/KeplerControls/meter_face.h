@@ -171,14 +171,14 @@ private:
         TPoint PenPos;
         TCopyMode CopyMode = cmSrcCopy;
     } FStaticState;
-    // The part over the needles, and the kept layer with it laid over: the
-    // face without its needles.
+    // The part over the needles.
     std::unique_ptr<TFaceOverlay> FOverlay;
-    TBitmap FKept;
-    std::uint64_t FKeptFrom = 0; // the generation of FStatic in FKept; 0: nothing kept
-    // The face last composed over FKept, by its pixels' identity (0: none),
-    // and where its needles lie.
+    // The face last composed over the kept layers, by its pixels' identity
+    // (0: none), the layers it was composed over, and where its needles lie.
     std::uint64_t FFaceKey = 0;
+    std::uint64_t FFaceStatic = 0;
+    std::uint64_t FFaceOverlay = 0;
+    int FFaceLighting = 0; // its lamps: 1 the high one lit, 2 the low one
     TRect FNeedleBoxes[4];
     int FNeedleBoxCount = 0;
 };
