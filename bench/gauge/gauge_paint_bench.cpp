@@ -18,7 +18,8 @@
 //   paint event, repainted the same way (QtFloorShown).
 // - StaticChange: the first composition after a change of the face under
 //   the needles (ColorScale alternating); CoverChange: after a change of the
-//   face over them (ColorCover alternating);
+//   face over them (ColorCover alternating); CoverThenValue: that change and
+//   a Value change in turn, the value change being the first after it;
 // - OwnFillAndCopy: our own canvas filling a work bitmap and copying it.
 #include "KeplerControls/bitmap.h"
 #include "KeplerControls/canvas.h"
@@ -48,6 +49,16 @@ void MainGaugeValue(TMeter& m, bool up) { m.SetValue(up ? 1.0 : -1.0); }
 void NewGaugeValue(TMeter& m, bool up) { m.SetValue(up ? 1.0 : 0.0); }
 void ScaleColour(TMeter& m, bool flip) { m.SetColorScale(flip ? clBlue : clNavy); }
 void CoverColour(TMeter& m, bool flip) { m.SetColorCover(flip ? clSilver : clBtnFace); }
+void CoverThenValue(TMeter& m, bool)
+{
+    static int turn = 0;
+    switch (turn++ % 4) {
+    case 0: CoverColour(m, true); break;
+    case 1: m.SetValue(m.MeterMaxValue()); break;
+    case 2: CoverColour(m, false); break;
+    default: m.SetValue(m.MeterMinValue()); break;
+    }
+}
 
 void Settle() { QCoreApplication::processEvents(); }
 
@@ -190,6 +201,8 @@ BENCHMARK_CAPTURE(BM_Alternating, StaticChange/105x87, &MainWindowGauge, &ScaleC
 BENCHMARK_CAPTURE(BM_Alternating, StaticChange/297x209, &NewGauge, &ScaleColour, THarness::Fresh);
 BENCHMARK_CAPTURE(BM_Alternating, CoverChange/105x87, &MainWindowGauge, &CoverColour, THarness::Fresh);
 BENCHMARK_CAPTURE(BM_Alternating, CoverChange/297x209, &NewGauge, &CoverColour, THarness::Fresh);
+BENCHMARK_CAPTURE(BM_Alternating, CoverThenValue/105x87, &MainWindowGauge, &CoverThenValue, THarness::Fresh);
+BENCHMARK_CAPTURE(BM_Alternating, CoverThenValue/297x209, &NewGauge, &CoverThenValue, THarness::Fresh);
 
 // The console output as usual, and the processor time of every run kept
 // for the table of ratios.
@@ -250,6 +263,7 @@ public:
             }
             row("StaticChange", std::string("BM_Alternating/StaticChange/") + s.size, 0, false);
             row("CoverChange", std::string("BM_Alternating/CoverChange/") + s.size, 0, false);
+            row("CoverThenValue", std::string("BM_Alternating/CoverThenValue/") + s.size, 0, false);
         }
     }
 

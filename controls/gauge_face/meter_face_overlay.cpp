@@ -118,13 +118,18 @@ void TFaceOverlay::FindRuns()
     const std::uint32_t* a = FMasked ? std::as_const(FAnd).Bits() : nullptr;
     FRowRuns.assign(std::size_t(H) + 1, 0);
     FRuns.clear();
-    // `changes` is nonzero where the overlay changes the pixel.
-    const auto find = [&](auto changes) {
+    // `changes` tells where the overlay changes the pixel; `clear` whether
+    // none of the 16 pixels from an index on is changed, which lets the
+    // open dial be passed over 16 pixels at a time.
+    const auto find = [&](auto changes, auto clear) {
+        constexpr int block = 16;
         for (int y = 0; y < H; ++y) {
             FRowRuns[std::size_t(y)] = int(FRuns.size());
             const std::size_t row = std::size_t(y) * std::size_t(W);
             int x = 0;
             while (x < W) {
+                while (x + block <= W && clear(row + std::size_t(x)))
+                    x += block;
                 while (x < W && !changes(row + std::size_t(x)))
                     ++x;
                 const int start = x;
@@ -136,10 +141,21 @@ void TFaceOverlay::FindRuns()
         }
     };
     // It adds something, or (with the cover picture) clears some bits.
-    if (a)
-        find([&](std::size_t i) { return (~a[i] | o[i]) != 0; });
-    else
-        find([&](std::size_t i) { return o[i] != 0; });
+    if (a) {
+        find([&](std::size_t i) { return (~a[i] | o[i]) != 0; }, [](std::size_t) { return false; });
+    } else {
+        find([&](std::size_t i) { return o[i] != 0; },
+             [&](std::size_t i) {
+                 // Two pixels a load.
+                 std::uint64_t any = 0;
+                 for (int k = 0; k < 16; k += 2) {
+                     std::uint64_t pair;
+                     std::memcpy(&pair, o + i + std::size_t(k), sizeof pair);
+                     any |= pair;
+                 }
+                 return any == 0;
+             });
+    }
     FRowRuns[std::size_t(H)] = int(FRuns.size());
 }
 

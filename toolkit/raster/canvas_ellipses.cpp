@@ -14,6 +14,14 @@ namespace {
 
 using real = long double;
 
+// floor(v) for a finite v well inside the 64-bit range, without a call to
+// the library's floor.
+i64 FloorToInt(double v)
+{
+    const i64 t = i64(v); // toward zero
+    return double(t) > v ? t - 1 : t;
+}
+
 // The ellipse inscribed in a box: the pixels whose centres lie inside it.
 // Its middle row(s) always reach the box's sides and its middle column(s) the
 // top and bottom, so even a very thin ellipse spans its box. It is built from
@@ -98,7 +106,7 @@ private:
         // every dx up to it and for none beyond.
         const double yy = double(2 * dy + ey) / double(FH);
         const double xMax = double(FW) * std::sqrt(std::max(0.0, 1.0 - yy * yy));
-        i64 hx = std::clamp<i64>(i64(std::floor((xMax - double(ex)) / 2)), 0, FA);
+        i64 hx = std::clamp<i64>(FloorToInt((xMax - double(ex)) / 2), 0, FA);
         const i128 w2 = i128(FW) * FW, h2 = i128(FH) * FH;
         const i128 y2 = i128(2 * dy + ey) * (2 * dy + ey);
         const auto inside = [&](i64 dx) {
@@ -194,7 +202,7 @@ public:
             const double root = (-b / double(a) - 1 + double(cx2)) / 2;
             if (!(root > double(from - 4) && root < double(to + 4)))
                 return;
-            const i64 x = i64(std::floor(root));
+            const i64 x = FloorToInt(root);
             for (i64 k = x - 1; k <= x + 2; ++k)
                 if (k >= from && k <= to)
                     breaks.push_back(k);
