@@ -1,12 +1,25 @@
 // What a gauge face costs, measured against the least any composition of a
 // buffer of that size costs with Qt itself: QImage::fill of a work buffer,
 // then QPainter::drawImage of it onto another. After the runs a table gives
-// each figure as a multiple of that floor.
+// each figure as a multiple of that floor, with the goal beside it.
 //
-// - ValueChange: the full repaint after a Value change (the main window's
-//   gauge alternating between -1 and +1, a new gauge between 0 and 1);
-// - StaticChange: the first composition after a change of the static face
-//   (ColorScale alternating);
+// - ValueChange: the repaint after a Value change (the main window's gauge
+//   alternating between -1 and +1, a new gauge between 0 and 1, which also
+//   switches its lamps every time), in four states a gauge can be in:
+//   - Fresh: a gauge just made and never shown;
+//   - LongLived: a gauge that has been shown and hidden, has had its static
+//     face, font and the application's palette changed and back, and many
+//     values before;
+//   - Shown: a gauge on screen, each change followed by the paint event
+//     that puts it there;
+//   - Hidden: a gauge that has been shown and is hidden again.
+//   A shown gauge pays for Qt's own repaint of a widget as well; its second
+//   ratio is against a bare widget that fills and draws its buffer in its
+//   paint event, repainted the same way (QtFloorShown).
+// - StaticChange: the first composition after a change of the face under
+//   the needles (ColorScale alternating); CoverChange: after a change of the
+//   face over them (ColorCover alternating); CoverThenValue: that change and
+//   a Value change in turn, the value change being the first after it;
 // - OwnFillAndCopy: our own canvas filling a work bitmap and copying it.
 #include "KeplerControls/bitmap.h"
 #include "KeplerControls/canvas.h"
@@ -16,6 +29,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
+#include <QWidget>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -29,6 +44,23 @@ namespace {
 // The two gauges measured, as "105x87" and "297x209".
 void MainWindowGauge(TMeter& m) { ApplyMeter1Settings(m); }
 void NewGauge(TMeter&) {} // 297 by 209, short ticks on, six labels, both lamps
+
+void MainGaugeValue(TMeter& m, bool up) { m.SetValue(up ? 1.0 : -1.0); }
+void NewGaugeValue(TMeter& m, bool up) { m.SetValue(up ? 1.0 : 0.0); }
+void ScaleColour(TMeter& m, bool flip) { m.SetColorScale(flip ? clBlue : clNavy); }
+void CoverColour(TMeter& m, bool flip) { m.SetColorCover(flip ? clSilver : clBtnFace); }
+void CoverThenValue(TMeter& m, bool)
+{
+    static int turn = 0;
+    switch (turn++ % 4) {
+    case 0: CoverColour(m, true); break;
+    case 1: m.SetValue(m.MeterMaxValue()); break;
+    case 2: CoverColour(m, false); break;
+    default: m.SetValue(m.MeterMinValue()); break;
+    }
+}
+
+void Settle() { QCoreApplication::processEvents(); }
 
 void BM_QtFloor(benchmark::State& state)
 {
@@ -46,6 +78,36 @@ void BM_QtFloor(benchmark::State& state)
 }
 BENCHMARK(BM_QtFloor)->Args({105, 87})->Args({297, 209});
 
+// The floor on screen: a bare widget that fills its buffer and draws it in
+// its paint event.
+class TFloorWidget : public QWidget {
+public:
+    TFloorWidget(int w, int h) : FWork(w, h, QImage::Format_RGB32) { resize(w, h); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        FWork.fill(0xFFFFFFFFu);
+        QPainter p(this);
+        p.drawImage(0, 0, FWork);
+    }
+
+private:
+    QImage FWork;
+};
+
+void BM_QtFloorShown(benchmark::State& state)
+{
+    TFloorWidget w(int(state.range(0)), int(state.range(1)));
+    w.show();
+    Settle();
+    for (auto _ : state) {
+        w.update();
+        Settle();
+    }
+}
+BENCHMARK(BM_QtFloorShown)->Args({105, 87})->Args({297, 209});
+
 void BM_OwnFillAndCopy(benchmark::State& state)
 {
     const int w = int(state.range(0));
@@ -61,26 +123,86 @@ void BM_OwnFillAndCopy(benchmark::State& state)
 }
 BENCHMARK(BM_OwnFillAndCopy)->Args({105, 87})->Args({297, 209});
 
-// Alternates one change, each run composing the face once.
-void BM_Alternating(benchmark::State& state, void (*setup)(TMeter&), void (*change)(TMeter&, bool))
+enum class THarness { Fresh, LongLived, Shown, Hidden };
+
+// A life before the measurement: on screen and off, the static face, the
+// font and the application's palette changed and back, many values.
+void Live(TMeter& m, void (*change)(TMeter&, bool))
+{
+    m.show();
+    Settle();
+    for (int i = 0; i < 2000; ++i) {
+        change(m, i % 2 == 0);
+        if (i % 100 == 0)
+            Settle();
+    }
+    ScaleColour(m, true);
+    ScaleColour(m, false);
+    QFont font = m.font();
+    font.setPointSize(font.pointSize() + 1);
+    m.setFont(font);
+    Settle();
+    m.setFont(QFont());
+    const QPalette palette = QApplication::palette();
+    QPalette other = palette;
+    other.setColor(QPalette::Button, Qt::darkGray);
+    QApplication::setPalette(other);
+    Settle();
+    QApplication::setPalette(palette);
+    Settle();
+    m.hide();
+    Settle();
+    m.show();
+    Settle();
+}
+
+// Alternates one change, each run composing the face once (and showing it,
+// for a gauge on screen).
+void BM_Alternating(benchmark::State& state, void (*setup)(TMeter&), void (*change)(TMeter&, bool),
+                    THarness harness)
 {
     TMeter m;
     setup(m);
+    switch (harness) {
+    case THarness::Fresh: break;
+    case THarness::LongLived: Live(m, change); break;
+    case THarness::Shown:
+        m.show();
+        Settle();
+        break;
+    case THarness::Hidden:
+        m.show();
+        Settle();
+        m.hide();
+        Settle();
+        break;
+    }
+    const bool paintEvents = m.isVisible();
     bool flip = false;
     for (auto _ : state) {
         flip = !flip;
         change(m, flip);
+        if (paintEvents)
+            Settle();
     }
 }
 
-void MainGaugeValue(TMeter& m, bool up) { m.SetValue(up ? 1.0 : -1.0); }
-void NewGaugeValue(TMeter& m, bool up) { m.SetValue(up ? 1.0 : 0.0); }
-void ScaleColour(TMeter& m, bool flip) { m.SetColorScale(flip ? clBlue : clNavy); }
-
-BENCHMARK_CAPTURE(BM_Alternating, ValueChange/105x87, &MainWindowGauge, &MainGaugeValue);
-BENCHMARK_CAPTURE(BM_Alternating, ValueChange/297x209, &NewGauge, &NewGaugeValue);
-BENCHMARK_CAPTURE(BM_Alternating, StaticChange/105x87, &MainWindowGauge, &ScaleColour);
-BENCHMARK_CAPTURE(BM_Alternating, StaticChange/297x209, &NewGauge, &ScaleColour);
+BENCHMARK_CAPTURE(BM_Alternating, ValueChange/Fresh/105x87, &MainWindowGauge, &MainGaugeValue, THarness::Fresh);
+BENCHMARK_CAPTURE(BM_Alternating, ValueChange/Fresh/297x209, &NewGauge, &NewGaugeValue, THarness::Fresh);
+BENCHMARK_CAPTURE(BM_Alternating, ValueChange/LongLived/105x87, &MainWindowGauge, &MainGaugeValue,
+                  THarness::LongLived);
+BENCHMARK_CAPTURE(BM_Alternating, ValueChange/LongLived/297x209, &NewGauge, &NewGaugeValue,
+                  THarness::LongLived);
+BENCHMARK_CAPTURE(BM_Alternating, ValueChange/Shown/105x87, &MainWindowGauge, &MainGaugeValue, THarness::Shown);
+BENCHMARK_CAPTURE(BM_Alternating, ValueChange/Shown/297x209, &NewGauge, &NewGaugeValue, THarness::Shown);
+BENCHMARK_CAPTURE(BM_Alternating, ValueChange/Hidden/105x87, &MainWindowGauge, &MainGaugeValue, THarness::Hidden);
+BENCHMARK_CAPTURE(BM_Alternating, ValueChange/Hidden/297x209, &NewGauge, &NewGaugeValue, THarness::Hidden);
+BENCHMARK_CAPTURE(BM_Alternating, StaticChange/105x87, &MainWindowGauge, &ScaleColour, THarness::Fresh);
+BENCHMARK_CAPTURE(BM_Alternating, StaticChange/297x209, &NewGauge, &ScaleColour, THarness::Fresh);
+BENCHMARK_CAPTURE(BM_Alternating, CoverChange/105x87, &MainWindowGauge, &CoverColour, THarness::Fresh);
+BENCHMARK_CAPTURE(BM_Alternating, CoverChange/297x209, &NewGauge, &CoverColour, THarness::Fresh);
+BENCHMARK_CAPTURE(BM_Alternating, CoverThenValue/105x87, &MainWindowGauge, &CoverThenValue, THarness::Fresh);
+BENCHMARK_CAPTURE(BM_Alternating, CoverThenValue/297x209, &NewGauge, &CoverThenValue, THarness::Fresh);
 
 // The console output as usual, and the processor time of every run kept
 // for the table of ratios.
@@ -98,34 +220,64 @@ public:
 
     void PrintRatios() const
     {
+        // The goals for a repaint after a value change, as multiples of the
+        // floor: at most 3 at the small size, at most 2 at the large one.
         const struct {
             const char* size;
-            const char* floor;
-        } sizes[] = {{"105x87", "BM_QtFloor/105/87"}, {"297x209", "BM_QtFloor/297/209"}};
-        std::printf("\nProcessor time per composition, as a multiple of Qt's floor\n");
-        std::printf("%-14s %-9s %10s %8s\n", "measure", "size", "us", "x floor");
+            const char* dims;
+            double goal;
+        } sizes[] = {{"105x87", "105/87", 3.0}, {"297x209", "297/209", 2.0}};
+        std::printf("\nProcessor time per composition, as a multiple of Qt's floor (x floor);\n"
+                    "on screen also of a bare widget's repaint (x shown floor), which the goal\n"
+                    "counts against there\n");
+        std::printf("%-22s %-8s %9s %8s %8s %13s %6s\n", "measure", "size", "us", "x floor", "goal",
+                    "x shown floor", "met");
         for (const auto& s : sizes) {
-            const auto floor = FCpuNs.find(s.floor);
-            if (floor == FCpuNs.end() || floor->second <= 0)
+            const double floor = Find(std::string("BM_QtFloor/") + s.dims);
+            if (floor <= 0)
                 continue;
-            const std::string dims = std::string(s.floor).substr(11);
-            const std::pair<const char*, std::string> rows[] = {
-                {"QtFloor", s.floor},
-                {"OwnFillCopy", "BM_OwnFillAndCopy/" + dims},
-                {"ValueChange", std::string("BM_Alternating/ValueChange/") + s.size},
-                {"StaticChange", std::string("BM_Alternating/StaticChange/") + s.size},
+            const double shownFloor = Find(std::string("BM_QtFloorShown/") + s.dims);
+            const auto row = [&](const char* label, const std::string& name, double goal, bool onScreen) {
+                const double ns = Find(name);
+                if (ns <= 0)
+                    return;
+                std::printf("%-22s %-8s %9.1f %8.1f", label, s.size, ns / 1000.0, ns / floor);
+                if (goal > 0)
+                    std::printf(" %8.1f", goal);
+                else
+                    std::printf(" %8s", "");
+                if (onScreen && shownFloor > 0)
+                    std::printf(" %13.1f", ns / shownFloor);
+                else
+                    std::printf(" %13s", "");
+                // On screen no gauge can come nearer Qt's floor than a bare
+                // widget does: there the goal counts against the shown floor.
+                const double measured = onScreen && shownFloor > 0 ? ns / shownFloor : ns / floor;
+                if (goal > 0)
+                    std::printf(" %6s", measured <= goal ? "yes" : "NO");
+                std::printf("\n");
             };
-            for (const auto& [label, name] : rows) {
-                const auto it = FCpuNs.find(name);
-                if (it == FCpuNs.end())
-                    continue;
-                std::printf("%-14s %-9s %10.1f %8.1f\n", label, s.size, it->second / 1000.0,
-                            it->second / floor->second);
+            row("QtFloor", std::string("BM_QtFloor/") + s.dims, 0, false);
+            row("QtFloorShown", std::string("BM_QtFloorShown/") + s.dims, 0, true);
+            row("OwnFillCopy", std::string("BM_OwnFillAndCopy/") + s.dims, 0, false);
+            for (const char* harness : {"Fresh", "LongLived", "Shown", "Hidden"}) {
+                const std::string label = std::string("ValueChange/") + harness;
+                const bool onScreen = std::string(harness) == "Shown" || std::string(harness) == "LongLived";
+                row(label.c_str(), "BM_Alternating/" + label + "/" + s.size, s.goal, onScreen);
             }
+            row("StaticChange", std::string("BM_Alternating/StaticChange/") + s.size, 0, false);
+            row("CoverChange", std::string("BM_Alternating/CoverChange/") + s.size, 0, false);
+            row("CoverThenValue", std::string("BM_Alternating/CoverThenValue/") + s.size, 0, false);
         }
     }
 
 private:
+    double Find(const std::string& name) const
+    {
+        const auto it = FCpuNs.find(name);
+        return it == FCpuNs.end() ? 0 : it->second;
+    }
+
     std::map<std::string, double> FCpuNs;
 };
 

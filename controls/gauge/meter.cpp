@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace Kepler {
 
@@ -377,8 +378,9 @@ void TMeter::paintEvent(QPaintEvent*)
     if (FFace.Empty() || !(FMeterRadius > 0))
         return;
     QPainter painter(this);
-    // One face pixel per logical pixel, sharp on dense screens too.
-    const QImage face = QtImage(FFace);
+    // One face pixel per logical pixel, sharp on dense screens too. Read
+    // only: the composer redraws only what moved in a face left as it was.
+    const QImage face = QtImage(std::as_const(FFace));
     DrawPixelImage(painter, face, face.rect());
 }
 

@@ -1,11 +1,13 @@
 #include "KeplerControls/meter_face.h"
 
+#include "meter_face_overlay.h"
 #include "meter_face_steps.h"
 #include "rounding.h"
 #include "system_colors.h"
 
 #include <cstring>
 #include <numbers>
+#include <utility>
 
 namespace Kepler {
 
@@ -106,10 +108,9 @@ struct TMeterFaceComposer::TStaticKey {
     // System colours on the face resolve through the registered source.
     std::uint64_t SystemColors = 0;
 
-    TStaticKey(int w, int h, const TMeterSettings& s, bool withLabels)
+    TStaticKey(int w, int h, const TMeterSettings& s, bool withLabels, std::uint64_t systemColors)
         : W(w), H(h), WithLabels(withLabels), Settings(s),
-          Picture(s.BackGroundPicture ? s.BackGroundPicture->ContentKey() : 0),
-          SystemColors(SystemColorsVersion())
+          Picture(s.BackGroundPicture ? s.BackGroundPicture->ContentKey() : 0), SystemColors(systemColors)
     {
         // A copied font carries the gauge's change handler along; the key
         // only compares.
@@ -117,20 +118,103 @@ struct TMeterFaceComposer::TStaticKey {
         Settings.FFontCaption.OnChange = nullptr;
     }
 
-    bool operator==(const TStaticKey&) const = default;
+    // Compared where the settings stand, without a copy of them.
+    bool Describes(int w, int h, const TMeterSettings& s, bool withLabels, std::uint64_t systemColors) const
+    {
+        return W == w && H == h && WithLabels == withLabels && SystemColors == systemColors
+               && Picture == (s.BackGroundPicture ? s.BackGroundPicture->ContentKey() : 0)
+               && Settings == static_cast<const TMeterKeptLayerSettings&>(s);
+    }
 };
 
-TMeterFaceComposer::TMeterFaceComposer() = default;
+TMeterFaceComposer::TMeterFaceComposer() : FOverlay(std::make_unique<TFaceOverlay>()) {}
 TMeterFaceComposer::~TMeterFaceComposer() = default;
 
 void TMeterFaceComposer::SetCaching(bool on)
 {
     FCaching = on;
     FStaticKey.reset();
+    FOverlay->Forget();
+    FFaceKey = 0;
+}
+
+bool TMeterFaceComposer::KeepStaticLayer(int W, int H, const TMeterSettings& s, const TMeterValues& v,
+                                         const TMeterFaceEvents& e, const TMeterPaintValues& pv, bool withLabels)
+{
+    const std::uint64_t systemColors = SystemColorsVersion();
+    if (FStaticKey && FStaticKey->Describes(W, H, s, withLabels, systemColors))
+        return false;
+    // Forgotten first: a layer left half drawn by an error must not be
+    // taken for the one its old key describes.
+    FStaticKey.reset();
+    ++FStaticGeneration;
+    FStatic.SetSize(W, H);
+    TCanvas& canvas = FStatic.Canvas();
+    ResetCanvas(canvas);
+    PaintStaticSteps({canvas, s, v, e, pv}, withLabels);
+    FStaticState = {canvas.Pen(), canvas.Brush(), canvas.Font(), canvas.PenPos(), canvas.CopyMode()};
+    FStaticKey = std::make_unique<TStaticKey>(W, H, s, withLabels, systemColors);
+    ++FStaticCompositions;
+    return true;
 }
 
 // ---------------------------------------------------------------------------
 // One composition
+
+// Without event handlers nothing but the settings and the values decides a
+// pixel, and the face is the kept layer, then the needles, then the overlay.
+// A face composed whole is drawn so. Into the face composed last, only the
+// boxes of its needles and, where the lamps switched, their squares are put
+// back as the kept layer with the overlay over it, the new needles drawn and
+// the overlay laid over their boxes. A handler may draw anywhere and change
+// anything, so with one assigned the face is composed step by step.
+void TMeterFaceComposer::ComposeOverKeptLayers(int W, int H, const TMeterSettings& s, const TMeterValues& v,
+                                               const TMeterPaintValues& pv, TBitmap& face)
+{
+    const TMeterFaceEvents none;
+    KeepStaticLayer(W, H, s, v, none, pv, true);
+    const std::uint64_t systemColors = SystemColorsVersion();
+    if (!FOverlay->Current(s, pv, systemColors))
+        FOverlay->Describe(s, pv, systemColors);
+    const int lighting = TFaceOverlay::Lighting(s, v);
+
+    const bool sameFace = FFaceKey != 0 && face.ContentKey() == FFaceKey && face.Width() == W
+                          && face.Height() == H && FFaceStatic == FStaticGeneration
+                          && FFaceOverlay == FOverlay->Generation();
+    FFaceKey = 0;
+    TNeedleBoxes drawn;
+    if (!sameFace) {
+        face.CopyPixels(FStatic);
+        TCanvas canvas(face);
+        const TFaceJob job{canvas, s, v, none, pv};
+        PaintNeedles(job, &drawn);
+        PaintCoverRims(job);
+        PaintAnchor(job);
+        PaintLimitLamps(job);
+        PaintFrame(job);
+    } else {
+        FOverlay->Prepare(s, v, pv);
+        for (int i = 0; i < FNeedleBoxCount; ++i)
+            FOverlay->LayOver(FStatic, face, FNeedleBoxes[i]);
+        if (lighting != FFaceLighting) {
+            TRect lamps[2];
+            const int n = LampSquares(s, pv, lamps);
+            for (int i = 0; i < n; ++i)
+                FOverlay->LayOver(FStatic, face, lamps[i]);
+        }
+        TCanvas canvas(face);
+        PaintNeedles({canvas, s, v, none, pv}, &drawn);
+        for (int i = 0; i < drawn.Count; ++i)
+            FOverlay->Lay(face, drawn.Boxes[i]);
+    }
+    for (int i = 0; i < drawn.Count; ++i)
+        FNeedleBoxes[i] = drawn.Boxes[i];
+    FNeedleBoxCount = drawn.Count;
+    FFaceKey = face.ContentKey();
+    FFaceStatic = FStaticGeneration;
+    FFaceOverlay = FOverlay->Generation();
+    FFaceLighting = lighting;
+}
 
 bool TMeterFaceComposer::Compose(int W, int H, const TMeterSettings& s, const TMeterValues& v,
                                  const TMeterFaceEvents& e, TBitmap& face)
@@ -139,6 +223,12 @@ bool TMeterFaceComposer::Compose(int W, int H, const TMeterSettings& s, const TM
     // No dial fits: draw nothing and raise nothing.
     if (!(pv.R > 0) || W <= 0 || H <= 0)
         return false;
+
+    const bool handlers = e.OnBeforeDrawScaleLabel || e.OnBeforeDrawNeedle || e.OnMeterRendered;
+    if (FCaching && !handlers && FDepth == 0) {
+        ComposeOverKeptLayers(W, H, s, v, pv, face);
+        return true;
+    }
 
     // A composition entered from an event handler of another one draws on
     // a work bitmap of its own.
@@ -155,19 +245,7 @@ bool TMeterFaceComposer::Compose(int W, int H, const TMeterSettings& s, const TM
     // scale is composed every time then.
     const bool labelsEachTime = static_cast<bool>(e.OnBeforeDrawScaleLabel);
     if (FCaching) {
-        TStaticKey key(W, H, s, !labelsEachTime);
-        if (!FStaticKey || key != *FStaticKey) {
-            // Forgotten first: a layer left half drawn by an error must not
-            // be taken for the one its old key describes.
-            FStaticKey.reset();
-            FStatic.SetSize(W, H);
-            TCanvas& canvas = FStatic.Canvas();
-            ResetCanvas(canvas);
-            PaintStaticSteps({canvas, s, v, e, pv}, !labelsEachTime);
-            FStaticState = {canvas.Pen(), canvas.Brush(), canvas.Font(), canvas.PenPos(), canvas.CopyMode()};
-            FStaticKey = std::make_unique<TStaticKey>(std::move(key));
-            ++FStaticCompositions;
-        }
+        KeepStaticLayer(W, H, s, v, e, pv, !labelsEachTime);
         work.CopyPixels(FStatic);
         TCanvas& canvas = work.Canvas();
         canvas.Pen() = FStaticState.Pen;
@@ -194,6 +272,8 @@ bool TMeterFaceComposer::Compose(int W, int H, const TMeterSettings& s, const TM
     NotifyMeterRendered(job);
     PaintFrame(job);
     work.Swap(face);
+    // The face is no longer the one composed over the kept layers.
+    FFaceKey = 0;
     return true;
 }
 

@@ -23,10 +23,19 @@ void PaintShortTicks(const TFaceJob& j);
 void PaintMainTicksAndLabels(const TFaceJob& j);
 void PaintCaption(const TFaceJob& j);
 // Over the scale.
-void PaintNeedles(const TFaceJob& j);
+// The boxes the needles were drawn in: one for each needle and one for each
+// shadow, clipped to the face.
+struct TNeedleBoxes {
+    TRect Boxes[4];
+    int Count = 0;
+};
+void PaintNeedles(const TFaceJob& j, TNeedleBoxes* drawn = nullptr);
 void PaintCoverRims(const TFaceJob& j);
 void PaintAnchor(const TFaceJob& j);
 void PaintLimitLamps(const TFaceJob& j);
+// The squares of the lamps that are switched on, clipped to the face;
+// gives how many.
+int LampSquares(const TMeterSettings& s, const TMeterPaintValues& pv, TRect squares[2]);
 void NotifyMeterRendered(const TFaceJob& j);
 void PaintFrame(const TFaceJob& j);
 

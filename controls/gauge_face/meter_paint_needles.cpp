@@ -3,6 +3,7 @@
 #include "needle_outline.h"
 #include "saturating.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -14,8 +15,27 @@ namespace Kepler {
 
 namespace {
 
+// The box of a polygon's points, clipped to the face: a polygon's outline
+// and fill stay within it.
+void AddBox(TNeedleBoxes* drawn, const std::vector<TPoint>& points, const TMeterPaintValues& pv)
+{
+    if (!drawn || points.empty())
+        return;
+    std::int64_t l = points[0].X, t = points[0].Y, r = l, b = t;
+    for (const TPoint& p : points) {
+        l = std::min<std::int64_t>(l, p.X);
+        t = std::min<std::int64_t>(t, p.Y);
+        r = std::max<std::int64_t>(r, p.X);
+        b = std::max<std::int64_t>(b, p.Y);
+    }
+    const auto x = [&](std::int64_t v) { return int(std::clamp<std::int64_t>(v, 0, pv.W)); };
+    const auto y = [&](std::int64_t v) { return int(std::clamp<std::int64_t>(v, 0, pv.H)); };
+    drawn->Boxes[drawn->Count++] = {x(l), y(t), x(r + 1), y(b + 1)};
+}
+
 // The shadow goes first, so the needle covers it where they overlap.
-void DrawNeedle(TCanvas& c, const TNeedleStyle& n, double alphaDeg, const TMeterPaintValues& pv)
+void DrawNeedle(TCanvas& c, const TNeedleStyle& n, double alphaDeg, const TMeterPaintValues& pv,
+                TNeedleBoxes* drawn)
 {
     std::vector<TPoint> outline = NeedleOutline(n, alphaDeg, pv);
     if (n.ShadowDx() != 0 || n.ShadowDy() != 0) {
@@ -27,10 +47,12 @@ void DrawNeedle(TCanvas& c, const TNeedleStyle& n, double alphaDeg, const TMeter
         c.Pen().SetColor(n.ShadowColor());
         c.Brush().SetColor(n.ShadowColor());
         c.Polygon(shadow);
+        AddBox(drawn, shadow, pv);
     }
     c.Pen().SetColor(n.ColorOutline());
     c.Brush().SetColor(n.ColorBody());
     c.Polygon(outline);
+    AddBox(drawn, outline, pv);
 }
 
 void LineColor(TCanvas& c, TColor color) { c.Pen().SetColor(color); }
@@ -80,7 +102,7 @@ void PaintBevelLine(TCanvas& c, std::int64_t W, std::int64_t H, std::int64_t SR,
 
 } // namespace
 
-void PaintNeedles(const TFaceJob& j)
+void PaintNeedles(const TFaceJob& j, TNeedleBoxes* drawn)
 {
     TCanvas& Canvas = j.Canvas;
     bool NeedleDrawn = false;
@@ -90,9 +112,9 @@ void PaintNeedles(const TFaceJob& j)
         return;
     Canvas.Brush().SetStyle(bsSolid);
     if (j.S.FNeedle2Layout.Visible())
-        DrawNeedle(Canvas, j.S.FNeedle2Layout, j.pv.NeedleAngleSec, j.pv);
+        DrawNeedle(Canvas, j.S.FNeedle2Layout, j.pv.NeedleAngleSec, j.pv, drawn);
     // The main needle always shows; its Visible only gates range events.
-    DrawNeedle(Canvas, j.S.FNeedleLayout, j.pv.NeedleAngle, j.pv);
+    DrawNeedle(Canvas, j.S.FNeedleLayout, j.pv.NeedleAngle, j.pv, drawn);
 }
 
 void PaintCoverRims(const TFaceJob& j)
@@ -154,14 +176,41 @@ void PaintAnchor(const TFaceJob& j)
     Canvas.Arc(l, t, r, b, r, y, r, t);
 }
 
+namespace {
+
+// The top-left corners of the high and the low lamp.
+std::int64_t LampTop(const TMeterSettings& s) { return std::int64_t(s.FTRim) + 8; }
+std::int64_t HighLampLeft(const TMeterSettings& s, const TMeterPaintValues& pv)
+{
+    return std::int64_t(pv.W) - s.FSRim - 18;
+}
+std::int64_t LowLampLeft(const TMeterSettings& s) { return std::int64_t(s.FSRim) + 8; }
+
+} // namespace
+
 void PaintLimitLamps(const TFaceJob& j)
 {
     const TMeterSettings& s = j.S;
-    const std::int64_t T = std::int64_t(s.FTRim) + 8;
     if (s.FLimWatHighOn)
-        DrawLamp(j.Canvas, std::int64_t(j.pv.W) - s.FSRim - 18, T, j.V.FOFL ? s.FLimWatActCol : s.FLimWatPsvCol);
+        DrawLamp(j.Canvas, HighLampLeft(s, j.pv), LampTop(s), j.V.FOFL ? s.FLimWatActCol : s.FLimWatPsvCol);
     if (s.FLimWatLowOn)
-        DrawLamp(j.Canvas, std::int64_t(s.FSRim) + 8, T, j.V.FUFL ? s.FLimWatActCol : s.FLimWatPsvCol);
+        DrawLamp(j.Canvas, LowLampLeft(s), LampTop(s), j.V.FUFL ? s.FLimWatActCol : s.FLimWatPsvCol);
+}
+
+int LampSquares(const TMeterSettings& s, const TMeterPaintValues& pv, TRect squares[2])
+{
+    // Formed as DrawLamp forms its corners.
+    const auto square = [&](std::int64_t L, std::int64_t T) {
+        const auto x = [&](int d) { return std::clamp<std::int64_t>(SaturateToInt32(L + d), 0, pv.W); };
+        const auto y = [&](int d) { return std::clamp<std::int64_t>(SaturateToInt32(T + d), 0, pv.H); };
+        return TRect{int(x(0)), int(y(0)), int(x(10)), int(y(10))};
+    };
+    int n = 0;
+    if (s.FLimWatHighOn)
+        squares[n++] = square(HighLampLeft(s, pv), LampTop(s));
+    if (s.FLimWatLowOn)
+        squares[n++] = square(LowLampLeft(s), LampTop(s));
+    return n;
 }
 
 void NotifyMeterRendered(const TFaceJob& j)

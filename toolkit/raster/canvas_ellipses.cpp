@@ -14,6 +14,14 @@ namespace {
 
 using real = long double;
 
+// floor(v) for a finite v well inside the 64-bit range, without a call to
+// the library's floor.
+i64 FloorToInt(double v)
+{
+    const i64 t = i64(v); // toward zero
+    return double(t) > v ? t - 1 : t;
+}
+
 // The ellipse inscribed in a box: the pixels whose centres lie inside it.
 // Its middle row(s) always reach the box's sides and its middle column(s) the
 // top and bottom, so even a very thin ellipse spans its box. It is built from
@@ -84,24 +92,31 @@ private:
         if (dy == 0)
             return FA;
         const i64 ex = 1 - FW % 2, ey = 1 - FH % 2;
-        const real w = real(FW), h = real(FH);
-        const real yy = real(2 * dy + ey) / h;
-        const real xMax = w * std::sqrt(std::max(real(0), 1.0L - yy * yy)); // doubled, exclusive
-        i64 hx = i64(std::floor((xMax - real(ex)) / 2));
-        hx = std::clamp<i64>(hx, 0, FA);
         constexpr i64 exactLimit = i64(1) << 30;
-        if (FW <= exactLimit && FH <= exactLimit) {
-            const i128 w2 = i128(FW) * FW, h2 = i128(FH) * FH;
-            const i128 y2 = i128(2 * dy + ey) * (2 * dy + ey);
-            const auto inside = [&](i64 dx) {
-                const i128 x = 2 * dx + ex;
-                return x * x * h2 + y2 * w2 < w2 * h2;
-            };
-            while (hx < FA && inside(hx + 1))
-                ++hx;
-            while (hx > 0 && !inside(hx))
-                --hx;
+        if (FW > exactLimit || FH > exactLimit) {
+            // Too wide for the exact test: the estimate in extended precision
+            // is the answer.
+            const real w = real(FW), h = real(FH);
+            const real yy = real(2 * dy + ey) / h;
+            const real xMax = w * std::sqrt(std::max(real(0), 1.0L - yy * yy)); // doubled, exclusive
+            return std::clamp<i64>(i64(std::floor((xMax - real(ex)) / 2)), 0, FA);
         }
+        // An estimate, within a pixel or so, then the exact test walks to
+        // the answer, which is the same from any start: the test holds for
+        // every dx up to it and for none beyond.
+        const double yy = double(2 * dy + ey) / double(FH);
+        const double xMax = double(FW) * std::sqrt(std::max(0.0, 1.0 - yy * yy));
+        i64 hx = std::clamp<i64>(FloorToInt((xMax - double(ex)) / 2), 0, FA);
+        const i128 w2 = i128(FW) * FW, h2 = i128(FH) * FH;
+        const i128 y2 = i128(2 * dy + ey) * (2 * dy + ey);
+        const auto inside = [&](i64 dx) {
+            const i128 x = 2 * dx + ex;
+            return x * x * h2 + y2 * w2 < w2 * h2;
+        };
+        while (hx < FA && inside(hx + 1))
+            ++hx;
+        while (hx > 0 && !inside(hx))
+            --hx;
         return hx;
     }
 
@@ -140,15 +155,10 @@ void ForEachEllipseRow(const EllipseShape& e, i64 height, Row row)
 // a box its centre at (left + right, top + bottom). "Math" vectors have y
 // pointing up, which makes counterclockwise on the screen the positive sense.
 // Components stay below 2^34, so products are exact in 128 bits.
-struct Vec {
-    real X, Y;
-};
-
 struct IVec {
     i64 X, Y;
 };
 
-real Cross(Vec a, Vec b) { return a.X * b.Y - a.Y * b.X; }
 i128 Cross(IVec a, IVec b) { return i128(a.X) * b.Y - i128(a.Y) * b.X; }
 i128 Dot(IVec a, IVec b) { return i128(a.X) * b.X + i128(a.Y) * b.Y; }
 
@@ -163,8 +173,8 @@ public:
     }
 
     bool Whole() const { return FWhole; }
-    Vec Start() const { return {real(FU.X), real(FU.Y)}; }
-    Vec End() const { return {real(FE.X), real(FE.Y)}; }
+    IVec Start() const { return FU; }
+    IVec End() const { return FE; }
 
     bool Contains(IVec v) const
     {
@@ -179,26 +189,29 @@ public:
     // Along the pixel centres of one row (doubled y Y, pixels from..to) each
     // quantity the test looks at is linear in x and changes sign once. The
     // pixels next to those sign changes come back sorted; between them the
-    // test has the same outcome for every pixel.
+    // test has the same outcome for every pixel. The places are estimated in
+    // double precision: near the row they are off by far less than a pixel,
+    // and the pixels on either side are tested exactly.
     void RowBreaks(i64 cx2, i64 Y, i64 from, i64 to, std::vector<i64>& breaks) const
     {
         breaks.clear();
         // f(vx) = a * vx + b, with vx = 2x + 1 - cx2.
-        const auto add = [&](i128 a, i128 b) {
+        const auto add = [&](i64 a, double b) {
             if (a == 0)
                 return;
-            const real root = (-real(b) / real(a) - 1 + real(cx2)) / 2;
-            if (!(root > real(from - 4) && root < real(to + 4)))
+            const double root = (-b / double(a) - 1 + double(cx2)) / 2;
+            if (!(root > double(from - 4) && root < double(to + 4)))
                 return;
-            const i64 x = i64(std::floor(root));
+            const i64 x = FloorToInt(root);
             for (i64 k = x - 1; k <= x + 2; ++k)
                 if (k >= from && k <= to)
                     breaks.push_back(k);
         };
-        add(-i128(FU.Y), i128(FU.X) * Y); // Cross(U, v)
-        add(i128(FU.X), i128(FU.Y) * Y);  // Dot(U, v)
-        add(i128(FE.Y), -i128(Y) * FE.X); // Cross(v, E)
-        add(1, 0);                        // v itself at the centre
+        const double y = double(Y);
+        add(-FU.Y, double(FU.X) * y); // Cross(U, v)
+        add(FU.X, double(FU.Y) * y);  // Dot(U, v)
+        add(FE.Y, -y * double(FE.X)); // Cross(v, E)
+        add(1, 0);                    // v itself at the centre
         std::sort(breaks.begin(), breaks.end());
         breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
     }
@@ -225,38 +238,63 @@ private:
 // pixel per step along the longer axis, nearest to the ray. Where the ray
 // runs exactly between two pixels, the one on the sector's side is taken
 // (side +1: counterclockwise of the ray, -1: clockwise).
+//
+// The ray's cross coordinate is followed as a quotient and a remainder that
+// change by at most one step each pixel: integer additions only, and one
+// wide division for the first pixel. Only the columns (rows) of the
+// ellipse's box are walked, as no pixel outside it belongs to the ellipse.
 template <typename Put>
-void ForEachRadiusPixel(const EllipseShape& e, i64 cx2, i64 cy2, Vec ray, int side, i64 w, i64 h,
-                        Put put)
+void ForEachRadiusPixel(const EllipseShape& e, i64 cx2, i64 cy2, IVec ray, int side, i64 w, i64 h, Put put)
 {
     // Screen direction, y down.
-    const real rx = ray.X;
-    const real ry = -ray.Y;
-    const bool xMajor = std::fabs(rx) >= std::fabs(ry);
-    const real md = xMajor ? rx : ry; // along the major axis, never 0
-    const real nd = xMajor ? ry : rx;
+    const i64 rx = ray.X;
+    const i64 ry = -ray.Y;
+    const bool xMajor = std::llabs(rx) >= std::llabs(ry);
+    const i64 md = xMajor ? rx : ry; // along the major axis, never 0
+    const i64 nd = xMajor ? ry : rx;
     const i64 mc2 = xMajor ? cx2 : cy2;
     const i64 nc2 = xMajor ? cy2 : cx2;
     // First pixel whose centre lies on the ray's side of the centre.
     const i64 first = i64(md > 0 ? CeilDiv(mc2 - 1, 2) : FloorDiv(mc2 - 1, 2));
     const i64 limit = (xMajor ? w : h) - 1;
-    const i64 lo = md > 0 ? std::max<i64>(first, 0) : 0;
-    const i64 hi = md > 0 ? limit : std::min<i64>(first, limit);
+    const Box& box = e.Bounds();
+    const i64 lo = std::max<i64>({md > 0 ? first : 0, 0, xMajor ? box.Left : box.Top});
+    const i64 hi = std::min<i64>({md > 0 ? limit : std::min<i64>(first, limit), (xMajor ? box.Right : box.Bottom) - 1});
+    if (lo > hi)
+        return;
+    // The doubled cross coordinate at pixel m is n2 = nc2 + pm * nd / md with
+    // pm = 2m + 1 - mc2, and the pixel is n = floor(n2 / 2) = floor(N / D)
+    // with N = nc2 * md + pm * nd and D = 2 md, both taken with the sign that
+    // makes D positive. N = q D + r, 0 <= r < D; each step adds 2 nd, at
+    // most D in size, to N.
+    const i64 sign = md > 0 ? 1 : -1;
+    const i64 D = 2 * md * sign;
+    const i64 step = 2 * nd * sign;
+    const i128 N = (i128(nc2) * md + i128(2 * lo + 1 - mc2) * nd) * sign;
+    i64 q = i64(FloorDiv(N, D));
+    i64 r = i64(N - i128(q) * D);
     for (i64 m = lo; m <= hi; ++m) {
-        const real pm = real(2 * m + 1 - mc2);
-        const real n2 = real(nc2) + pm * nd / md; // doubled cross coordinate
-        i64 n = i64(std::floor(n2 / 2));
-        if (n2 == real(2 * n)) {
+        i64 n = q;
+        if (r == 0) {
             // Exactly between pixels n - 1 and n: keep the sector's side.
-            const real pn = real(2 * n + 1 - nc2);
-            const Vec v = xMajor ? Vec{pm, -pn} : Vec{pn, -pm};
-            if (Cross(ray, v) * side < 0)
+            const i64 pm = 2 * m + 1 - mc2;
+            const i64 pn = 2 * n + 1 - nc2;
+            const IVec v = xMajor ? IVec{pm, -pn} : IVec{pn, -pm};
+            if ((side > 0 ? Cross(ray, v) : -Cross(ray, v)) < 0)
                 --n;
         }
         const i64 x = xMajor ? m : n;
         const i64 y = xMajor ? n : m;
         if (e.Contains(x, y))
             put(x, y);
+        r += step;
+        if (r >= D) {
+            r -= D;
+            ++q;
+        } else if (r < 0) {
+            r += D;
+            --q;
+        }
     }
 }
 

@@ -31,6 +31,7 @@ inline i128 FloorDiv(i128 num, i128 den)
 
 inline i128 CeilDiv(i128 num, i128 den) { return -FloorDiv(-num, den); }
 
+
 using Rgb32 = std::uint32_t;
 
 // Clipped pixel writes into the bitmap's buffer.
@@ -108,15 +109,35 @@ void ForEachLinePixel(i64 x0, i64 y0, i64 x1, i64 y1, i64 w, i64 h, Put put)
     const i64 last = m0 + md - (md > 0 ? 1 : -1);
     const i64 lo = std::max<i64>(std::min(m0, last), 0);
     const i64 hi = std::min<i64>(std::max(m0, last), (xMajor ? w : h) - 1);
+    if (lo > hi)
+        return;
+    // n = n0 + floor(N / D) with N = 2 (m - m0) nd + md and D = 2 md, both
+    // taken with the sign that makes D positive. Kept as N = q D + r,
+    // 0 <= r < D: each step adds 2 nd, at most D in size, so the pixels
+    // cost additions only, and the first one division.
+    const i64 sign = md > 0 ? 1 : -1;
+    const i64 D = 2 * md * sign;
+    const i64 step = 2 * nd * sign;
+    const i128 N = (i128(2) * (lo - m0) * nd + md) * sign;
+    i64 q = i64(FloorDiv(N, D));
+    i64 r = i64(N - i128(q) * D);
+    const i64 nLimit = xMajor ? h : w;
     for (i64 m = lo; m <= hi; ++m) {
-        // n = n0 + floor((m - m0) * nd / md + 1/2)
-        const i128 n = n0 + FloorDiv(i128(2) * (m - m0) * nd + md, i128(2) * md);
-        if (n < 0 || n >= (xMajor ? h : w))
-            continue;
-        if (xMajor)
-            put(m, i64(n));
-        else
-            put(i64(n), m);
+        const i64 n = n0 + q;
+        if (n >= 0 && n < nLimit) {
+            if (xMajor)
+                put(m, n);
+            else
+                put(n, m);
+        }
+        r += step;
+        if (r >= D) {
+            r -= D;
+            ++q;
+        } else if (r < 0) {
+            r += D;
+            --q;
+        }
     }
 }
 

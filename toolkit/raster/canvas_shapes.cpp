@@ -61,18 +61,52 @@ void TCanvas::Polygon(const std::vector<TPoint>& points)
             minY = std::min<i64>(minY, p.Y);
             maxY = std::max<i64>(maxY, p.Y);
         }
+        const i64 y0 = std::max<i64>(minY + 1, 0);
+        const i64 y1 = std::min<i64>(maxY - 1, sink.Height() - 1);
+        // An edge from a to b crosses the rows y with a.Y < y <= b.Y (or the
+        // other way round) at c = a.X + (y - a.Y)(b.X - a.X)/(b.Y - a.Y); the
+        // first pixel right of it is floor(c) + 1. From row to row the
+        // quotient grows by a fixed step and a remainder carries, so each
+        // row costs additions only.
+        struct Edge {
+            i64 From, To; // the rows it crosses, within the bitmap
+            i64 X;        // a.X
+            i64 Q, R;     // floor((y - a.Y)(b.X - a.X)/(b.Y - a.Y)) = Q, with remainder R, 0 <= R < D
+            i64 StepQ, StepR, D;
+        };
+        std::vector<Edge> edges;
+        edges.reserve(n);
+        for (std::size_t i = 0; i < n && y0 <= y1; ++i) {
+            const TPoint& a = points[i];
+            const TPoint& b = points[(i + 1) % n];
+            if (a.Y == b.Y)
+                continue;
+            const i64 from = std::max<i64>(std::min(a.Y, b.Y) + i64(1), y0);
+            const i64 to = std::min<i64>(std::max(a.Y, b.Y), y1);
+            if (from > to)
+                continue;
+            const i64 sign = b.Y > a.Y ? 1 : -1;
+            const i64 D = (i64(b.Y) - a.Y) * sign;
+            const i64 dx = (i64(b.X) - a.X) * sign;
+            const i128 N = i128(from - a.Y) * dx;
+            const i64 q = i64(FloorDiv(N, D));
+            const i64 stepQ = i64(FloorDiv(dx, D));
+            edges.push_back({from, to, a.X, q, i64(N - i128(q) * D), stepQ, dx - stepQ * D, D});
+        }
         std::vector<i64> keys;
-        const i64 yEnd = std::min<i64>(maxY - 1, sink.Height() - 1);
-        for (i64 y = std::max<i64>(minY + 1, 0); y <= yEnd; ++y) {
+        keys.reserve(edges.size());
+        for (i64 y = y0; y <= y1 && !edges.empty(); ++y) {
             keys.clear();
-            for (std::size_t i = 0; i < n; ++i) {
-                const TPoint& a = points[i];
-                const TPoint& b = points[(i + 1) % n];
-                if ((a.Y < y) == (b.Y < y))
+            for (Edge& e : edges) {
+                if (y < e.From || y > e.To)
                     continue;
-                // The edge crosses the row at c = a.X + (y - a.Y)(b.X - a.X)/(b.Y - a.Y);
-                // the first pixel right of it is floor(c) + 1.
-                keys.push_back(a.X + i64(FloorDiv(i128(y - a.Y) * (i64(b.X) - a.X), i64(b.Y) - a.Y)) + 1);
+                keys.push_back(e.X + e.Q + 1);
+                e.Q += e.StepQ;
+                e.R += e.StepR;
+                if (e.R >= e.D) {
+                    e.R -= e.D;
+                    ++e.Q;
+                }
             }
             std::sort(keys.begin(), keys.end());
             for (std::size_t k = 0; k + 1 < keys.size(); k += 2)

@@ -112,12 +112,18 @@ struct TMeterFaceEvents {
 // from the layout and the rims as they stand.
 KEPLERCONTROLS_EXPORT void CalcMeterGeometry(TMeterSettings& s, int W, int H);
 
+struct TMeterPaintValues;
+class TFaceOverlay;
+
 // Composes gauge faces. The part of the face that does not depend on the
 // values (background, bands, scale line, ticks, labels and caption) is kept
 // from one composition to the next and composed again only when something
 // it is drawn from differs; while a label handler is assigned the labels and
 // the caption are composed every time, since the handler may change them.
-// The needle and end-of-render events fire on every composition.
+// So is the part drawn over the needles (rims, anchor, bevel line, lamps and
+// frame): while no event handler is assigned, a composition into the face
+// it composed last redraws only what the needles and the lamps touch. The
+// needle and end-of-render events fire on every composition.
 class KEPLERCONTROLS_EXPORT TMeterFaceComposer {
 public:
     // A composer with nothing kept yet, caching on.
@@ -142,10 +148,19 @@ public:
     int StaticCompositions() const { return FStaticCompositions; }
 
 private:
+    struct TStaticKey;
+    // Composes the kept layer again unless it was composed from all that it
+    // is drawn from now; true when it was composed.
+    bool KeepStaticLayer(int W, int H, const TMeterSettings& s, const TMeterValues& v, const TMeterFaceEvents& e,
+                         const TMeterPaintValues& pv, bool withLabels);
+    // A composition without event handlers: over the kept layers.
+    void ComposeOverKeptLayers(int W, int H, const TMeterSettings& s, const TMeterValues& v,
+                               const TMeterPaintValues& pv, TBitmap& face);
+
     bool FCaching = true;
     int FDepth = 0;
     int FStaticCompositions = 0;
-    struct TStaticKey;
+    std::uint64_t FStaticGeneration = 0; // changes whenever FStatic is composed again
     std::unique_ptr<TStaticKey> FStaticKey; // what the kept layer was composed from
     TBitmap FStatic;
     TBitmap FWork;
@@ -156,6 +171,16 @@ private:
         TPoint PenPos;
         TCopyMode CopyMode = cmSrcCopy;
     } FStaticState;
+    // The part over the needles.
+    std::unique_ptr<TFaceOverlay> FOverlay;
+    // The face last composed over the kept layers, by its pixels' identity
+    // (0: none), the layers it was composed over, and where its needles lie.
+    std::uint64_t FFaceKey = 0;
+    std::uint64_t FFaceStatic = 0;
+    std::uint64_t FFaceOverlay = 0;
+    int FFaceLighting = 0; // its lamps: 1 the high one lit, 2 the low one
+    TRect FNeedleBoxes[4];
+    int FNeedleBoxCount = 0;
 };
 
 } // namespace Kepler
