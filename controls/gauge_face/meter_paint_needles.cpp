@@ -35,27 +35,28 @@ void DrawNeedle(TCanvas& c, const TNeedleStyle& n, double alphaDeg, const TMeter
 
 void LineColor(TCanvas& c, TColor color) { c.Pen().SetColor(color); }
 
-// A 10 by 10 lamp with its top-left pixel at (L0, T0), bevelled like a button.
-void DrawLamp(TCanvas& c, std::int64_t L0, std::int64_t T0, TColor fill)
+// A lamp of n by n pixels (10 in the control's own) with its top-left pixel
+// at (L0, T0), bevelled like a button with lines one pixel in from its edge.
+void DrawLamp(TCanvas& c, std::int64_t L0, std::int64_t T0, int n, TColor fill)
 {
     // Rims accept any integer: the corners are formed wide and saturated.
-    const auto L = [L0](int d) { return SaturateToInt32(L0 + d); };
-    const auto T = [T0](int d) { return SaturateToInt32(T0 + d); };
+    const auto L = [L0](std::int64_t d) { return SaturateToInt32(L0 + d); };
+    const auto T = [T0](std::int64_t d) { return SaturateToInt32(T0 + d); };
     c.Brush().SetColor(fill);
     LineColor(c, clBlack);
-    c.Rectangle(L(0), T(10), L(10), T(0));
+    c.Rectangle(L(0), T(n), L(n), T(0));
     LineColor(c, clWhite);
-    c.MoveTo(L(1), T(9));
-    c.LineTo(L(9), T(9));
-    c.LineTo(L(9), T(0));
+    c.MoveTo(L(1), T(n - 1));
+    c.LineTo(L(n - 1), T(n - 1));
+    c.LineTo(L(n - 1), T(0));
     LineColor(c, clSilver);
-    c.MoveTo(L(2), T(8));
-    c.LineTo(L(8), T(8));
-    c.LineTo(L(8), T(1));
+    c.MoveTo(L(2), T(n - 2));
+    c.LineTo(L(n - 2), T(n - 2));
+    c.LineTo(L(n - 2), T(1));
     LineColor(c, clGray);
-    c.MoveTo(L(1), T(8));
+    c.MoveTo(L(1), T(n - 2));
     c.LineTo(L(1), T(1));
-    c.LineTo(L(9), T(1));
+    c.LineTo(L(n - 1), T(1));
 }
 
 // White along the bottom and the right, gray along the top and the left:
@@ -157,11 +158,17 @@ void PaintAnchor(const TFaceJob& j)
 void PaintLimitLamps(const TFaceJob& j)
 {
     const TMeterSettings& s = j.S;
-    const std::int64_t T = std::int64_t(s.FTRim) + 8;
+    const TMeterPaintValues& pv = j.pv;
+    // Both lamps 8 pixels in from the rims (the high one's left edge thus
+    // 18 from the right rim), 10 pixels square.
+    const int n = pv.Px(10);
+    const int inset = pv.Px(8);
+    const std::int64_t T = std::int64_t(s.FTRim) + inset;
     if (s.FLimWatHighOn)
-        DrawLamp(j.Canvas, std::int64_t(j.pv.W) - s.FSRim - 18, T, j.V.FOFL ? s.FLimWatActCol : s.FLimWatPsvCol);
+        DrawLamp(j.Canvas, std::int64_t(pv.W) - s.FSRim - inset - n, T, n,
+                 j.V.FOFL ? s.FLimWatActCol : s.FLimWatPsvCol);
     if (s.FLimWatLowOn)
-        DrawLamp(j.Canvas, std::int64_t(s.FSRim) + 8, T, j.V.FUFL ? s.FLimWatActCol : s.FLimWatPsvCol);
+        DrawLamp(j.Canvas, std::int64_t(s.FSRim) + inset, T, n, j.V.FUFL ? s.FLimWatActCol : s.FLimWatPsvCol);
 }
 
 void NotifyMeterRendered(const TFaceJob& j)
