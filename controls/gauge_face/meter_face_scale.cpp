@@ -3,7 +3,10 @@
 #include "KeplerControls/canvas.h"
 #include "rounding.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace Kepler {
 
@@ -76,14 +79,74 @@ void ScalePicture(const TBitmap& picture, double ratio, TBitmap& scaled)
     canvas.StretchDraw({0, 0, w, h}, picture);
 }
 
-const TBitmap* TScaledFaceComposer::TScaledPicture::Of(const TBitmap* source, double ratio)
+namespace {
+
+// One source pixel under a target pixel and how much of it lies there, in
+// units that make a source pixel `to` long and a target pixel `from`.
+struct TTap {
+    int Index;
+    std::int64_t Overlap;
+};
+
+// For each of `to` pixels along one axis, the `from` pixels under it; the
+// overlaps of one target pixel add up to `from`. Whole numbers throughout,
+// so an edge halfway between two pixels is an exact half.
+std::vector<std::vector<TTap>> AreaTaps(int from, int to)
+{
+    std::vector<std::vector<TTap>> taps(static_cast<std::size_t>(to));
+    for (std::int64_t i = 0; i < to; ++i) {
+        const std::int64_t a = i * from, b = (i + 1) * from;
+        for (std::int64_t s = a / to; s < from && s * to < b; ++s) {
+            const std::int64_t overlap = std::min(b, (s + 1) * to) - std::max(a, s * to);
+            if (overlap > 0)
+                taps[std::size_t(i)].push_back({int(s), overlap});
+        }
+    }
+    return taps;
+}
+
+} // namespace
+
+void SmoothScalePicture(const TBitmap& picture, double ratio, TBitmap& scaled)
+{
+    const int w = ScaledLength(picture.Width(), ratio);
+    const int h = ScaledLength(picture.Height(), ratio);
+    scaled.SetSize(w, h);
+    if (scaled.Empty() || picture.Empty())
+        return;
+    const std::vector<std::vector<TTap>> xs = AreaTaps(picture.Width(), w);
+    const std::vector<std::vector<TTap>> ys = AreaTaps(picture.Height(), h);
+    const std::int64_t whole = std::int64_t(picture.Width()) * picture.Height();
+    const std::uint32_t* src = picture.Bits();
+    std::uint32_t* dst = scaled.Bits();
+    const std::size_t sw = std::size_t(picture.Width());
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            std::int64_t sum[3] = {0, 0, 0};
+            for (const TTap& ty : ys[std::size_t(y)])
+                for (const TTap& tx : xs[std::size_t(x)]) {
+                    const std::uint32_t p = src[std::size_t(ty.Index) * sw + std::size_t(tx.Index)];
+                    const std::int64_t share = ty.Overlap * tx.Overlap;
+                    for (int c = 0; c < 3; ++c)
+                        sum[c] += share * std::int64_t((p >> (8 * c)) & 0xFF);
+                }
+            // Halves round up.
+            std::uint32_t q = 0xFF000000u;
+            for (int c = 0; c < 3; ++c)
+                q |= std::uint32_t((sum[c] + whole / 2) / whole) << (8 * c);
+            dst[std::size_t(y) * std::size_t(w) + std::size_t(x)] = q;
+        }
+}
+
+const TBitmap* TScaledFaceComposer::TScaledPicture::Of(const TBitmap* source, double ratio,
+                                                       void (*scale)(const TBitmap&, double, TBitmap&))
 {
     if (!source)
         return nullptr;
     if (Source != source->ContentKey() || Ratio != ratio) {
         // Forgotten first: a scaling cut short must not pass for done.
         Source = 0;
-        ScalePicture(*source, ratio, Bitmap);
+        scale(*source, ratio, Bitmap);
         Source = source->ContentKey();
         Ratio = ratio;
     }
@@ -97,7 +160,7 @@ bool TScaledFaceComposer::Compose(int W, int H, double ratio, const TMeterSettin
     // A stretched background is stretched from the picture itself: one
     // resampling, not two.
     if (s.BackGroundPicture && s.FBGFillMode != bfStretch)
-        scaled.BackGroundPicture = FBackground.Of(s.BackGroundPicture, ratio);
+        scaled.BackGroundPicture = FBackground.Of(s.BackGroundPicture, ratio, SmoothScalePicture);
     scaled.AnchorPicture = FCover.Of(s.AnchorPicture, ratio);
     scaled.AnchorMask = FMask.Of(s.AnchorMask, ratio);
     return FComposer.Compose(ScaledLength(W, ratio), ScaledLength(H, ratio), scaled, v, e, face);

@@ -37,9 +37,17 @@ TNeedleStyle ScaledNeedle(const TNeedleStyle& needle, double ratio);
 TMeterSettings ScaledMeterSettings(const TMeterSettings& s, double ratio);
 
 // The picture at ratio times its size, each device pixel taking the
-// picture pixel under its centre: the picture as a screen of that density
-// showed it before, and a cover and its mask stay in step pixel for pixel.
+// picture pixel under its centre, so that a cover and its mask stay in step
+// pixel for pixel and the mask stays black and white.
 void ScalePicture(const TBitmap& picture, double ratio, TBitmap& scaled);
+
+// The picture at ratio times its size, each device pixel the average of
+// the picture under it, weighted by area: at whole ratios every picture
+// pixel becomes a square of its colour; at fractional ones the edges
+// between picture pixels are blended over one device pixel instead of
+// some pixels coming out wider than others. A background looks as the
+// enlarged face showed it before.
+void SmoothScalePicture(const TBitmap& picture, double ratio, TBitmap& scaled);
 
 // Composes faces at a pixel ratio: the face of a ratio times larger control
 // from the scaled settings and pictures. The scaled pictures and the
@@ -65,7 +73,8 @@ private:
         std::uint64_t Source = 0;
         double Ratio = 0;
         TBitmap Bitmap;
-        const TBitmap* Of(const TBitmap* source, double ratio);
+        const TBitmap* Of(const TBitmap* source, double ratio,
+                          void (*scale)(const TBitmap&, double, TBitmap&) = ScalePicture);
     };
 
     TMeterFaceComposer FComposer;
