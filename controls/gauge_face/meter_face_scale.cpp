@@ -2,6 +2,7 @@
 
 #include "KeplerControls/canvas.h"
 #include "rounding.h"
+#include "saturating.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,7 +39,13 @@ TNeedleStyle ScaledNeedle(const TNeedleStyle& needle, double ratio)
     TNeedleStyle n(needle);
     n.SetHeadSize(ScaledLength(needle.HeadSize(), ratio));
     n.SetHeadMidLeng(ScaledLength(needle.HeadMidLeng(), ratio));
-    n.SetThickness(ScaledLength(needle.Thickness(), ratio));
+    // The outline stays one device pixel wide, so what scales is the body
+    // between the outlines: a needle of width 1, all outline at ratio 1,
+    // stays all outline instead of showing its fill between two hairlines.
+    const int t = needle.Thickness();
+    n.SetThickness(t > 0   ? SaturatingAdd(ScaledLength(t - 1, ratio), 1)
+                   : t < 0 ? SaturatingSub(ScaledLength(t + 1, ratio), 1)
+                           : 0);
     n.SetShadowDx(ScaledLength(needle.ShadowDx(), ratio));
     n.SetShadowDy(ScaledLength(needle.ShadowDy(), ratio));
     return n;

@@ -26,8 +26,10 @@ int ScaledPosition(int p, double ratio);
 // counts as the default's); the copy has no change handler.
 TFont ScaledFont(const TFont& font, double ratio);
 
-// The needle with its head, width and shadow offset scaled; angles and
-// the length in percent stay.
+// The needle with its head, body and shadow offset scaled; angles and the
+// length in percent stay. The body's width between its outlines scales
+// (Thickness t > 0 becomes ScaledLength(t - 1) + 1), as the outlines stay
+// one device pixel.
 TNeedleStyle ScaledNeedle(const TNeedleStyle& needle, double ratio);
 
 // The settings of the face at the ratio: the rims, the anchor, the

@@ -102,7 +102,7 @@ TEST(ScaledSettingsTest, LengthsFontsAndGeometryScale)
     EXPECT_EQ(d.FSizeAnchor, 16);
     EXPECT_EQ(d.FNeedleLayout.HeadSize(), 12);
     EXPECT_EQ(d.FNeedleLayout.HeadMidLeng(), 14);
-    EXPECT_EQ(d.FNeedleLayout.Thickness(), 2);
+    EXPECT_EQ(d.FNeedleLayout.Thickness(), 1); // all outline, as at ratio 1
     EXPECT_EQ(d.FNeedleLayout.ShadowDx(), 6);
     EXPECT_EQ(d.FNeedleLayout.ShadowDy(), -4);
     EXPECT_EQ(d.FNeedleLayout.HeadAngle(), 30);
@@ -119,6 +119,11 @@ TEST(ScaledSettingsTest, LengthsFontsAndGeometryScale)
     // A cell height (positive) scales as well, keeping its sign.
     s.FFont.SetHeight(14);
     EXPECT_EQ(ScaledMeterSettings(s, 1.5).FFont.Height(), 21);
+    // A wider body: what lies between the outlines doubles.
+    s.FNeedleLayout.SetThickness(4);
+    EXPECT_EQ(ScaledMeterSettings(s, 2).FNeedleLayout.Thickness(), 7);
+    s.FNeedleLayout.SetThickness(0);
+    EXPECT_EQ(ScaledMeterSettings(s, 2).FNeedleLayout.Thickness(), 0);
 }
 
 // Pictures: nearest pixel for the cover and its mask, area average for the
