@@ -21,6 +21,10 @@
 //   face over them (ColorCover alternating); CoverThenValue: that change and
 //   a Value change in turn, the value change being the first after it;
 // - OwnFillAndCopy: our own canvas filling a work bitmap and copying it.
+// - ValueChangeAt2x: the repaint after a Value change on a screen of pixel
+//   ratio 2, where the face is composed in device pixels: the composition
+//   and the face drawn onto a ratio-2 image, against the floor for the same
+//   device pixels.
 #include "KeplerControls/bitmap.h"
 #include "KeplerControls/canvas.h"
 #include "KeplerControls/meter.h"
@@ -204,6 +208,59 @@ BENCHMARK_CAPTURE(BM_Alternating, CoverChange/297x209, &NewGauge, &CoverColour, 
 BENCHMARK_CAPTURE(BM_Alternating, CoverThenValue/105x87, &MainWindowGauge, &CoverThenValue, THarness::Fresh);
 BENCHMARK_CAPTURE(BM_Alternating, CoverThenValue/297x209, &NewGauge, &CoverThenValue, THarness::Fresh);
 
+// On a screen of pixel ratio 2: the gauge learns the ratio from a first
+// paint into a ratio-2 image, then each run sets the value and draws the
+// face onto such an image, one face pixel per device pixel.
+void BM_ValueChangeAt2x(benchmark::State& state, void (*setup)(TMeter&), void (*change)(TMeter&, bool))
+{
+    TMeter m;
+    setup(m);
+    QImage shown(m.size() * 2, QImage::Format_RGB32);
+    shown.setDevicePixelRatio(2);
+    m.render(&shown);
+    if (m.FacePixelRatio() != 2) {
+        state.SkipWithError("the face is not composed at ratio 2");
+        return;
+    }
+    bool flip = false;
+    for (auto _ : state) {
+        flip = !flip;
+        change(m, flip);
+        const TBitmap& face = m.Face();
+        QImage image(reinterpret_cast<const uchar*>(face.Bits()), face.Width(), face.Height(),
+                     QImage::Format_RGB32);
+        image.setDevicePixelRatio(2);
+        QPainter p(&shown);
+        p.drawImage(QPointF(0, 0), image);
+        p.end();
+        benchmark::DoNotOptimize(shown.constBits());
+    }
+}
+BENCHMARK(BM_QtFloor)->Args({210, 174})->Args({594, 418});
+BENCHMARK_CAPTURE(BM_ValueChangeAt2x, 105x87, &MainWindowGauge, &MainGaugeValue);
+BENCHMARK_CAPTURE(BM_ValueChangeAt2x, 297x209, &NewGauge, &NewGaugeValue);
+
+// The ratio-2 rows: each against the floor for its device pixels, with the
+// goal of at most 2.5 times.
+void PrintRatiosAt2x(const std::map<std::string, double>& cpuNs)
+{
+    const struct {
+        const char* size;
+        const char* floor;
+    } rows[] = {{"105x87", "BM_QtFloor/210/174"}, {"297x209", "BM_QtFloor/594/418"}};
+    std::printf("\nAt pixel ratio 2 (device pixels twice each way), goal at most 2.5x\n");
+    std::printf("%-14s %-9s %10s %8s\n", "measure", "size", "us", "x floor");
+    for (const auto& r : rows) {
+        const auto floor = cpuNs.find(r.floor);
+        const auto value = cpuNs.find(std::string("BM_ValueChangeAt2x/") + r.size);
+        if (floor == cpuNs.end() || value == cpuNs.end() || floor->second <= 0)
+            continue;
+        std::printf("%-14s %-9s %10.1f %8.1f\n", "QtFloor", r.size, floor->second / 1000.0, 1.0);
+        std::printf("%-14s %-9s %10.1f %8.1f\n", "ValueChange2x", r.size, value->second / 1000.0,
+                    value->second / floor->second);
+    }
+}
+
 // The console output as usual, and the processor time of every run kept
 // for the table of ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -271,6 +328,8 @@ public:
         }
     }
 
+    const std::map<std::string, double>& CpuNs() const { return FCpuNs; }
+
 private:
     double Find(const std::string& name) const
     {
@@ -294,6 +353,7 @@ int main(int argc, char** argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios();
+    PrintRatiosAt2x(reporter.CpuNs());
     benchmark::Shutdown();
     return 0;
 }

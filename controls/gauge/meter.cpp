@@ -5,6 +5,7 @@
 #include "event_signals.h"
 #include "meter_accessible.h"
 #include "meter_face_events.h"
+#include "meter_face_scale.h"
 #include "meter_model.h"
 #include "pixel_image.h"
 #include "show_exception.h"
@@ -25,6 +26,9 @@ namespace Kepler {
 TMeter::TMeter(QWidget* AOwner) : QWidget(AOwner), TControl(this), FModel(std::make_unique<TMeterModel>())
 {
     TakeModelValues();
+    // Faces are composed for the screen the gauge will most likely show on
+    // until a paint event tells where it does.
+    FScreenRatio = devicePixelRatioF();
     // Mouse moves without a held button must reach OnMouseMoveInMeter too.
     setMouseTracking(true);
     InstallMeterAccessibility();
@@ -319,9 +323,25 @@ void TMeter::Paint()
     if (PaintSignalsConnected())
         withSignals = PaintEventsWithSignals();
     const TMeterPaintEvents& events = withSignals ? *withSignals : *this;
+    const TMeterFaceEvents faceEvents = FaceEvents(this, events);
+    // A handler draws on the canvas and reports label positions in control
+    // pixels: a face with handlers stays in them.
+    const bool handlers = faceEvents.OnBeforeDrawScaleLabel || faceEvents.OnBeforeDrawNeedle
+                          || faceEvents.OnMeterRendered;
+    const double ratio = handlers || !(FScreenRatio > 1) ? 1.0 : FScreenRatio;
+    bool composed = false;
+    if (ratio == 1) {
+        composed = FComposer.Compose(width(), height(), *this, *this, faceEvents, FFace);
+    } else {
+        if (!FScaledComposer)
+            FScaledComposer = std::make_unique<TScaledFaceComposer>();
+        composed = FScaledComposer->Compose(width(), height(), ratio, *this, *this, faceEvents, FFace);
+    }
     // No dial fits: nothing drawn, nothing raised; the widget shows no face.
-    if (FComposer.Compose(width(), height(), *this, *this, FaceEvents(this, events), FFace))
+    if (composed) {
+        FFaceRatio = ratio;
         ShowFace();
+    }
 }
 
 void TMeter::ShowFace()
@@ -361,6 +381,14 @@ void TMeter::WidgetFontChanged()
 void TMeter::paintEvent(QPaintEvent*)
 {
     CaughtUp();
+    // The face is composed for the density of what is painted on: the
+    // screen, or an image the gauge is rendered into.
+    const QPaintDevice* target = redirected(nullptr);
+    const double ratio = target ? target->devicePixelRatioF() : devicePixelRatioF();
+    if (ratio != FScreenRatio) {
+        FScreenRatio = ratio;
+        FFaceFresh = false;
+    }
     {
         // Cleared also when a painting handler fails, or no later change
         // would ever reach the screen.
@@ -369,7 +397,8 @@ void TMeter::paintEvent(QPaintEvent*)
             explicit TInPaint(bool& flag) : Flag(flag) { Flag = true; }
             ~TInPaint() { Flag = false; }
         } inPaint(FInPaintEvent);
-        if (!FFaceFresh || FFace.Width() != width() || FFace.Height() != height())
+        if (!FFaceFresh || FFace.Width() != ScaledLength(width(), FFaceRatio)
+            || FFace.Height() != ScaledLength(height(), FFaceRatio))
             Paint();
     }
     FFaceFresh = false;
@@ -378,10 +407,17 @@ void TMeter::paintEvent(QPaintEvent*)
     if (FFace.Empty() || !(FMeterRadius > 0))
         return;
     QPainter painter(this);
-    // One face pixel per logical pixel, sharp on dense screens too. Read
-    // only: the composer redraws only what moved in a face left as it was.
-    const QImage face = QtImage(std::as_const(FFace));
-    DrawPixelImage(painter, face, face.rect());
+    // Read only: the composer redraws only what moved in a face left as it was.
+    QImage face = QtImage(std::as_const(FFace));
+    if (FFaceRatio == 1) {
+        // One face pixel per control pixel, enlarged without blur on dense
+        // screens.
+        DrawPixelImage(painter, face, face.rect());
+    } else {
+        // Composed in the device's pixels: one face pixel per device pixel.
+        face.setDevicePixelRatio(FFaceRatio);
+        painter.drawImage(QPointF(0, 0), face);
+    }
 }
 
 void TMeter::Loaded()

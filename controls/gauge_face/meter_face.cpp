@@ -1,6 +1,7 @@
 #include "KeplerControls/meter_face.h"
 
 #include "meter_face_overlay.h"
+#include "meter_face_scale.h"
 #include "meter_face_steps.h"
 #include "rounding.h"
 #include "system_colors.h"
@@ -49,6 +50,7 @@ TMeterPaintValues ComputePaintValues(int W, int H, const TMeterSettings& s, cons
     pv.Min = s.FMinValue;
     pv.Max = s.FMaxValue;
     pv.Logarithmic = s.FLogarithmic;
+    pv.Ratio = s.FPixelRatio;
 
     constexpr double pi = std::numbers::pi;
     pv.NeedleAngle = pv.ScaleAngle(v.FValue);
@@ -67,12 +69,12 @@ TMeterPaintValues ComputePaintValues(int W, int H, const TMeterSettings& s, cons
 namespace {
 
 // The settings of a fresh work canvas: black pen, solid white brush, the
-// default font, plain copy, pen at the origin.
-void ResetCanvas(TCanvas& c)
+// default font (at the face's pixel ratio), plain copy, pen at the origin.
+void ResetCanvas(TCanvas& c, double ratio)
 {
     c.Pen() = TPen();
     c.Brush() = TBrush();
-    c.SetFont(TFont());
+    c.SetFont(ScaledFont(TFont(), ratio));
     c.SetCopyMode(cmSrcCopy);
     c.MoveTo(0, 0);
 }
@@ -150,7 +152,7 @@ bool TMeterFaceComposer::KeepStaticLayer(int W, int H, const TMeterSettings& s, 
     ++FStaticGeneration;
     FStatic.SetSize(W, H);
     TCanvas& canvas = FStatic.Canvas();
-    ResetCanvas(canvas);
+    ResetCanvas(canvas, s.FPixelRatio);
     PaintStaticSteps({canvas, s, v, e, pv}, withLabels);
     FStaticState = {canvas.Pen(), canvas.Brush(), canvas.Font(), canvas.PenPos(), canvas.CopyMode()};
     FStaticKey = std::make_unique<TStaticKey>(W, H, s, withLabels, systemColors);
@@ -255,7 +257,7 @@ bool TMeterFaceComposer::Compose(int W, int H, const TMeterSettings& s, const TM
         canvas.SetCopyMode(FStaticState.CopyMode);
     } else {
         work.SetSize(W, H);
-        ResetCanvas(work.Canvas());
+        ResetCanvas(work.Canvas(), s.FPixelRatio);
         PaintStaticSteps({work.Canvas(), s, v, e, pv}, !labelsEachTime);
     }
 

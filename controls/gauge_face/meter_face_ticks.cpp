@@ -69,7 +69,7 @@ void PaintShortTicks(const TFaceJob& j)
     for (int i = 0; i < MaxTicksPerLoop; ++i) {
         const double v = i * ss + start0;
         if (!OnMainTick(v, sp) && !(v < Min))
-            DrawTick(j.Canvas, pv, v, ShortTickLength);
+            DrawTick(j.Canvas, pv, v, pv.Px(ShortTickLength));
         if (!((i + 1) * ss + start0 - Max <= 0.001 * ss))
             break;
     }
@@ -92,8 +92,8 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
     // The insets are measured on the widest likely label, in the font the
     // canvas has now; labels are then drawn in the control's font.
     const std::string widest = FormatTickLabel(Max, decimals);
-    const double dx = Canvas.TextWidth(widest) / 2.0 + LabelClearance;
-    const double dy = Canvas.TextHeight(widest) / 2.0 + LabelClearance;
+    const double dx = Canvas.TextWidth(widest) / 2.0 + LabelClearance * pv.Ratio;
+    const double dy = Canvas.TextHeight(widest) / 2.0 + LabelClearance * pv.Ratio;
     Canvas.SetFont(j.S.FFont);
 
     const auto label = [&](long double v) {
@@ -114,7 +114,7 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
     // Less than one decade: Max / Min below 10, compared without a logarithm.
     if (!logarithmic || static_cast<long double>(Max) / Min < 10) {
         for (const long double v : LinearMainTicks(sp, Max)) {
-            DrawTick(Canvas, pv, static_cast<double>(v), MainTickLength);
+            DrawTick(Canvas, pv, static_cast<double>(v), pv.Px(MainTickLength));
             label(v);
         }
         return;
@@ -132,7 +132,7 @@ void PaintMainTicksAndLabels(const TFaceJob& j)
         for (int w = 1; w <= 9; ++w) {
             const long double v = w * J * K;
             if (v / g > Min && w * g * J * K < Max) {
-                DrawTick(Canvas, pv, static_cast<double>(v), MainTickLength);
+                DrawTick(Canvas, pv, static_cast<double>(v), pv.Px(MainTickLength));
                 if (w == 1 || w == 2 || w == 5)
                     label(v);
             }

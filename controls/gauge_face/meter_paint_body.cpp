@@ -60,7 +60,7 @@ void PaintScaleBands(const TFaceJob& j)
     const TMeterPaintValues& pv = j.pv;
     const TMeterSettings& s = j.S;
     const std::int64_t cx = pv.cx, cy = pv.cy;
-    const std::int64_t Rb = BoxHalfSize(RoundHalfEven(pv.R + 4));
+    const std::int64_t Rb = BoxHalfSize(RoundHalfEven(pv.R + 4 * pv.Ratio));
     const std::int64_t Ri = BoxHalfSize(RoundHalfEven((100 - s.FScaleBakWidth) * pv.R / 100));
     const TRect band{SaturateToInt32(cx - Rb), SaturateToInt32(cy - Rb), SaturateToInt32(cx + Rb + 1),
                      SaturateToInt32(cy + Rb)};

@@ -57,27 +57,28 @@ void DrawNeedle(TCanvas& c, const TNeedleStyle& n, double alphaDeg, const TMeter
 
 void LineColor(TCanvas& c, TColor color) { c.Pen().SetColor(color); }
 
-// A 10 by 10 lamp with its top-left pixel at (L0, T0), bevelled like a button.
-void DrawLamp(TCanvas& c, std::int64_t L0, std::int64_t T0, TColor fill)
+// A lamp of n by n pixels (10 in the control's own) with its top-left pixel
+// at (L0, T0), bevelled like a button with lines one pixel in from its edge.
+void DrawLamp(TCanvas& c, std::int64_t L0, std::int64_t T0, int n, TColor fill)
 {
     // Rims accept any integer: the corners are formed wide and saturated.
-    const auto L = [L0](int d) { return SaturateToInt32(L0 + d); };
-    const auto T = [T0](int d) { return SaturateToInt32(T0 + d); };
+    const auto L = [L0](std::int64_t d) { return SaturateToInt32(L0 + d); };
+    const auto T = [T0](std::int64_t d) { return SaturateToInt32(T0 + d); };
     c.Brush().SetColor(fill);
     LineColor(c, clBlack);
-    c.Rectangle(L(0), T(10), L(10), T(0));
+    c.Rectangle(L(0), T(n), L(n), T(0));
     LineColor(c, clWhite);
-    c.MoveTo(L(1), T(9));
-    c.LineTo(L(9), T(9));
-    c.LineTo(L(9), T(0));
+    c.MoveTo(L(1), T(n - 1));
+    c.LineTo(L(n - 1), T(n - 1));
+    c.LineTo(L(n - 1), T(0));
     LineColor(c, clSilver);
-    c.MoveTo(L(2), T(8));
-    c.LineTo(L(8), T(8));
-    c.LineTo(L(8), T(1));
+    c.MoveTo(L(2), T(n - 2));
+    c.LineTo(L(n - 2), T(n - 2));
+    c.LineTo(L(n - 2), T(1));
     LineColor(c, clGray);
-    c.MoveTo(L(1), T(8));
+    c.MoveTo(L(1), T(n - 2));
     c.LineTo(L(1), T(1));
-    c.LineTo(L(9), T(1));
+    c.LineTo(L(n - 1), T(1));
 }
 
 // White along the bottom and the right, gray along the top and the left:
@@ -178,13 +179,18 @@ void PaintAnchor(const TFaceJob& j)
 
 namespace {
 
-// The top-left corners of the high and the low lamp.
-std::int64_t LampTop(const TMeterSettings& s) { return std::int64_t(s.FTRim) + 8; }
+// Both lamps 8 pixels in from the rims (the high one's left edge thus 18
+// from the right rim), 10 pixels square, at the face's pixel ratio.
+int LampSize(const TMeterPaintValues& pv) { return pv.Px(10); }
+std::int64_t LampTop(const TMeterSettings& s, const TMeterPaintValues& pv) { return std::int64_t(s.FTRim) + pv.Px(8); }
 std::int64_t HighLampLeft(const TMeterSettings& s, const TMeterPaintValues& pv)
 {
-    return std::int64_t(pv.W) - s.FSRim - 18;
+    return std::int64_t(pv.W) - s.FSRim - pv.Px(8) - LampSize(pv);
 }
-std::int64_t LowLampLeft(const TMeterSettings& s) { return std::int64_t(s.FSRim) + 8; }
+std::int64_t LowLampLeft(const TMeterSettings& s, const TMeterPaintValues& pv)
+{
+    return std::int64_t(s.FSRim) + pv.Px(8);
+}
 
 } // namespace
 
@@ -192,25 +198,28 @@ void PaintLimitLamps(const TFaceJob& j)
 {
     const TMeterSettings& s = j.S;
     if (s.FLimWatHighOn)
-        DrawLamp(j.Canvas, HighLampLeft(s, j.pv), LampTop(s), j.V.FOFL ? s.FLimWatActCol : s.FLimWatPsvCol);
+        DrawLamp(j.Canvas, HighLampLeft(s, j.pv), LampTop(s, j.pv), LampSize(j.pv),
+                 j.V.FOFL ? s.FLimWatActCol : s.FLimWatPsvCol);
     if (s.FLimWatLowOn)
-        DrawLamp(j.Canvas, LowLampLeft(s), LampTop(s), j.V.FUFL ? s.FLimWatActCol : s.FLimWatPsvCol);
+        DrawLamp(j.Canvas, LowLampLeft(s, j.pv), LampTop(s, j.pv), LampSize(j.pv),
+                 j.V.FUFL ? s.FLimWatActCol : s.FLimWatPsvCol);
 }
 
 int LampSquares(const TMeterSettings& s, const TMeterPaintValues& pv, TRect squares[2])
 {
     // Formed as DrawLamp forms its corners.
+    const int n = LampSize(pv);
     const auto square = [&](std::int64_t L, std::int64_t T) {
         const auto x = [&](int d) { return std::clamp<std::int64_t>(SaturateToInt32(L + d), 0, pv.W); };
         const auto y = [&](int d) { return std::clamp<std::int64_t>(SaturateToInt32(T + d), 0, pv.H); };
-        return TRect{int(x(0)), int(y(0)), int(x(10)), int(y(10))};
+        return TRect{int(x(0)), int(y(0)), int(x(n)), int(y(n))};
     };
-    int n = 0;
+    int count = 0;
     if (s.FLimWatHighOn)
-        squares[n++] = square(HighLampLeft(s, pv), LampTop(s));
+        squares[count++] = square(HighLampLeft(s, pv), LampTop(s, pv));
     if (s.FLimWatLowOn)
-        squares[n++] = square(LowLampLeft(s), LampTop(s));
-    return n;
+        squares[count++] = square(LowLampLeft(s, pv), LampTop(s, pv));
+    return count;
 }
 
 void NotifyMeterRendered(const TFaceJob& j)

@@ -1,6 +1,7 @@
 #pragma once
 #include "KeplerControls/canvas.h"
 #include "KeplerControls/meter_face.h"
+#include "meter_face_scale.h"
 #include "meter_ticks.h"
 #include "rounding.h"
 #include "saturating.h"
@@ -28,6 +29,7 @@ struct TMeterPaintValues {
     double Min = 0;
     double Max = 1;
     bool Logarithmic = false;
+    double Ratio = 1; // device pixels per control pixel
 
     double NeedleAngle = 0;    // A(Value), degrees
     double NeedleAngleSec = 0; // A(ValueSec), degrees
@@ -36,6 +38,9 @@ struct TMeterPaintValues {
     double aHigh = 0;
     double aMax = 0;
     int Rr = 0; // Round(R)
+
+    // A fixed length of the face (a tick, a lamp) in the face's pixels.
+    int Px(int length) const { return ScaledLength(length, Ratio); }
 
     // f(v): 0 at Min, 1 at Max.
     double Fraction(double v) const { return ScaleFraction(v, Min, Max, Logarithmic); }

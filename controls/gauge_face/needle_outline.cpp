@@ -11,7 +11,7 @@ std::vector<TPoint> NeedleOutline(const TNeedleStyle& n, double alphaDeg, const 
 {
     constexpr double pi = std::numbers::pi;
     const double a = alphaDeg * pi / 180;
-    const double len = n.PercentNeedleLength() * (pv.R - 4) * 0.01;
+    const double len = n.PercentNeedleLength() * (pv.R - 4 * pv.Ratio) * 0.01;
     const int tx = RoundHalfEven(pv.cx + len * std::cos(a));
     const int ty = RoundHalfEven(pv.cy - len * std::sin(a));
     const double h = n.HeadAngle() * pi / 180;

@@ -25,6 +25,7 @@ namespace Kepler {
 
 class TMeterModel;
 struct TMeterModelState;
+class TScaledFaceComposer;
 struct TMeterStep;
 
 using TMouseMoveInMeterEvent =
@@ -435,10 +436,17 @@ public:
     // End of loading: clamps the value, reloads named images and repaints.
     void Loaded() override;
 
-    // Composes the whole face and makes it the face shown.
+    // Composes the whole face and makes it the face shown. On a screen with
+    // more than one device pixel to a control pixel the face is composed in
+    // the screen's pixels, so lines and text are sharp there; while a
+    // painting event or signal is assigned (its handler draws in control
+    // pixels) it is composed in control pixels and enlarged.
     void Paint();
-    // The face last composed.
+    // The face last composed, FacePixelRatio() times the control's size.
     const TBitmap& Face() const { return FFace; }
+    // Device pixels to a control pixel in Face(): 1, or the ratio of the
+    // screen (or image) the gauge was last painted on.
+    double FacePixelRatio() const { return FFaceRatio; }
     // What the face is composed from, as it stands.
     const TMeterSettings& FaceSettings() const { return CaughtUp(); }
     // The values the face is composed from.
@@ -506,6 +514,11 @@ private:
     // The caption font as last given the Qt way, which keeps its unit.
     QFont FFontCaptionGiven;
     TMeterFaceComposer FComposer;
+    // Faces at the screen's pixel ratio, when that is above 1: a composer
+    // of their own, so that each ratio keeps its layer that does not move.
+    std::unique_ptr<TScaledFaceComposer> FScaledComposer;
+    double FScreenRatio = 1; // of the device last painted on
+    double FFaceRatio = 1;   // of FFace
     TBitmap FFace;          // the face last composed
     bool FFaceFresh = false; // composed by a setter, not yet shown
     bool FInPaintEvent = false;

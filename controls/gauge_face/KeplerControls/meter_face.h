@@ -53,6 +53,10 @@ struct KEPLERCONTROLS_EXPORT TMeterKeptLayerSettings {
     double FMinValue = 0; // property MeterMinValue
     double FMaxValue = 1; // property MeterMaxValue
     TFont FFont; // the control's font: scale labels
+    // Device pixels per control pixel of the face: 1 for a face in the
+    // control's own pixels; settings scaled for a denser screen carry their
+    // ratio, which the composer's fixed lengths (ticks, lamps) follow.
+    double FPixelRatio = 1;
 
     // Numbers compare by value: the setters refuse NaN, and a zero draws
     // alike whatever its sign (labels print no "-0"). Defaulted where it is
