@@ -31,5 +31,9 @@ public:
 private:
     int FWidth = 0;
     int FHeight = 0;
+    // The canvas's bytes as words, and the bitmap's pixels they were made
+    // from, with the bitmap's content key then.
     std::vector<std::uint32_t> FPixels;
+    std::vector<std::uint32_t> FTaken;
+    std::uint64_t FTakenKey = 0;
 };

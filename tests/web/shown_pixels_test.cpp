@@ -21,7 +21,9 @@ class ShownPixelsRect : public ::testing::TestWithParam<TRectCase> {};
 
 TEST_P(ShownPixelsRect, IsTheSmallestHoldingEveryChange)
 {
-    TBitmap b(40, 30);
+    // An odd width: rows are compared two pixels at a time, and the last
+    // one alone.
+    TBitmap b(41, 30);
     TShownPixels shown;
     shown.Take(b);
     for (const auto& [x, y] : GetParam().Changed)
@@ -35,10 +37,12 @@ TEST_P(ShownPixelsRect, IsTheSmallestHoldingEveryChange)
 
 INSTANTIATE_TEST_SUITE_P(Cases, ShownPixelsRect,
     ::testing::Values(TRectCase{"nothing", {}, 0, 0, 0, 0},
-                      TRectCase{"one_pixel", {{7, 5}}, 7, 5, 1, 1},
-                      TRectCase{"corners", {{0, 0}, {39, 29}}, 0, 0, 40, 30},
+                      TRectCase{"odd_pixel", {{7, 5}}, 7, 5, 1, 1},
+                      TRectCase{"even_pixel", {{8, 5}}, 8, 5, 1, 1},
+                      TRectCase{"corners", {{0, 0}, {40, 29}}, 0, 0, 41, 30},
                       TRectCase{"diagonal", {{30, 2}, {3, 20}}, 3, 2, 28, 19},
-                      TRectCase{"last_column", {{39, 10}, {39, 12}}, 39, 10, 1, 3}),
+                      TRectCase{"one_row_apart", {{5, 9}, {25, 9}}, 5, 9, 21, 1},
+                      TRectCase{"last_column", {{40, 10}, {40, 12}}, 40, 10, 1, 3}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(ShownPixels, FirstTakeIsAllInCanvasBytes)
@@ -74,6 +78,21 @@ TEST(ShownPixels, NewSizeIsAllChanged)
     EXPECT_EQ(r.Width, 6);
     EXPECT_EQ(r.Height, 2);
     EXPECT_TRUE(shown.Take(b).Empty());
+}
+
+TEST(ShownPixels, ChangedBytesAreTheNewColours)
+{
+    TBitmap b(5, 1);
+    TShownPixels shown;
+    shown.Take(b);
+    b.SetPixel(1, 0, clRed);
+    b.SetPixel(3, 0, clBlue);
+    shown.Take(b);
+    const std::uint8_t expected[5][4] = {
+        {0xFF, 0xFF, 0xFF, 0xFF}, {0xFF, 0, 0, 0xFF}, {0xFF, 0xFF, 0xFF, 0xFF}, {0, 0, 0xFF, 0xFF}, {0xFF, 0xFF, 0xFF, 0xFF}};
+    for (int i = 0; i < 5; ++i)
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(shown.Bytes()[4 * i + k], expected[i][k]) << "pixel " << i << " byte " << k;
 }
 
 TEST(ShownPixels, DrawingBackIsAChange)
