@@ -15,7 +15,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev faketime lintian
   locales dbus at-spi2-core python3-pyatspi xdotool python3-xlib
   qt6-base-private-dev xclip openbox
-  emscripten chromium chromium-driver python3-selenium python3-pil
+  emscripten python3-fonttools chromium chromium-driver python3-selenium python3-pil
 )
 
 missing=()

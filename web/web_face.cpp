@@ -13,8 +13,10 @@ namespace {
 
 // The page's side: its fields and canvas, by their ids (page.html).
 
-EM_JS(void, ShowPicture, (const std::uint32_t* pixels, int width, int height), {
-    KeplerPage.showPicture(pixels, width, height);
+// The canvases take their bytes straight from the shown pixels' memory,
+// only the rectangle (left, top, w, h) that changed.
+EM_JS(void, ShowPicture, (const std::uint8_t* bytes, int width, int height, int left, int top, int w, int h), {
+    KeplerPage.showPicture(bytes, width, height, left, top, w, h);
 });
 
 EM_JS(int, ReadDelay, (), { return KeplerPage.delayMs(); });
@@ -29,8 +31,8 @@ EM_JS(char*, ReadField, (const char* id), {
     return allocateUTF8(document.getElementById(UTF8ToString(id)).value);
 });
 
-EM_JS(void, ShowGaugeFace, (const std::uint32_t* pixels, int width, int height), {
-    KeplerPage.showGaugeFace(pixels, width, height);
+EM_JS(void, ShowGaugeFace, (const std::uint8_t* bytes, int width, int height, int left, int top, int w, int h), {
+    KeplerPage.showGaugeFace(bytes, width, height, left, top, w, h);
 });
 
 EM_JS(void, ShowGaugeValue, (double value), { KeplerPage.showGaugeValue(value); });
@@ -65,7 +67,10 @@ TWebFace::TWebFace()
 
 void TWebFace::PictureChanged()
 {
-    ShowPicture(FPicture.Bits(), FPicture.Width(), FPicture.Height());
+    const TShownPixels::TRect r = FShownPicture.Take(FPicture);
+    if (!r.Empty())
+        ShowPicture(FShownPicture.Bytes(), FShownPicture.Width(), FShownPicture.Height(), r.Left, r.Top, r.Width,
+                    r.Height);
 }
 
 int TWebFace::DelayMs() const { return ReadDelay(); }
@@ -96,6 +101,9 @@ void TWebFace::ShowGauge()
     values.FValue2 = FGaugeModel.ValueSec();
     values.FOFL = FGaugeModel.OverFlow();
     values.FUFL = FGaugeModel.UnderFlow();
-    if (FGaugeComposer.Compose(MainGaugeWidth, MainGaugeHeight, FGaugeSettings, values, {}, FGauge))
-        ShowGaugeFace(FGauge.Bits(), FGauge.Width(), FGauge.Height());
+    if (!FGaugeComposer.Compose(MainGaugeWidth, MainGaugeHeight, FGaugeSettings, values, {}, FGauge))
+        return;
+    const TShownPixels::TRect r = FShownGauge.Take(FGauge);
+    if (!r.Empty())
+        ShowGaugeFace(FShownGauge.Bytes(), FShownGauge.Width(), FShownGauge.Height(), r.Left, r.Top, r.Width, r.Height);
 }

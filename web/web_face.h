@@ -1,5 +1,6 @@
 #pragma once
 #include "run_face.h"
+#include "shown_pixels.h"
 
 #include "KeplerControls/bitmap.h"
 #include "KeplerControls/meter_face.h"
@@ -8,9 +9,10 @@
 #include <string>
 
 // What the run engine draws and writes, shown on the page: the picture's
-// own pixels, which the page copies 1:1 into its canvas, the readouts as
-// the page's fields hold them and the gauge: its value and its face,
-// composed as the desktop's gauge composes it and copied 1:1 into its canvas.
+// own pixels, which the page puts 1:1 into its canvas (only the part that
+// changed), the readouts as the page's fields hold them and the gauge: its
+// value and its face, composed as the desktop's gauge composes it and put
+// 1:1 into its canvas in the same way.
 class TWebFace : public Kepler::TRunFace {
 public:
     TWebFace();
@@ -31,8 +33,10 @@ public:
 
 private:
     Kepler::TBitmap FPicture;
+    TShownPixels FShownPicture;
     Kepler::TMeterModel FGaugeModel;
     Kepler::TMeterSettings FGaugeSettings;
     Kepler::TMeterFaceComposer FGaugeComposer;
     Kepler::TBitmap FGauge;
+    TShownPixels FShownGauge;
 };
