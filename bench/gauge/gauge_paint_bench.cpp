@@ -7,9 +7,9 @@
 //   alternating between -1 and +1, a new gauge between 0 and 1, which also
 //   switches its lamps every time), in four states a gauge can be in:
 //   - Fresh: a gauge just made and never shown;
-//   - LongLived: a gauge that has been shown and hidden, has had its static
-//     face, font and the application's palette changed and back, and many
-//     values before;
+//   - LongLived: a gauge on screen that has been hidden and shown again,
+//     has had its static face, font and the application's palette changed
+//     and back, and many values before;
 //   - Shown: a gauge on screen, each change followed by the paint event
 //     that puts it there;
 //   - Hidden: a gauge that has been shown and is hidden again.
@@ -142,11 +142,12 @@ void Live(TMeter& m, void (*change)(TMeter&, bool))
     }
     ScaleColour(m, true);
     ScaleColour(m, false);
-    QFont font = m.font();
+    const QFont original = m.font();
+    QFont font = original;
     font.setPointSize(font.pointSize() + 1);
     m.setFont(font);
     Settle();
-    m.setFont(QFont());
+    m.setFont(original);
     const QPalette palette = QApplication::palette();
     QPalette other = palette;
     other.setColor(QPalette::Button, Qt::darkGray);
