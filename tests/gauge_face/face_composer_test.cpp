@@ -2,6 +2,7 @@
 // equals one composed from scratch, pixel for pixel, whatever changed since
 // the last composition; every change of what the kept layer shows composes
 // it again, and nothing else does.
+#include "first_difference.h"
 #include "plain_test_platform.h"
 #include "KeplerControls/meter_face.h"
 #include "system_colors.h"
@@ -33,19 +34,6 @@ struct TestSystemColors : TSystemColors {
     TColor Resolve(TColor c) const override { return c == clBtnFace ? ButtonFace : clBlack; }
     std::uint64_t Version() const override { return Changes; }
 };
-
-// "x, y: a != b" for the first pixel in which two faces differ.
-std::string FirstDifference(const TBitmap& a, const TBitmap& b)
-{
-    if (a.Width() != b.Width() || a.Height() != b.Height())
-        return "sizes differ";
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.Pixel(x, y) != b.Pixel(x, y))
-                return std::to_string(x) + ", " + std::to_string(y) + ": " + std::to_string(a.Pixel(x, y))
-                       + " != " + std::to_string(b.Pixel(x, y));
-    return {};
-}
 
 // A gauge without a widget: its settings, values and events, one composer
 // that keeps its layer and one that composes every face from scratch.

@@ -4,6 +4,7 @@
 // pictures that AND and OR, lamps, frames, rims far out), whatever became of
 // the face in between (drawn on elsewhere, another bitmap) and whichever
 // handlers come and go.
+#include "first_difference.h"
 #include "plain_test_platform.h"
 #include "KeplerControls/meter_face.h"
 #include "system_colors.h"
@@ -25,18 +26,6 @@ struct TestSystemColors : TSystemColors {
     TColor Resolve(TColor c) const override { return c == clBtnFace ? ButtonFace : RGB(90, 90, 90); }
     std::uint64_t Version() const override { return Changes; }
 };
-
-std::string FirstDifference(const TBitmap& a, const TBitmap& b)
-{
-    if (a.Width() != b.Width() || a.Height() != b.Height())
-        return "sizes differ";
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.Pixel(x, y) != b.Pixel(x, y))
-                return std::to_string(x) + ", " + std::to_string(y) + ": " + std::to_string(a.Pixel(x, y))
-                       + " instead of " + std::to_string(b.Pixel(x, y));
-    return {};
-}
 
 // Pixels no picture file would give: the mask keeps some bits of the dial
 // and the cover adds others, so the anchor is neither opaque nor clear.
