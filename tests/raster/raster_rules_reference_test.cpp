@@ -106,18 +106,27 @@ struct TRange {
 
 const TRange Ranges[] = {{24, 40, 3000}, {64, 2000, 1500}, {400, 1 << 20, 300}};
 
+// A box, or a line's two ends, for `count` arguments: the first corner
+// anywhere in reach, the second now and then within 3 pixels of it (thin
+// boxes, short lines), the remaining arguments left to the caller.
+std::vector<int> NewBox(Generator& g, const TCase& c, const TRange& range, int thinChance, std::size_t count)
+{
+    std::vector<int> a(count);
+    a[0] = g.Coordinate(c.W, range.Far);
+    a[1] = g.Coordinate(c.H, range.Far);
+    a[2] = g.Chance(thinChance) ? a[0] + g.Int(-3, 3) : g.Coordinate(c.W, range.Far);
+    a[3] = g.Chance(thinChance) ? a[1] + g.Int(-3, 3) : g.Coordinate(c.H, range.Far);
+    return a;
+}
+
 TEST(RasterRulesAgainstTheirModel, PiesAndArcsPutTheSamePixels)
 {
     Generator g(20261211);
     for (const TRange& range : Ranges)
         for (int i = 0; i < range.Cases; ++i) {
             const TCase c = NewCase(g, range.MaxSize);
-            std::vector<int> a(8);
-            a[0] = g.Coordinate(c.W, range.Far);
-            a[1] = g.Coordinate(c.H, range.Far);
             // Thin boxes and boxes of every size.
-            a[2] = g.Chance(15) ? a[0] + g.Int(-3, 3) : g.Coordinate(c.W, range.Far);
-            a[3] = g.Chance(15) ? a[1] + g.Int(-3, 3) : g.Coordinate(c.H, range.Far);
+            std::vector<int> a = NewBox(g, c, range, 15, 8);
             // Rays: through points near the box, far off, on the centre's
             // row or column, through the centre itself, or both the same.
             const int mx = int((std::int64_t(a[0]) + a[2]) / 2), my = int((std::int64_t(a[1]) + a[3]) / 2);
@@ -154,11 +163,7 @@ TEST(RasterRulesAgainstTheirModel, EllipsesPutTheSamePixels)
     for (const TRange& range : Ranges)
         for (int i = 0; i < range.Cases; ++i) {
             const TCase c = NewCase(g, range.MaxSize);
-            std::vector<int> a(4);
-            a[0] = g.Coordinate(c.W, range.Far);
-            a[1] = g.Coordinate(c.H, range.Far);
-            a[2] = g.Chance(15) ? a[0] + g.Int(-3, 3) : g.Coordinate(c.W, range.Far);
-            a[3] = g.Chance(15) ? a[1] + g.Int(-3, 3) : g.Coordinate(c.H, range.Far);
+            const std::vector<int> a = NewBox(g, c, range, 15, 4);
             TTwins t(c.W, c.H, c.Background);
             Prepare(t.Canvas.Canvas(), c);
             t.Canvas.Canvas().Ellipse(a[0], a[1], a[2], a[3]);
@@ -173,11 +178,7 @@ TEST(RasterRulesAgainstTheirModel, LinesPutTheSamePixels)
     for (const TRange& range : Ranges)
         for (int i = 0; i < range.Cases; ++i) {
             const TCase c = NewCase(g, range.MaxSize);
-            std::vector<int> a(4);
-            a[0] = g.Coordinate(c.W, range.Far);
-            a[1] = g.Coordinate(c.H, range.Far);
-            a[2] = g.Chance(20) ? a[0] + g.Int(-3, 3) : g.Coordinate(c.W, range.Far);
-            a[3] = g.Chance(20) ? a[1] + g.Int(-3, 3) : g.Coordinate(c.H, range.Far);
+            const std::vector<int> a = NewBox(g, c, range, 20, 4);
             TTwins t(c.W, c.H, c.Background);
             TCanvas& canvas = t.Canvas.Canvas();
             Prepare(canvas, c);
